@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// How the cells of a column are aligned: the "<" and "^" marks of the column table.
+enum class ColumnAlignment { Left, Centre };
+
+// Colour of a row's name cell; the window maps these to the palette (Highlight, Dark, WindowText).
+enum class NameColour { Normal, Highlight, Hidden };
+
+// The sort arrow shown in the header cell of the sorted column.
+enum class SortArrow { None, Up, Down };
+
+struct GridColumn
+{
+    QString caption; // header text, leading blanks included
+    ColumnAlignment alignment = ColumnAlignment::Left;
+    int widthTwips = 0;
+};
+
+struct GridRow
+{
+    QStringList cells; // one text per column; cell 0 is the file name
+    NameColour nameColour = NameColour::Normal;
+    int lines = 1; // row height in header-row heights (lines per cell when the row was made)
+};
+
+// The document grid as data: the header (captions, alignment, widths, bold column, sort arrow) and the
+// document rows. The scan fills it, the HTML writers read it and the window shows it through a model.
+// Row indices here count document rows only: document row i is grid row i + 1 of the on-screen grid.
+class DocumentGrid
+{
+public:
+    int columnCount() const { return int(m_columns.size()); }
+    int rowCount() const { return int(m_rows.size()); }
+
+    const GridColumn &column(int index) const { return m_columns[index]; }
+    GridColumn &column(int index) { return m_columns[index]; }
+    const QVector<GridColumn> &columns() const { return m_columns; }
+
+    const GridRow &row(int index) const { return m_rows[index]; }
+    GridRow &row(int index) { return m_rows[index]; }
+    const QVector<GridRow> &rows() const { return m_rows; }
+    QVector<GridRow> &rows() { return m_rows; }
+
+    // Replaces every column and drops every row; the bold column goes back to 0 and the arrow away.
+    void setColumns(QVector<GridColumn> columns);
+    // Appends a row; missing cells are filled with empty texts so that every row has columnCount() cells.
+    void appendRow(GridRow row);
+    void clearRows() { m_rows.clear(); }
+
+    // The header cell shown in bold (the column last sorted by a header click); -1 for none.
+    int boldColumn() const { return m_boldColumn; }
+    void setBoldColumn(int column) { m_boldColumn = column; }
+
+    // The column whose header shows the sort arrow, or -1; and which arrow.
+    int arrowColumn() const { return m_arrowColumn; }
+    SortArrow arrow() const { return m_arrow; }
+    void setArrow(int column, SortArrow arrow);
+    void clearArrow() { setArrow(-1, SortArrow::None); }
+
+private:
+    QVector<GridColumn> m_columns;
+    QVector<GridRow> m_rows;
+    int m_boldColumn = 0;
+    int m_arrowColumn = -1;
+    SortArrow m_arrow = SortArrow::None;
+};
