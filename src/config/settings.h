@@ -6,10 +6,10 @@
 // The four listing options: which files a listing shows besides documents with summary information.
 struct ListingOptions
 {
-    bool includeAll = false;    // "InclureTout"
-    bool includePdf = false;    // "InclurePDF"
-    bool includeHtml = false;   // "InclureHTML"
-    bool includeHidden = true;  // "InclureCaches"
+    bool includeAll = false;   // "InclureTout"
+    bool includePdf = false;   // "InclurePDF"
+    bool includeHtml = false;  // "InclureHTML"
+    bool includeHidden = true; // "InclureCaches"
 };
 
 // Section "HTML" of a configuration: the layout of the generated pages.

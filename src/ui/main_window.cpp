@@ -11,11 +11,8 @@ MainWindow::MainWindow(const StartupValues &startup, QWidget *parent)
 QString MainWindow::caption(const StartupValues &startup)
 {
     QString text = QStringLiteral("Fichorama " FICHORAMA_VERSION_TEXT);
-    if (!startup.computerName.isEmpty())
-        text += QStringLiteral(" - ") + startup.computerName;
-    if (!startup.userName.isEmpty())
-        text += QStringLiteral("; ") + startup.userName;
-    if (!startup.systemVersion.isEmpty())
-        text += QStringLiteral("; ") + startup.systemVersion;
+    if (!startup.computerName.isEmpty()) text += QStringLiteral(" - ") + startup.computerName;
+    if (!startup.userName.isEmpty()) text += QStringLiteral("; ") + startup.userName;
+    if (!startup.systemVersion.isEmpty()) text += QStringLiteral("; ") + startup.systemVersion;
     return text;
 }

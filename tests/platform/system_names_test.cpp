@@ -4,11 +4,20 @@
 
 TEST(SystemNames, WindowsVersionTable)
 {
-    struct Case { int platform, major, minor; const char *expected; };
+    struct Case
+    {
+        int platform, major, minor;
+        const char *expected;
+    };
     const Case cases[] = {
-        {1, 4, 0, "Windows 95"},   {1, 4, 10, "Windows 98"},   {1, 4, 90, ""},
-        {2, 3, 51, "Windows NT 3.51"}, {2, 4, 0, "Windows NT 4.0"}, {2, 5, 0, ""},
-        {2, 10, 0, ""},           {0, 3, 0, ""},
+        {1, 4, 0, "Windows 95"},
+        {1, 4, 10, "Windows 98"},
+        {1, 4, 90, ""},
+        {2, 3, 51, "Windows NT 3.51"},
+        {2, 4, 0, "Windows NT 4.0"},
+        {2, 5, 0, ""},
+        {2, 10, 0, ""},
+        {0, 3, 0, ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.platform << "." << c.major << "." << c.minor);

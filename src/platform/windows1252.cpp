@@ -1,0 +1,58 @@
+#include "platform/windows1252.h"
+
+#include <QList>
+#include <QStringDecoder>
+#include <array>
+
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F; the other bytes are their own code points.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int byteFor(uint codePoint)
+{
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return int(codePoint);
+    for (int i = 0; i < int(kHighControls.size()); ++i) {
+        if (kHighControls[i] == codePoint) return 0x80 + i;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString fromWindows1252(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(kHighControls[byte - 0x80]) : QChar(byte));
+    }
+    return text;
+}
+
+QByteArray toWindows1252WithReferences(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const uint codePoint : text.toUcs4()) {
+        const int byte = byteFor(codePoint);
+        if (byte >= 0)
+            bytes.append(char(byte));
+        else
+            bytes.append("&#" + QByteArray::number(quint32(codePoint)) + ';');
+    }
+    return bytes;
+}
+
+bool isValidUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes); // the conversion to QString runs the decoder
+    Q_UNUSED(decoded)
+    return !decoder.hasError();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Decodes Windows-1252 bytes; the five unassigned bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
+// control characters of the same value, as Windows does.
+QString fromWindows1252(const QByteArray &bytes);
+
+// Encodes text in Windows-1252. A character that Windows-1252 cannot hold is written as a decimal numeric
+// character reference of its code point ("&#1046;", "&#128512;"), never as "?".
+QByteArray toWindows1252WithReferences(const QString &text);
+
+// True when the bytes are valid UTF-8 (the empty array included).
+bool isValidUtf8(const QByteArray &bytes);
