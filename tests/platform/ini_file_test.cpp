@@ -153,7 +153,11 @@ TEST(IniFile, UnreadableFileReadsAsMissingAndIsNotReplaced)
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, fixture.path());
     EXPECT_FALSE(failure->reason.isEmpty());
+}
 
+TEST(IniFile, FileWithoutReadPermissionReadsAsMissing)
+{
+    IniFixture fixture;
     if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
     writeFile(fixture.path(QStringLiteral("locked.ini")), "[S]\r\nK=v\r\n");
     QFile::setPermissions(fixture.path(QStringLiteral("locked.ini")), QFileDevice::WriteOwner);
