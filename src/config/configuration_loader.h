@@ -1,0 +1,15 @@
+#pragma once
+
+#include "config/configuration_paths.h"
+#include "config/settings.h"
+#include "platform/ini_file.h"
+
+// The configuration name kept in the selector file; "Fichorama" when the file or its key is missing or
+// empty.
+QString readConfigurationName(const IniFile &selector);
+
+// Loads sections "Configuration" and "HTML" of the configuration in `paths` (one read of the file).
+// Missing keys and a missing or unreadable file give the defaults; "Repertoire" defaults to
+// `currentDirectory` (the process's current directory), "PathListeTableaux" to the settings directory.
+// The grid list, the displayed columns and the widths are read by their own owners.
+Settings ChargerConfiguration(const ConfigurationPaths &paths, const QString &currentDirectory);

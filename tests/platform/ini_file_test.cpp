@@ -1,0 +1,177 @@
+#include "platform/ini_file.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+struct IniFixture
+{
+    QTemporaryDir dir;
+    QString path(const QString &name = QStringLiteral("Fichorama.ini")) const { return dir.filePath(name); }
+};
+
+} // namespace
+
+TEST(IniFile, ReadRules)
+{
+    IniFixture fixture;
+    const QString longValue(300, u'x');
+    writeFile(fixture.path(), "Orphan=before any section\r\n"
+                              "[Configuration]\r\n"
+                              "Langue=1\r\n"
+                              "  repertoire  =  /home/a b  \r\n"
+                              "Vide=\r\n"
+                              "Quote=\"quoted\"\r\n"
+                              ";Commente=1\r\n"
+                              "Langue=2\r\n"
+                              "Long=" +
+                                  longValue.toUtf8() +
+                                  "\r\n"
+                                  "[html]\n"
+                                  "PrefixeTableau=Rapport=2024\n"
+                                  "[Configuration]\r\n"
+                                  "Second=1");
+    struct Case
+    {
+        const char *section, *key;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"Configuration", "Langue", "1"},                 // the first of two equal keys
+        {"CONFIGURATION", "REPERTOIRE", "  /home/a b  "}, // case-insensitive, value as stored
+        {"Configuration", "Vide", ""},
+        {"Configuration", "Absente", ""},
+        {"Configuration", "Quote", "\"quoted\""},
+        {"Configuration", ";Commente", ""},
+        {"Configuration", "Commente", ""},
+        {"Configuration", "Orphan", ""},
+        {"Configuration", "Long", QString(254, u'x')},
+        {"HTML", "PrefixeTableau", "Rapport=2024"}, // LF line ends
+        {"Configuration", "Second", ""},            // only the first section of a name counts
+        {"Absente", "Langue", ""},
+    };
+    const IniFile ini(fixture.path());
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+        EXPECT_EQ(ini.read(QString::fromLatin1(c.section), QString::fromLatin1(c.key)), c.expected);
+    }
+}
+
+TEST(IniFile, ReadLimitCountsCharacters)
+{
+    IniFixture fixture;
+    IniFile ini(fixture.path());
+    const QString accented = QString(253, u'é') + QStringLiteral("😀😀");
+    ASSERT_FALSE(ini.write(u"S", u"K", accented));
+    EXPECT_EQ(ini.read(u"S", u"K"), QString(253, u'é') + QStringLiteral("😀"));
+}
+
+TEST(IniFile, WriteKeepsEveryOtherLineByteForByte)
+{
+    IniFixture fixture;
+    const QByteArray before = "; written by hand\r\n"
+                              "\r\n"
+                              "[Configuration]\r\n"
+                              "Inconnue = garde\r\n"
+                              "Langue=0\r\n"
+                              "ligne sans signe\r\n"
+                              "\r\n"
+                              "; about HTML\n"
+                              "[HTML]\n"
+                              "ImageFond=  fond.gif  \n"
+                              "[Autre]\r\n"
+                              "x=1";
+    writeFile(fixture.path(), before);
+    IniFile ini(fixture.path());
+    ASSERT_FALSE(ini.write(u"configuration", u"LANGUE", QStringLiteral("1")));
+    ASSERT_FALSE(ini.write(u"Configuration", u"Repertoire", QStringLiteral("/data")));
+    ASSERT_FALSE(ini.write(u"Autre", u"y", QStringLiteral("2")));
+    ASSERT_FALSE(ini.write(u"Proprietes", u"Sujet", QStringLiteral("1")));
+    ASSERT_FALSE(ini.write(u"HTML", u"PrefixeTableau", QStringLiteral("a\r\nb")));
+    EXPECT_EQ(readFile(fixture.path()), QByteArray("; written by hand\r\n"
+                                                   "\r\n"
+                                                   "[Configuration]\r\n"
+                                                   "Inconnue = garde\r\n"
+                                                   "Langue=1\r\n"
+                                                   "Repertoire=/data\r\n"
+                                                   "ligne sans signe\r\n"
+                                                   "\r\n"
+                                                   "; about HTML\n"
+                                                   "[HTML]\n"
+                                                   "ImageFond=  fond.gif  \n"
+                                                   "PrefixeTableau=a  b\r\n"
+                                                   "[Autre]\r\n"
+                                                   "x=1\r\n"
+                                                   "y=2\r\n"
+                                                   "[Proprietes]\r\n"
+                                                   "Sujet=1\r\n"));
+}
+
+TEST(IniFile, WriteCreatesMissingFileAndDirectories)
+{
+    IniFixture fixture;
+    const QString path = fixture.dir.filePath(QStringLiteral("a/b/Fichorama.ini"));
+    IniFile ini(path);
+    ASSERT_FALSE(ini.write(u"Configuration", u"Repertoire", QStringLiteral("/données")));
+    EXPECT_EQ(readFile(path), QByteArray("[Configuration]\r\nRepertoire=/donn\xC3\xA9"
+                                         "es\r\n"));
+}
+
+TEST(IniFile, OlderWindows1252File)
+{
+    IniFixture fixture;
+    const QByteArray before = "[HTML]\r\nTexteEnTete=Caf\xE9 cr\xE8me \x80 5\r\nImagePied=pied.gif\r\n";
+    writeFile(fixture.path(), before);
+    IniFile ini(fixture.path());
+    EXPECT_EQ(ini.read(u"HTML", u"TexteEnTete"), QStringLiteral("Café crème € 5"));
+
+    // New lines take the file's encoding, so that the file stays readable as one encoding.
+    ASSERT_FALSE(ini.write(u"HTML", u"ImagePied", QStringLiteral("Pi\u00e9d.gif")));
+    EXPECT_EQ(readFile(fixture.path()),
+              QByteArray("[HTML]\r\nTexteEnTete=Caf\xE9 cr\xE8me \x80 5\r\nImagePied=Pi\xE9"
+                         "d.gif\r\n"));
+
+    // A character Windows-1252 cannot hold moves the file to UTF-8 with every text kept.
+    ASSERT_FALSE(ini.write(u"HTML", u"TextePied", QStringLiteral("Жж")));
+    EXPECT_EQ(ini.read(u"HTML", u"TexteEnTete"), QStringLiteral("Café crème € 5"));
+    EXPECT_EQ(ini.read(u"HTML", u"ImagePied"), QStringLiteral("Piéd.gif"));
+    EXPECT_EQ(ini.read(u"HTML", u"TextePied"), QStringLiteral("Жж"));
+}
+
+TEST(IniFile, UnreadableFileReadsAsMissingAndIsNotReplaced)
+{
+    IniFixture fixture;
+    // A directory in the file's place cannot be read, even by root.
+    ASSERT_TRUE(QDir().mkpath(fixture.path()));
+    IniFile ini(fixture.path());
+    EXPECT_EQ(ini.read(u"Configuration", u"Langue"), QString());
+    const std::optional<WriteFailure> failure = ini.write(u"Configuration", u"Langue", QStringLiteral("1"));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, fixture.path());
+    EXPECT_FALSE(failure->reason.isEmpty());
+}
+
+TEST(IniFile, FileWithoutReadPermissionReadsAsMissing)
+{
+    IniFixture fixture;
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+    writeFile(fixture.path(QStringLiteral("locked.ini")), "[S]\r\nK=v\r\n");
+    QFile::setPermissions(fixture.path(QStringLiteral("locked.ini")), QFileDevice::WriteOwner);
+    IniFile locked(fixture.path(QStringLiteral("locked.ini")));
+    EXPECT_EQ(locked.read(u"S", u"K"), QString());
+    EXPECT_TRUE(locked.write(u"S", u"K", QStringLiteral("w")));
+}
+
+TEST(IniFile, WriteFailureIsReported)
+{
+    IniFixture fixture;
+    writeFile(fixture.path(QStringLiteral("file")), "not a directory");
+    IniFile ini(fixture.dir.filePath(QStringLiteral("file/Fichorama.ini")));
+    const std::optional<WriteFailure> failure = ini.write(u"Configuration", u"Langue", QStringLiteral("1"));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, ini.path());
+}
