@@ -1,0 +1,60 @@
+#include "cli/table_output.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QStringList captions(const DocumentGrid &grid)
+{
+    QStringList out;
+    for (const GridColumn &column : grid.columns())
+        out << column.caption;
+    return out;
+}
+
+QString csvField(const QString &cell)
+{
+    if (!cell.contains(QLatin1Char(',')) && !cell.contains(QLatin1Char('"')) && !cell.contains(QLatin1Char('\n'))
+        && !cell.contains(QLatin1Char('\r')))
+        return cell;
+    QString quoted = cell;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QByteArray delimited(const DocumentGrid &grid, TableFormat format)
+{
+    const bool csv = format == TableFormat::Csv;
+    const QString separator = csv ? QStringLiteral(",") : QStringLiteral("\t");
+    const QString lineEnd = csv ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    auto line = [&](const QStringList &cells) {
+        if (!csv)
+            return cells.join(separator) + lineEnd;
+        QStringList fields;
+        for (const QString &cell : cells)
+            fields << csvField(cell);
+        return fields.join(separator) + lineEnd;
+    };
+    QString text = line(captions(grid));
+    for (const GridRow &row : grid.rows())
+        text += line(row.cells);
+    return text.toUtf8();
+}
+
+} // namespace
+
+QByteArray formatGrid(const DocumentGrid &grid, const QString &directory, TableFormat format)
+{
+    if (format != TableFormat::Json)
+        return delimited(grid, format);
+    QJsonArray rows;
+    for (const GridRow &row : grid.rows())
+        rows.append(QJsonArray::fromStringList(row.cells));
+    QJsonObject root;
+    root.insert(QStringLiteral("directory"), directory);
+    root.insert(QStringLiteral("columns"), QJsonArray::fromStringList(captions(grid)));
+    root.insert(QStringLiteral("rows"), rows);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "listing/document_grid.h"
+
+#include <QByteArray>
+
+// How `fichorama list` prints a grid.
+enum class TableFormat { Tsv, Csv, Json };
+
+// The header row (captions as the grid has them, leading blanks included) then one row per document.
+// TSV: cells separated by a tab, rows ended by a line feed. CSV: RFC 4180 quoting, rows ended by CR LF.
+// JSON: {"directory": ..., "columns": [...], "rows": [[...], ...]}. Always UTF-8.
+QByteArray formatGrid(const DocumentGrid &grid, const QString &directory, TableFormat format);

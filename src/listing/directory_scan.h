@@ -1,0 +1,49 @@
+#pragma once
+
+#include "config/settings.h"
+#include "listing/document_grid.h"
+
+#include <QLocale>
+#include <QVector>
+#include <functional>
+
+// What a listing shows and how it sorts.
+struct ScanOptions
+{
+    ListingOptions listing;
+    bool highlight = true;
+    qint16 linesPerCell = 1;
+    QString pagePrefix = QStringLiteral("Fichorama"); // HTML files starting with it are our own pages
+    // The property identifier read for each grid column after the name column, in column order;
+    // 0 stands for the short-name column, which does not come from the summary information.
+    QVector<int> columnProperties;
+    SortState sort;
+    QLocale locale = QLocale::system();
+};
+
+// The window's side of a running listing: the interruption flag (set by Escape while events are let
+// through), the event pump and the progress display. Every member may be left empty.
+struct ScanControl
+{
+    bool interruptRequested = false;
+    std::function<void()> letEventsThrough; // called at most every 20 ms, and once before the first entry
+    std::function<void(int value, int maximum)> progress;
+};
+
+struct ScanResult
+{
+    bool enumerated = false; // false when the directory could not be read: the grid is then empty
+    int fileCount = 0;       // files of the directory (hidden ones only when they are included)
+    int documentCount = 0;
+    bool interrupted = false;
+};
+
+// The file count of a directory: its non-directory entries, hidden ones only when `includeHidden`.
+int countFiles(const QString &directory, bool includeHidden);
+
+// Lists `directory` into the grid's rows: one row per listed file, cells in column order, name colours
+// and row heights set; then sorts by the sort column when the grid has it and sets the header arrow.
+// Clears `control.interruptRequested` first and polls it at every entry. The grid's columns must already
+// match `options.columnProperties`.
+ScanResult listDirectory(const QString &directory, const ScanOptions &options, DocumentGrid &grid,
+                         ScanControl &control);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+// One entry of a directory as the file system returns it.
+struct DirectoryEntry
+{
+    QString name;
+    bool isDirectory = false; // a directory, or a symbolic link to one
+    bool isHidden = false;    // the platform's hidden mark: a name starting with a full stop here
+};
+
+// Enumerates one directory in the order the file system returns its entries ("." and ".." included,
+// as directories), without sorting and without reading more than each entry's type.
+class DirectoryReader
+{
+public:
+    explicit DirectoryReader(const QString &directory);
+    ~DirectoryReader();
+    DirectoryReader(const DirectoryReader &) = delete;
+    DirectoryReader &operator=(const DirectoryReader &) = delete;
+
+    // False when the directory could not be opened for enumeration.
+    bool isOpen() const;
+    // Fills `entry` with the next entry; false when there is none left (or on a read error).
+    bool next(DirectoryEntry &entry);
+
+private:
+    struct Handle;
+    std::unique_ptr<Handle> m_handle;
+};

@@ -1,0 +1,69 @@
+#include "listing/grid_sort.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+DocumentGrid gridOf(const QStringList &cells)
+{
+    DocumentGrid grid;
+    grid.setColumns({GridColumn{QStringLiteral(" Document")}, GridColumn{QStringLiteral("Pages")}});
+    int i = 0;
+    for (const QString &cell : cells)
+        grid.appendRow(GridRow{{QString::number(i++), cell}});
+    return grid;
+}
+
+QStringList column(const DocumentGrid &grid, int c)
+{
+    QStringList out;
+    for (const GridRow &row : grid.rows())
+        out << row.cells[c];
+    return out;
+}
+
+} // namespace
+
+TEST(GridSort, GenericComparesNumbersAsNumbersAndTextsCaseSensitively)
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    struct Case { QStringList input; bool ascending; QStringList expected; QLocale locale; };
+    const Case cases[] = {
+        {{"10", "2", "100"}, true, {"2", "10", "100"}, QLocale::c()},
+        {{"10", "2", "100"}, false, {"100", "10", "2"}, QLocale::c()},
+        {{"b", "B", "a", "A"}, true, {"A", "B", "a", "b"}, QLocale::c()},
+        {{"1,5", "1,25", "-3"}, true, {"-3", "1,25", "1,5"}, french},
+        {{"2000/05/17 09:05", "1999/12/31 23:59"}, true, {"1999/12/31 23:59", "2000/05/17 09:05"}, QLocale::c()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(qPrintable(c.input.join(QLatin1Char('|'))));
+        DocumentGrid grid = gridOf(c.input);
+        sortGeneric(grid, 1, c.ascending, c.locale);
+        EXPECT_EQ(column(grid, 1), c.expected);
+    }
+}
+
+TEST(GridSort, StableForEqualCellsInBothDirections)
+{
+    DocumentGrid grid = gridOf({"x", "y", "x", "y"});
+    sortGeneric(grid, 1, true, QLocale::c());
+    EXPECT_EQ(column(grid, 0), QStringList({"0", "2", "1", "3"}));
+    grid = gridOf({"x", "y", "x", "y"});
+    sortText(grid, 1, false);
+    EXPECT_EQ(column(grid, 0), QStringList({"1", "3", "0", "2"}));
+}
+
+TEST(GridSort, NumericSortTakesNonNumbersAsZero)
+{
+    DocumentGrid grid = gridOf({"100", "", "2", "abc", "-1"});
+    sortNumeric(grid, 1, true, QLocale::c());
+    EXPECT_EQ(column(grid, 1), QStringList({"-1", "", "abc", "2", "100"}));
+}
+
+TEST(GridSort, ColumnOutsideTheGridLeavesRowsAlone)
+{
+    DocumentGrid grid = gridOf({"b", "a"});
+    sortGeneric(grid, 5, true, QLocale::c());
+    sortText(grid, -1, true);
+    EXPECT_EQ(column(grid, 1), QStringList({"b", "a"}));
+}
