@@ -28,24 +28,24 @@ OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
     return options.listing.includeAll ? OtherKind::Other : OtherKind::NotListed;
 }
 
-GridRow summaryRow(const QString &name, const SummaryFile &file, const ScanOptions &options)
+GridRow summaryRow(const QString &name, const QString &path, const SummaryFile &file, const ScanOptions &options)
 {
     GridRow row;
     row.cells.reserve(options.columnProperties.size() + 1);
     row.cells.append(name);
     for (const int property : options.columnProperties)
-        row.cells.append(property == kShortNameProperty ? shortNameCell(name) : summaryCell(file, property));
+        row.cells.append(property == kShortNameProperty ? shortNameCell(path) : summaryCell(file, property));
     return row;
 }
 
-GridRow otherRow(const QString &name, OtherKind kind, const ScanOptions &options)
+GridRow otherRow(const QString &name, const QString &path, OtherKind kind, const ScanOptions &options)
 {
     GridRow row;
     row.cells.reserve(options.columnProperties.size() + 1);
     row.cells.append(name);
     for (const int property : options.columnProperties) {
         if (property == kShortNameProperty)
-            row.cells.append(shortNameCell(name));
+            row.cells.append(shortNameCell(path));
         else if (property == kApplicationProperty && kind == OtherKind::Pdf)
             row.cells.append(QStringLiteral("Adobe Acrobat"));
         else if (property == kApplicationProperty && kind == OtherKind::Html)
@@ -118,13 +118,13 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
         GridRow row;
         bool isDocument = false;
         if (const std::optional<SummaryFile> file = SummaryFile::open(path)) {
-            row = summaryRow(entry.name, *file, options);
+            row = summaryRow(entry.name, path, *file, options);
             isDocument = true;
         } else {
             const OtherKind kind = kindOfOtherFile(entry.name, options);
             if (kind == OtherKind::NotListed)
                 continue;
-            row = otherRow(entry.name, kind, options);
+            row = otherRow(entry.name, path, kind, options);
         }
         if (isDocument && options.highlight)
             row.nameColour = NameColour::Highlight;
@@ -142,4 +142,19 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
     if (control.progress)
         control.progress(0, maximum);
     return result;
+}
+
+ScanOptions makeScanOptions(const Settings &settings, const DisplayedColumns &displayed, const SortState &sort)
+{
+    ScanOptions options;
+    options.listing = settings.listing;
+    options.highlight = settings.highlight;
+    options.linesPerCell = settings.linesPerCell;
+    options.pagePrefix = settings.html.prefixeTableau;
+    options.sort = sort;
+    for (int i = 0; i < kPropertyColumnCount; ++i) {
+        if (displayed[size_t(i)])
+            options.columnProperties.append(kPropertyColumns[size_t(i)].propertyId);
+    }
+    return options;
 }

@@ -2,6 +2,7 @@
 
 #include "config/settings.h"
 #include "listing/document_grid.h"
+#include "listing/property_columns.h"
 
 #include <QLocale>
 #include <QVector>
@@ -47,3 +48,6 @@ int countFiles(const QString &directory, bool includeHidden);
 // match `options.columnProperties`.
 ScanResult listDirectory(const QString &directory, const ScanOptions &options, DocumentGrid &grid,
                          ScanControl &control);
+
+// The options of a listing made with these settings, displayed columns and sort.
+ScanOptions makeScanOptions(const Settings &settings, const DisplayedColumns &displayed, const SortState &sort);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cli/table_output.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the command line asks for.
+struct CommandLine
+{
+    enum class Command { Window, List, Html, HtmlList, Help, Version };
+    Command command = Command::Window;
+    QString directory;          // DIR of list and html; empty for the remembered directory
+    QString settingsDirectory;  // --settings
+    QString configurationName;  // --config
+    int sortColumn = 0;         // --sort N[:desc]
+    bool sortAscending = true;
+    TableFormat format = TableFormat::Tsv; // --format
+};
+
+// Parses the arguments after the program name. Empty with `error` set on wrong usage. Without a command
+// the result asks for the window (with --settings kept).
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error);
+
+// The usage text printed by --help and on wrong usage.
+QString usageText();
+
+// Runs a headless command and returns the exit status: 0 done, 1 the work failed, 2 wrong usage.
+// Needs a QCoreApplication. Writes results to standard output and messages to standard error.
+int runCommand(const CommandLine &commandLine);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "cli/command_line.h"
+#include "config/configuration_paths.h"
+#include "config/settings.h"
+#include "listing/document_grid.h"
+#include "listing/property_columns.h"
+
+#include <QByteArray>
+
+// What a headless command produced: its exit status, standard output and a message for standard error.
+struct CommandOutcome
+{
+    int status = 0;
+    QByteArray output;
+    QString message;
+};
+
+// Runs one command of the command line on the configuration in use, with the same code as the window,
+// reading the configuration and never writing it.
+class HeadlessSession
+{
+public:
+    explicit HeadlessSession(const CommandLine &commandLine);
+    CommandOutcome run();
+
+private:
+    // Lists `directory` into m_grid; false with the outcome set when the directory cannot be read.
+    bool listInto(const QString &directory, CommandOutcome &outcome);
+    QString directoryArgument() const;
+
+    CommandLine m_commandLine;
+    ConfigurationPaths m_paths;
+    Settings m_settings;
+    DocumentGrid m_grid;
+    DisplayedColumns m_displayed{};
+};
