@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+
+// Random access to the bytes of one compound file: the whole file in memory, or positioned reads on disk.
+class ByteSource
+{
+public:
+    virtual ~ByteSource() = default;
+
+    virtual qint64 size() const = 0;
+    // Reads `length` bytes at `offset` into `out`; false when the range is not wholly inside the file or
+    // the read fails.
+    virtual bool read(qint64 offset, qint64 length, char *out) = 0;
+};
+
+// A byte source over bytes already in memory; the bytes must outlive it.
+class MemoryByteSource : public ByteSource
+{
+public:
+    explicit MemoryByteSource(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {}
+
+    qint64 size() const override { return m_bytes.size(); }
+    bool read(qint64 offset, qint64 length, char *out) override;
+
+private:
+    const QByteArray &m_bytes;
+};

@@ -1,0 +1,6 @@
+#include "platform/short_name.h"
+
+QString shortName(const QString &)
+{
+    return {};
+}

@@ -1,0 +1,160 @@
+#include "listing/summary_values.h"
+#include "platform/summary_file.h"
+#include "support/compound_file_writer.h"
+
+#include <QtEndian>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSummaryName = QStringLiteral("\u0005SummaryInformation");
+
+QByteArray summaryStream(qint64 minimumSize)
+{
+    PropertySetWriter set;
+    set.addCodePage(1252);
+    set.addLpstr(2, "Titre");
+    set.addLpstr(4, "Auteur");
+    set.addI4(14, 3);
+    return set.build(minimumSize);
+}
+
+// Reads every value the grid can show; the point is that nothing crashes or hangs.
+void readEverything(const std::optional<SummaryFile> &file)
+{
+    if (!file) return;
+    for (int id = 0; id < 40; ++id)
+        (void)summaryCell(*file, id);
+}
+
+quint32 u32At(const QByteArray &bytes, qint64 offset)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + offset);
+}
+
+enum class Outcome { Refused, TitleRead, TitleMissing };
+
+} // namespace
+
+TEST(SummaryDamage, BrokenStructuresNeitherCrashNorHang)
+{
+    struct Case
+    {
+        const char *name;
+        qint64 streamSize;
+        quint32 leadingFree;
+        std::function<void(QByteArray &, const CompoundFileLayout &)> damage;
+        Outcome outcome;
+    };
+    const auto summaryStart = [](const CompoundFileLayout &l) { return l.streamStart.value(kSummaryName); };
+    const auto stream = [&](const CompoundFileLayout &l) { return l.sectorOffset(summaryStart(l)); };
+    const auto titleValue = [&](const QByteArray &b, const CompoundFileLayout &l) {
+        // Section at 48; its table at 56 holds (identifier, offset) pairs; the title is the second one.
+        return stream(l) + 48 + u32At(b, stream(l) + 56 + 12);
+    };
+    const Case cases[] = {
+        {"summary chain loops back to its start", 6000, 0,
+         [&](QByteArray &b, const CompoundFileLayout &l) {
+             patchU32(b, l.fatEntryOffset(summaryStart(l) + 1), summaryStart(l));
+         },
+         Outcome::TitleRead},
+        {"directory chain points to itself", 0, 0,
+         [](QByteArray &b, const CompoundFileLayout &l) {
+             patchU32(b, l.fatEntryOffset(l.directoryStart), l.directoryStart);
+         },
+         Outcome::TitleRead},
+        {"mini FAT entry points to itself", 0, 0,
+         [&](QByteArray &b, const CompoundFileLayout &l) {
+             patchU32(b, l.sectorOffset(l.miniFatStart) + 4 * summaryStart(l), summaryStart(l));
+         },
+         Outcome::Refused},
+        {"summary starts far beyond the file", 6000, 0,
+         [](QByteArray &b, const CompoundFileLayout &l) {
+             patchU32(b, l.entryOffset.value(kSummaryName) + 0x74, 0x00FFFFF0);
+         },
+         Outcome::Refused},
+        {"summary size 4 GB", 6000, 0,
+         [](QByteArray &b, const CompoundFileLayout &l) {
+             patchU32(b, l.entryOffset.value(kSummaryName) + 0x78, 0xFFFFFFFF);
+         },
+         Outcome::TitleRead},
+        {"FAT sector count 2^32 - 1", 6000, 0,
+         [](QByteArray &b, const CompoundFileLayout &) { patchU32(b, 0x2C, 0xFFFFFFFF); },
+         Outcome::TitleRead},
+        {"DIFAT entry beyond the file", 6000, 14000,
+         [&](QByteArray &b, const CompoundFileLayout &l) {
+             const quint32 fatIndex = summaryStart(l) / 128;
+             patchU32(b, l.sectorOffset(l.difatSectors[0]) + 4 * (fatIndex - 109), 0x7FFFFFF0);
+         },
+         Outcome::TitleRead},
+        {"DIFAT chain points to itself", 6000, 14000,
+         [](QByteArray &b, const CompoundFileLayout &l) {
+             patchU32(b, l.sectorOffset(l.difatSectors[0]) + 508, l.difatSectors[0]);
+             patchU32(b, 0x2C, 0xFFFFFFFF);
+         },
+         Outcome::TitleRead},
+        {"root entry is a stream", 0, 0,
+         [](QByteArray &b, const CompoundFileLayout &l) { b[l.entryOffset.value(QString()) + 0x42] = 2; },
+         Outcome::Refused},
+        {"file cut in the middle", 6000, 0,
+         [](QByteArray &b, const CompoundFileLayout &) { b.truncate(b.size() / 2); }, Outcome::Refused},
+        {"property count 2^31", 6000, 0,
+         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, stream(l) + 52, 0x80000000); },
+         Outcome::Refused},
+        {"section offset past the stream", 6000, 0,
+         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, stream(l) + 44, 6000 + 4096); },
+         Outcome::Refused},
+        {"title length 2^31", 6000, 0,
+         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, titleValue(b, l) + 4, 0x80000000); },
+         Outcome::TitleMissing},
+        {"title runs past the section", 6000, 0,
+         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, titleValue(b, l) + 4, 6000); },
+         Outcome::TitleMissing},
+        {"title offset 2^32 - 1", 6000, 0,
+         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, stream(l) + 56 + 12, 0xFFFFFFFF); },
+         Outcome::TitleMissing},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CompoundFileWriter writer;
+        writer.setLeadingFreeSectors(c.leadingFree);
+        writer.addStream(QStringLiteral("WordDocument"), QByteArray(700, 'w'));
+        writer.addStream(kSummaryName, summaryStream(c.streamSize));
+        CompoundFileLayout layout;
+        QByteArray bytes = writer.build(&layout);
+        c.damage(bytes, layout);
+        const auto file = SummaryFile::parse(bytes);
+        readEverything(file);
+        switch (c.outcome) {
+        case Outcome::Refused:
+            EXPECT_FALSE(file.has_value());
+            break;
+        case Outcome::TitleRead:
+            ASSERT_TRUE(file.has_value());
+            EXPECT_EQ(file->text(2), QStringLiteral("Titre"));
+            break;
+        case Outcome::TitleMissing:
+            ASSERT_TRUE(file.has_value());
+            EXPECT_EQ(file->text(2), std::nullopt);
+            EXPECT_EQ(file->number(14), 3);
+            break;
+        }
+    }
+}
+
+TEST(SummaryDamage, EveryDamagedByteOfASmallDocumentIsSurvived)
+{
+    for (const qint64 streamSize : {qint64(0), qint64(5000)}) {
+        const QByteArray good = summaryDocument(summaryStream(streamSize));
+        for (qint64 offset = 0; offset < good.size(); offset += 3) {
+            for (const char value : {'\x00', '\xFF', '\x7F'}) {
+                QByteArray bytes = good;
+                bytes[offset] = value;
+                readEverything(SummaryFile::parse(bytes));
+            }
+        }
+        for (qint64 length = 0; length < good.size(); length += 61)
+            readEverything(SummaryFile::parse(good.left(length)));
+    }
+}

@@ -1,0 +1,305 @@
+#include "support/compound_file_writer.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr quint32 kFree = 0xFFFFFFFF;
+constexpr quint32 kEnd = 0xFFFFFFFE;
+constexpr quint32 kFatSector = 0xFFFFFFFD;
+constexpr quint32 kDifatSector = 0xFFFFFFFC;
+constexpr quint32 kNoStream = 0xFFFFFFFF;
+constexpr qint64 kCutoff = 4096;
+
+void appendU16(QByteArray &bytes, quint16 value)
+{
+    char buffer[2];
+    qToLittleEndian(value, buffer);
+    bytes.append(buffer, 2);
+}
+
+void appendU32(QByteArray &bytes, quint32 value)
+{
+    char buffer[4];
+    qToLittleEndian(value, buffer);
+    bytes.append(buffer, 4);
+}
+
+void padTo(QByteArray &bytes, qint64 multiple)
+{
+    if (bytes.size() % multiple) bytes.append(multiple - bytes.size() % multiple, '\0');
+}
+
+QByteArray typed(quint16 type, const QByteArray &value)
+{
+    QByteArray bytes;
+    appendU16(bytes, type);
+    appendU16(bytes, 0);
+    bytes.append(value);
+    padTo(bytes, 4);
+    return bytes;
+}
+
+} // namespace
+
+void patchU32(QByteArray &bytes, qint64 offset, quint32 value)
+{
+    qToLittleEndian(value, bytes.data() + offset);
+}
+
+void PropertySetWriter::addLpstr(int id, const QByteArray &bytes)
+{
+    QByteArray value;
+    appendU32(value, quint32(bytes.size() + 1));
+    value.append(bytes).append('\0');
+    m_properties.append({quint32(id), typed(0x1E, value)});
+}
+
+void PropertySetWriter::addLpstrUtf16(int id, const QString &text)
+{
+    QByteArray value;
+    appendU32(value, quint32(2 * (text.size() + 1)));
+    for (const QChar c : text)
+        appendU16(value, c.unicode());
+    appendU16(value, 0);
+    m_properties.append({quint32(id), typed(0x1E, value)});
+}
+
+void PropertySetWriter::addLpwstr(int id, const QString &text)
+{
+    QByteArray value;
+    appendU32(value, quint32(text.size() + 1));
+    for (const QChar c : text)
+        appendU16(value, c.unicode());
+    appendU16(value, 0);
+    m_properties.append({quint32(id), typed(0x1F, value)});
+}
+
+void PropertySetWriter::addI2(int id, qint16 value)
+{
+    QByteArray bytes;
+    appendU16(bytes, quint16(value));
+    m_properties.append({quint32(id), typed(2, bytes)});
+}
+
+void PropertySetWriter::addI4(int id, qint32 value)
+{
+    QByteArray bytes;
+    appendU32(bytes, quint32(value));
+    m_properties.append({quint32(id), typed(3, bytes)});
+}
+
+void PropertySetWriter::addFileTime(int id, quint64 value)
+{
+    QByteArray bytes;
+    appendU32(bytes, quint32(value));
+    appendU32(bytes, quint32(value >> 32));
+    m_properties.append({quint32(id), typed(0x40, bytes)});
+}
+
+void PropertySetWriter::addRaw(int id, quint16 type, const QByteArray &value)
+{
+    m_properties.append({quint32(id), typed(type, value)});
+}
+
+QByteArray PropertySetWriter::build(qint64 minimumSize) const
+{
+    // Section: size, count, (id, offset) pairs, then the values.
+    QByteArray section;
+    quint32 offset = 8 + 8 * quint32(m_properties.size());
+    QByteArray values;
+    QByteArray table;
+    for (const auto &[id, value] : m_properties) {
+        appendU32(table, id);
+        appendU32(table, offset + quint32(values.size()));
+        values.append(value);
+    }
+    appendU32(section, quint32(offset + values.size()));
+    appendU32(section, quint32(m_properties.size()));
+    section.append(table).append(values);
+
+    QByteArray stream;
+    appendU16(stream, 0xFFFE);
+    appendU16(stream, 0);
+    appendU32(stream, 0x00020006);
+    stream.append(16, '\0');
+    appendU32(stream, 1);
+    stream.append(QByteArray::fromHex("E0859FF2F94F6810AB9108002B27B3D9"));
+    appendU32(stream, 48);
+    stream.append(section);
+    if (stream.size() < minimumSize) stream.append(minimumSize - stream.size(), '\0');
+    return stream;
+}
+
+qint64 CompoundFileLayout::fatEntryOffset(quint32 sector) const
+{
+    const quint32 perSector = quint32(sectorSize / 4);
+    return sectorOffset(fatSectors[int(sector / perSector)]) + 4 * (sector % perSector);
+}
+
+void CompoundFileWriter::addStream(const QString &name, const QByteArray &bytes, int parent)
+{
+    m_nodes.append(Node{name, 2, parent, bytes});
+}
+
+int CompoundFileWriter::addStorage(const QString &name, int parent)
+{
+    m_nodes.append(Node{name, 1, parent, {}});
+    return int(m_nodes.size() - 1);
+}
+
+QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
+{
+    CompoundFileLayout layout;
+    const qint64 sectorSize = qint64(1) << m_sectorShift;
+    const quint32 perFat = quint32(sectorSize / 4);
+    layout.sectorSize = sectorSize;
+    QVector<quint32> fat(m_leadingFree, kFree);
+    QByteArray body(qint64(m_leadingFree) * sectorSize, '\0');
+    const auto allocate = [&](const QByteArray &bytes) {
+        QByteArray padded = bytes;
+        padTo(padded, sectorSize);
+        const quint32 first = quint32(fat.size());
+        const quint32 count = quint32(padded.size() / sectorSize);
+        for (quint32 i = 0; i < count; ++i)
+            fat.append(i + 1 < count ? first + i + 1 : kEnd);
+        body.append(padded);
+        return count ? first : kEnd;
+    };
+
+    // Streams: large ones in their own sectors, small ones in the mini stream.
+    QVector<quint32> starts(m_nodes.size(), kEnd);
+    QByteArray miniStream;
+    QVector<quint32> miniFat;
+    for (int i = 1; i < m_nodes.size(); ++i) {
+        const Node &node = m_nodes[i];
+        if (node.type != 2 || node.bytes.isEmpty()) continue;
+        if (node.bytes.size() >= kCutoff) {
+            starts[i] = allocate(node.bytes);
+        } else {
+            QByteArray padded = node.bytes;
+            padTo(padded, 64);
+            const quint32 first = quint32(miniFat.size());
+            const quint32 count = quint32(padded.size() / 64);
+            for (quint32 k = 0; k < count; ++k)
+                miniFat.append(k + 1 < count ? first + k + 1 : kEnd);
+            miniStream.append(padded);
+            starts[i] = first;
+        }
+        layout.streamStart.insert(node.name, starts[i]);
+    }
+    starts[0] = miniStream.isEmpty() ? kEnd : allocate(miniStream);
+    QByteArray miniFatBytes;
+    for (const quint32 entry : miniFat)
+        appendU32(miniFatBytes, entry);
+    padTo(miniFatBytes, sectorSize);
+    layout.miniFatStart = miniFat.isEmpty() ? kEnd : allocate(miniFatBytes);
+    const quint32 miniFatSectors = quint32(miniFatBytes.size() / sectorSize);
+
+    // Directory: each storage's children as a balanced tree through the sibling links.
+    QVector<std::array<quint32, 3>> links(m_nodes.size(), {kNoStream, kNoStream, kNoStream});
+    for (int parent = 0; parent < m_nodes.size(); ++parent) {
+        QVector<int> children;
+        for (int i = 1; i < m_nodes.size(); ++i) {
+            if (m_nodes[i].parent == parent) children.append(i);
+        }
+        const std::function<quint32(int, int)> tree = [&](int low, int high) -> quint32 {
+            if (low > high) return kNoStream;
+            const int middle = (low + high) / 2;
+            const int id = children[middle];
+            links[id][0] = tree(low, middle - 1);
+            links[id][1] = tree(middle + 1, high);
+            return quint32(id);
+        };
+        links[parent][2] = tree(0, int(children.size()) - 1);
+    }
+    QByteArray directory;
+    for (int i = 0; i < m_nodes.size(); ++i) {
+        const Node &node = m_nodes[i];
+        QByteArray entry;
+        for (const QChar c : node.name.left(31))
+            appendU16(entry, c.unicode());
+        entry.append(64 - entry.size(), '\0');
+        appendU16(entry, quint16(2 * (std::min<qsizetype>(node.name.size(), 31) + 1)));
+        entry.append(char(node.type)).append(char(1));
+        for (const quint32 link : links[i])
+            appendU32(entry, link);
+        entry.append(36, '\0'); // class identifier, state bits, two times
+        appendU32(entry, starts[i]);
+        const quint64 size = i == 0 ? quint64(miniStream.size()) : quint64(node.bytes.size());
+        appendU32(entry, quint32(size));
+        appendU32(entry, quint32(size >> 32));
+        layout.entryOffset.insert(i == 0 ? QString() : node.name, directory.size());
+        directory.append(entry);
+    }
+    padTo(directory, sectorSize);
+    layout.directoryStart = allocate(directory);
+    for (auto &offset : layout.entryOffset)
+        offset += layout.sectorOffset(layout.directoryStart);
+
+    // FAT and DIFAT sectors go last; their number depends on the total.
+    const quint32 used = quint32(fat.size());
+    quint32 fatCount = 0, difatCount = 0;
+    for (;;) {
+        const quint32 total = used + fatCount + difatCount;
+        const quint32 neededFat = (total + perFat - 1) / perFat;
+        const quint32 neededDifat = neededFat > 109 ? (neededFat - 109 + perFat - 2) / (perFat - 1) : 0;
+        if (neededFat == fatCount && neededDifat == difatCount) break;
+        fatCount = neededFat;
+        difatCount = neededDifat;
+    }
+    for (quint32 i = 0; i < fatCount; ++i) {
+        layout.fatSectors.append(used + i);
+        fat.append(kFatSector);
+    }
+    for (quint32 i = 0; i < difatCount; ++i) {
+        layout.difatSectors.append(used + fatCount + i);
+        fat.append(kDifatSector);
+    }
+    fat.resize(qsizetype(fatCount) * perFat, kFree);
+    for (const quint32 entry : fat)
+        appendU32(body, entry);
+    for (quint32 d = 0; d < difatCount; ++d) {
+        QByteArray sector;
+        for (quint32 k = 0; k < perFat - 1; ++k) {
+            const quint32 index = 109 + d * (perFat - 1) + k;
+            appendU32(sector, index < fatCount ? layout.fatSectors[int(index)] : kFree);
+        }
+        appendU32(sector, d + 1 < difatCount ? layout.difatSectors[int(d + 1)] : kEnd);
+        body.append(sector);
+    }
+
+    QByteArray header = QByteArray::fromHex("D0CF11E0A1B11AE1");
+    header.append(16, '\0');
+    appendU16(header, 0x3E);
+    appendU16(header, m_sectorShift == 12 ? 4 : 3);
+    appendU16(header, 0xFFFE);
+    appendU16(header, quint16(m_sectorShift));
+    appendU16(header, 6);
+    header.append(6, '\0');
+    appendU32(header, m_sectorShift == 12 ? quint32(directory.size() / sectorSize) : 0);
+    appendU32(header, fatCount);
+    appendU32(header, layout.directoryStart);
+    appendU32(header, 0);
+    appendU32(header, 4096);
+    appendU32(header, layout.miniFatStart);
+    appendU32(header, miniFatSectors);
+    appendU32(header, difatCount ? layout.difatSectors[0] : kEnd);
+    appendU32(header, difatCount);
+    for (quint32 i = 0; i < 109; ++i)
+        appendU32(header, i < fatCount ? layout.fatSectors[int(i)] : kFree);
+    header.append(sectorSize - header.size(), '\0');
+    if (layoutOut) *layoutOut = layout;
+    return header + body;
+}
+
+QByteArray summaryDocument(const QByteArray &summary, int sectorShift, CompoundFileLayout *layout)
+{
+    CompoundFileWriter writer(sectorShift);
+    writer.addStream(QStringLiteral("WordDocument"), QByteArray(600, 'w'));
+    writer.addStream(QStringLiteral("\u0005SummaryInformation"), summary);
+    writer.addStream(QStringLiteral("1Table"), QByteArray(5000, 't'));
+    return writer.build(layout);
+}
