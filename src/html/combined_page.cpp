@@ -26,6 +26,7 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
     const bool french = context.language == 1;
     if (entries.isEmpty()) return PageResult{PageStatus::NothingToWrite, {}, {}};
     const QString pageDirectory = html.pathListeTableaux;
+    Q_ASSERT(!pageDirectory.isEmpty()); // the loader resolves an unset or vanished directory
     if (html.effacerAnciensTableaux) deleteOldPages(pageDirectory, html.prefixeTableau);
 
     PageImages images;
