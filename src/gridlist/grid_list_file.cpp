@@ -1,0 +1,78 @@
+#include "gridlist/grid_list_file.h"
+
+#include "platform/windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Reads one line of the written form; nullopt for anything else.
+std::optional<GridListEntry> parseLine(QStringView line)
+{
+    if (line.size() < 2 || line.front() != u'"') return std::nullopt;
+    QString path;
+    qsizetype i = 1;
+    for (;; ++i) {
+        if (i >= line.size()) return std::nullopt; // no closing quote
+        if (line[i] != u'"') {
+            path += line[i];
+            continue;
+        }
+        if (i + 1 < line.size() && line[i + 1] == u'"') {
+            path += u'"';
+            ++i;
+            continue;
+        }
+        break;
+    }
+    const QStringView rest = line.mid(i + 1);
+    if (rest == u",#TRUE#") return GridListEntry{path, true};
+    if (rest == u",#FALSE#") return GridListEntry{path, false};
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray formatGridList(const GridList &entries)
+{
+    QString text;
+    for (const GridListEntry &entry : entries) {
+        QString path = entry.path;
+        path.replace(u'"', QStringLiteral("\"\""));
+        text += u'"' + path + u'"' + (entry.checked ? u",#TRUE#"_s : u",#FALSE#"_s) + u"\r\n"_s;
+    }
+    return text.toUtf8();
+}
+
+GridList parseGridList(const QByteArray &bytes)
+{
+    QByteArray body = bytes;
+    if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
+    const QString text = isValidUtf8(body) ? QString::fromUtf8(body) : fromWindows1252(body);
+    GridList entries;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.endsWith(u'\r')) line.chop(1);
+        if (auto entry = parseLine(line)) entries << *entry;
+    }
+    return entries;
+}
+
+GridList LireListeTableaux(const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    GridList entries = parseGridList(file.readAll());
+    for (GridListEntry &entry : entries) {
+        if (!QFileInfo(entry.path).isDir()) entry.checked = false;
+    }
+    return entries;
+}
+
+std::optional<WriteFailure> EcrireListeTableaux(const QString &filePath, const GridList &entries)
+{
+    return writeWholeFile(filePath, formatGridList(entries));
+}

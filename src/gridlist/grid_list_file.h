@@ -1,0 +1,21 @@
+#pragma once
+
+#include "gridlist/grid_list_entry.h"
+#include "platform/safe_write.h"
+
+#include <QByteArray>
+#include <optional>
+
+// Reads a grid-list file: one line "\"path\",#TRUE#" or "\"path\",#FALSE#" per entry, a doubled double
+// quote inside the path standing for one. UTF-8, or Windows-1252 when the file is not valid UTF-8. Lines
+// of any other form are skipped. An entry whose directory no longer exists loads unticked. A missing or
+// unreadable file gives an empty list.
+GridList LireListeTableaux(const QString &filePath);
+
+// Writes the whole list, one line per entry in list order, UTF-8 with CR LF. On failure the old file stays.
+[[nodiscard]] std::optional<WriteFailure> EcrireListeTableaux(const QString &filePath,
+                                                              const GridList &entries);
+
+// The file's bytes for the list, and the entries of given bytes (check marks as stored, no directory test).
+QByteArray formatGridList(const GridList &entries);
+GridList parseGridList(const QByteArray &bytes);

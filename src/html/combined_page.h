@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gridlist/grid_list_entry.h"
+#include "html/page_frame.h"
+#include "listing/document_grid.h"
+
+#include <functional>
+
+// One directory listed for the combined page: its grid, sorted as a listing sorts, and its path as shown.
+struct ListedDirectory
+{
+    DocumentGrid grid;
+    QString directory;
+};
+
+// Lists one directory synchronously and returns the result. The window points its drive and directory
+// lists at the path (so it shows each directory in turn); the command line runs the scan itself.
+using ListDirectory = std::function<ListedDirectory(const QString &path)>;
+
+// The combined page of the grid list (the core of the grid list's HTML button), written into
+// "PathListeTableaux" (which the caller has resolved to an existing directory). Refuses an empty list;
+// deletes the old pages there when "EffacerAnciensTableaux" is on; lists every ticked entry whose
+// directory exists, in list order, through `listDirectory`, and writes its numbered heading and table
+// (full-path links); adds the index, the separators and the total as the settings say.
+// NothingToWrite: the list has no entry; the caller shows "Aucun tableau dans la liste".
+// Failed: an image copy or the page could not be written. Written: `path` is the page to open.
+// Afterwards the caller points the window back at the directory it showed before, which lists it again.
+PageResult writeCombinedPage(const GridList &entries, const SortState &sort, const PageContext &context,
+                             const ListDirectory &listDirectory);

@@ -1,0 +1,96 @@
+#include "html/html_text.h"
+
+#include "platform/windows1252.h"
+
+QString escapeHtml(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            result += u"&amp;";
+            break;
+        case u'<':
+            result += u"&lt;";
+            break;
+        case u'>':
+            result += u"&gt;";
+            break;
+        case u'"':
+            result += u"&quot;";
+            break;
+        default:
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString escapeLink(const QString &target)
+{
+    QString safe;
+    safe.reserve(target.size());
+    for (const QChar c : target) {
+        switch (c.unicode()) {
+        case u'%':
+            safe += u"%25";
+            break;
+        case u'#':
+            safe += u"%23";
+            break;
+        case u'?':
+            safe += u"%3F";
+            break;
+        default:
+            safe += c;
+        }
+    }
+    return escapeHtml(safe);
+}
+
+QString titleColourText(qint32 colour)
+{
+    const auto value = quint32(colour);
+    const quint32 red = value & 0xFF;
+    const quint32 green = (value >> 8) & 0xFF;
+    const quint32 blue = (value >> 16) & 0xFF;
+    return QStringLiteral("%1%2%3")
+        .arg(red, 2, 16, QLatin1Char('0'))
+        .arg(green, 2, 16, QLatin1Char('0'))
+        .arg(blue, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+bool readsAsNumber(const QString &text, const QLocale &locale)
+{
+    // QLocale also reads "inf" and "nan"; a number here needs at least one digit.
+    const QString trimmed = text.trimmed();
+    bool hasDigit = false;
+    for (const QChar c : trimmed) {
+        if (c.isDigit()) {
+            hasDigit = true;
+            break;
+        }
+    }
+    if (!hasDigit) return false;
+    bool ok = false;
+    locale.toDouble(trimmed, &ok);
+    return ok;
+}
+
+QString childPath(const QString &directory, const QString &name)
+{
+    if (directory.endsWith(u'/')) return directory + name;
+    return directory + u'/' + name;
+}
+
+QByteArray encodePage(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += u"\r\n";
+    }
+    return toWindows1252WithReferences(text);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// Escapes a text read from a document or the file system for an HTML page: "&", "<", ">" and "\"" become
+// entity references; nothing else changes.
+QString escapeHtml(const QString &text);
+
+// Makes a link target or image reference safe: "%", "#" and "?" are percent-encoded so that the path is
+// not cut into a fragment or a query, then the result is HTML-escaped.
+QString escapeLink(const QString &target);
+
+// The "CouleurTitre" value as six upper-case hex digits RRGGBB; the value holds red in its low byte.
+QString titleColourText(qint32 colour);
+
+// True when the text reads as a decimal number in the locale: blanks around it, a sign, the locale's
+// decimal and group separators and an exponent are allowed; "inf", "nan", dates and words are not numbers.
+bool readsAsNumber(const QString &text, const QLocale &locale);
+
+// A directory path, one separator and a name; the root "/" gives "/name", never "//name".
+QString childPath(const QString &directory, const QString &name);
+
+// The page file's bytes: every line ended with CR LF, in Windows-1252 with numeric references for the
+// characters it cannot hold.
+QByteArray encodePage(const QStringList &lines);

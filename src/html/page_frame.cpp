@@ -1,0 +1,146 @@
+#include "html/page_frame.h"
+
+#include "html/html_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString copySuffix(PageImage image)
+{
+    switch (image) {
+    case PageImage::Background:
+        return QStringLiteral(" fond");
+    case PageImage::Header:
+        return QStringLiteral(" en-tete");
+    case PageImage::TableImage:
+        return QStringLiteral(" en-teteTableau");
+    case PageImage::Footer:
+        return QStringLiteral(" pied");
+    }
+    return {};
+}
+
+const QString &imageSetting(const HtmlSettings &html, PageImage image)
+{
+    switch (image) {
+    case PageImage::Background:
+        return html.imageFond;
+    case PageImage::Header:
+        return html.imageEnTete;
+    case PageImage::TableImage:
+        return html.imageDebutTableau;
+    case PageImage::Footer:
+        return html.imagePied;
+    }
+    return html.imageFond;
+}
+
+QString &imageSlot(PageImages &images, PageImage image)
+{
+    switch (image) {
+    case PageImage::Background:
+        return images.background;
+    case PageImage::Header:
+        return images.header;
+    case PageImage::TableImage:
+        return images.tableImage;
+    case PageImage::Footer:
+        return images.footer;
+    }
+    return images.background;
+}
+
+// Copies `source` over `target`. A source that already is the target (the user picked the copy itself)
+// is left as it is.
+std::optional<WriteFailure> copyImage(const QString &source, const QString &target)
+{
+    const QFileInfo sourceInfo(source);
+    const QFileInfo targetInfo(target);
+    if (targetInfo.exists() && sourceInfo.canonicalFilePath() == targetInfo.canonicalFilePath())
+        return std::nullopt;
+    if (targetInfo.exists() || targetInfo.isSymLink()) {
+        QFile old(target);
+        if (!old.remove()) return WriteFailure{target, old.errorString()};
+    }
+    QFile file(source);
+    if (!file.copy(target)) return WriteFailure{target, file.errorString()};
+    return std::nullopt;
+}
+
+QString imageLine(const QString &reference)
+{
+    return u"<p align=\"center\"><img src=\""_s + reference + u"\"></p>"_s;
+}
+
+} // namespace
+
+void deleteOldPages(const QString &directory, const QString &prefix)
+{
+    if (prefix.isEmpty()) return;
+    const QString html = QStringLiteral(".html");
+    QStringList copies;
+    for (const PageImage image :
+         {PageImage::Background, PageImage::Header, PageImage::TableImage, PageImage::Footer})
+        copies << prefix + copySuffix(image);
+
+    const QDir dir(directory);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        const bool isPage = name.compare(prefix + html, Qt::CaseInsensitive) == 0;
+        const bool isStampedPage = name.size() >= prefix.size() + 1 + html.size() &&
+                                   name.startsWith(prefix + u' ', Qt::CaseInsensitive) &&
+                                   name.endsWith(html, Qt::CaseInsensitive);
+        const bool isCopy = copies.contains(name, Qt::CaseInsensitive);
+        if (isPage || isStampedPage || isCopy) QFile::remove(dir.filePath(name));
+    }
+}
+
+std::optional<WriteFailure> buildImageReferences(const HtmlSettings &html, const QString &pageDirectory,
+                                                 std::initializer_list<PageImage> order, PageImages &images)
+{
+    for (const PageImage image : order) {
+        QString &reference = imageSlot(images, image);
+        reference.clear();
+        const QString &setting = imageSetting(html, image);
+        const QFileInfo source(setting);
+        if (setting.isEmpty() || !source.exists() || source.isDir()) continue;
+        if (html.imagesSuivent) {
+            const QString name = html.prefixeTableau + copySuffix(image);
+            if (auto failure = copyImage(setting, childPath(pageDirectory, name))) return failure;
+            reference = escapeLink(name);
+        } else {
+            reference = escapeLink(u"file://"_s + QDir::cleanPath(source.absoluteFilePath()));
+        }
+    }
+    return std::nullopt;
+}
+
+void appendPageTop(QStringList &lines, const PageImages &images, const PageContext &context)
+{
+    if (images.background.isEmpty())
+        lines << QStringLiteral("<body>");
+    else
+        lines << u"<body background=\""_s + images.background + u"\">"_s;
+    if (!images.header.isEmpty()) lines << imageLine(images.header);
+    if (!context.html.texteEnTete.isEmpty())
+        lines << RemplacerVariables(context.html.headerText(), context.stamp, context.startup);
+}
+
+void appendPageBottom(QStringList &lines, const PageImages &images, const PageContext &context)
+{
+    if (!images.footer.isEmpty()) lines << imageLine(images.footer);
+    if (!context.html.textePied.isEmpty())
+        lines << RemplacerVariables(context.html.footerText(), context.stamp, context.startup);
+    lines << QStringLiteral("</body>") << QStringLiteral("</html>");
+}
+
+QString headingImage(const PageImages &images)
+{
+    if (images.tableImage.isEmpty()) return {};
+    return u"<img src=\""_s + images.tableImage + u"\">&nbsp;"_s;
+}

@@ -1,0 +1,312 @@
+#include "html/combined_page.h"
+#include "html/single_page.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const StartupValues kStartup{QStringLiteral("POSTE-7"), QStringLiteral("marie"), QStringLiteral("Debian 12")};
+
+PageStamp fixedStamp(qint16 language)
+{
+    return makePageStamp([] { return QDateTime(QDate(2026, 12, 5), QTime(14, 5, 33)); }, language);
+}
+
+DocumentGrid makeGrid(const QStringList &captions, const QList<QStringList> &rows)
+{
+    DocumentGrid grid;
+    QVector<GridColumn> columns;
+    for (const QString &caption : captions)
+        columns << GridColumn{caption};
+    grid.setColumns(columns);
+    for (const QStringList &cells : rows)
+        grid.appendRow(GridRow{cells});
+    return grid;
+}
+
+// The expected page of tests/data/html with "@ROOT@" standing for the test's directory.
+std::string expectedPage(const QString &name, const QString &root)
+{
+    return readFile(testData(u"html/"_s + name)).replace("@ROOT@", root.toUtf8()).toStdString();
+}
+
+std::string pageAt(const QString &path)
+{
+    return readFile(path).toStdString();
+}
+
+// Writes a small stand-in image and returns its path.
+QString makeImage(const QString &root, const QString &name)
+{
+    const QString path = root + u"/images/"_s + name;
+    writeFile(path, "GIF89a " + name.toUtf8());
+    return path;
+}
+
+} // namespace
+
+TEST(SinglePage, MatchesHandWrittenPages)
+{
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString root = temp.path();
+    const QString docs = root + u"/docs"_s;
+    QDir().mkpath(docs);
+    writeFile(docs + u"/Fichorama.html"_s, "old");
+
+    struct Case
+    {
+        const char *fixture;
+        QString directory;
+        HtmlSettings html;
+        qint16 language;
+        QLocale locale;
+        SortState sort;
+        DocumentGrid grid;
+        QString pageName;
+    };
+    std::vector<Case> cases;
+
+    cases.push_back({"defaults.html",
+                     docs,
+                     HtmlSettings{},
+                     1,
+                     QLocale(QLocale::French, QLocale::France),
+                     {0, true},
+                     makeGrid({u"Nom"_s, u" Titre"_s, u" Pages"_s, u" Créé le"_s, u" Durée"_s},
+                              {{u"rapport.doc"_s, u"Rapport annuel"_s, u"12"_s, u"05/12/2026 14:05"_s,
+                                u"0 j 00 h 00 min"_s},
+                               {u"budget.xls"_s, {}, u"3,5"_s, u"2026-12-05"_s, u"-7"_s},
+                               {u"notes.doc"_s, u"Version 2"_s, {}, {}, u"3.5"_s}}),
+                     u"Fichorama.html"_s});
+
+    HtmlSettings options;
+    options.ajouterDate = true;
+    options.effacerAnciensTableaux = false;
+    options.renvoiALaLigne = true;
+    options.couleurTitre = 255;
+    options.imageFond = makeImage(root, u"fond.gif"_s);
+    options.imageEnTete = makeImage(root, u"en tete.jpg"_s);
+    options.imageDebutTableau = makeImage(root, u"puce.gif"_s);
+    options.imagePied = makeImage(root, u"pied.png"_s);
+    options.texteEnTete = u"<p>%Date - %time par %User"_s;
+    options.texteEnTete2 = u" sur %Computer (%Version)</p>"_s;
+    options.textePied = u"<i>%date</i> & <b>"_s;
+    options.textePied2 = u"%user</b>"_s;
+    cases.push_back({"options.html",
+                     docs,
+                     options,
+                     0,
+                     QLocale(QLocale::English, QLocale::UnitedStates),
+                     {2, false},
+                     makeGrid({u"Nom"_s, u" Titre"_s, u" Pages"_s, QString()},
+                              {{u"b.doc"_s, u"Plan 2027"_s, u"1.5"_s}, {u"a.doc"_s, u"Bilan"_s, u"1e3"_s}}),
+                     u"Fichorama December 5, 2026 - 14 h 05.html"_s});
+
+    HtmlSettings copied;
+    copied.prefixeTableau = u"Liste #1"_s;
+    copied.imagesSuivent = true;
+    copied.imageFond = options.imageFond;
+    copied.imageEnTete = options.imageEnTete;
+    copied.imageDebutTableau = options.imageDebutTableau;
+    copied.imagePied = options.imagePied;
+    cases.push_back({"images_copied.html",
+                     docs,
+                     copied,
+                     1,
+                     QLocale::c(),
+                     {0, true},
+                     makeGrid({u"Nom"_s}, {{u"seul.doc"_s}}),
+                     u"Liste #1.html"_s});
+
+    HtmlSettings missing;
+    missing.imageFond = root + u"/absent.gif"_s;
+    missing.imageEnTete = root + u"/absent.gif"_s;
+    missing.imageDebutTableau = root + u"/images"_s; // a directory is no image
+    missing.imagePied = root + u"/absent.gif"_s;
+    const QString odd = root + u"/R&D <\"x\">"_s;
+    QDir().mkpath(odd);
+    cases.push_back({"escaping.html",
+                     odd,
+                     missing,
+                     1,
+                     QLocale::c(),
+                     {0, true},
+                     makeGrid({u"Nom"_s, u" Titre"_s},
+                              {{u"rapport <final> & \"v2\" #3 50%?.doc"_s, u"<b>Budget</b> & co"_s},
+                               {u"Отчёт 😀.doc"_s, u"L’été coûte 5 €"_s}}),
+                     u"Fichorama.html"_s});
+
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.fixture);
+        const PageContext context{test.html, test.language, fixedStamp(test.language), kStartup, test.locale};
+        const PageResult result = EcrirePageHTML(test.grid, test.directory, test.sort, context);
+        ASSERT_EQ(result.status, PageStatus::Written) << qPrintable(result.failure.reason);
+        EXPECT_EQ(result.path, test.directory + u'/' + test.pageName);
+        EXPECT_EQ(pageAt(result.path), expectedPage(QString::fromUtf8(test.fixture), root));
+    }
+
+    // The copies sit beside the page under the prefix and their suffix; with deletion off the options page
+    // left the older page alone (the defaults page overwrote it first, then the copied page kept it).
+    EXPECT_EQ(readFile(docs + u"/Liste #1 fond"_s), readFile(options.imageFond));
+    EXPECT_EQ(readFile(docs + u"/Liste #1 en-tete"_s), readFile(options.imageEnTete));
+    EXPECT_EQ(readFile(docs + u"/Liste #1 en-teteTableau"_s), readFile(options.imageDebutTableau));
+    EXPECT_EQ(readFile(docs + u"/Liste #1 pied"_s), readFile(options.imagePied));
+    EXPECT_TRUE(QFile::exists(docs + u"/Fichorama.html"_s));
+}
+
+TEST(SinglePage, DeletesOnlyItsOwnOldFiles)
+{
+    QTemporaryDir temp;
+    const struct
+    {
+        const char *name;
+        bool kept;
+    } files[] = {
+        {"Fichorama.html", false},
+        {"fichorama.HTML", false},
+        {"Fichorama 5 décembre 2026 - 14 h 05.html", false},
+        {"FICHORAMA fond", false},
+        {"Fichorama en-tete", false},
+        {"Fichorama en-teteTableau", false},
+        {"Fichorama pied", false},
+        {"Fichorama budget.xls", true},
+        {"Fichorama.htm", true},
+        {"Fichoramabis.html", true},
+        {"Fichorama fond.jpg", true},
+        {"rapport.html", true},
+        {"Fichorama 2026.html.bak", true},
+    };
+    for (const auto &file : files)
+        writeFile(temp.filePath(QString::fromUtf8(file.name)), "x");
+    deleteOldPages(temp.path(), u"Fichorama"_s);
+    for (const auto &file : files) {
+        SCOPED_TRACE(file.name);
+        EXPECT_EQ(QFile::exists(temp.filePath(QString::fromUtf8(file.name))), file.kept);
+    }
+}
+
+TEST(CombinedPage, MatchesHandWrittenPages)
+{
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString root = temp.path();
+    for (const char *name : {"un", "vide", "quatre", "pages"})
+        QDir().mkpath(root + u'/' + QString::fromUtf8(name));
+    const QString un = root + u"/un"_s, vide = root + u"/vide"_s, quatre = root + u"/quatre"_s;
+
+    const QStringList captions = {u"Nom"_s, u" Pages"_s};
+    std::map<QString, DocumentGrid> grids = {
+        {un, makeGrid(captions, {{u"a.doc"_s, u"4"_s}, {u"b&c.doc"_s, {}}})},
+        {vide, makeGrid(captions, {})},
+        {quatre, makeGrid(captions, {{u"q.doc"_s, u"1"_s}})},
+    };
+    QStringList listed;
+    const ListDirectory listDirectory = [&](const QString &path) {
+        listed << path;
+        return ListedDirectory{grids.at(path), path};
+    };
+
+    struct Case
+    {
+        const char *fixture;
+        HtmlSettings html;
+        qint16 language;
+        SortState sort;
+        GridList entries;
+        QStringList listed;
+    };
+    std::vector<Case> cases;
+
+    HtmlSettings full;
+    full.pathListeTableaux = root + u"/pages"_s;
+    full.imageDebutTableau = makeImage(root, u"puce.gif"_s);
+    full.texteEnTete = u"<h1>%Date</h1>"_s;
+    full.textePied = u"<p>%Computer</p>"_s;
+    cases.push_back({"combined.html",
+                     full,
+                     0,
+                     {0, true},
+                     {{un, true}, {root + u"/disparu"_s, true}, {vide, true}, {quatre, false}},
+                     {un, vide}});
+
+    HtmlSettings none;
+    none.pathListeTableaux = root + u"/pages"_s;
+    cases.push_back({"combined_none.html", none, 1, {0, true}, {{un, false}, {vide, false}}, {}});
+
+    HtmlSettings plain = none;
+    plain.indexListes = false;
+    plain.totalDocuments = false;
+    plain.renvoiALaLigne = true;
+    cases.push_back({"combined_plain.html", plain, 1, {1, false}, {{vide, true}, {un, true}}, {vide, un}});
+
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.fixture);
+        listed.clear();
+        const PageContext context{test.html, test.language, fixedStamp(test.language), kStartup,
+                                  QLocale::c()};
+        const PageResult result = writeCombinedPage(test.entries, test.sort, context, listDirectory);
+        ASSERT_EQ(result.status, PageStatus::Written) << qPrintable(result.failure.reason);
+        EXPECT_EQ(result.path, root + u"/pages/Fichorama.html"_s);
+        EXPECT_EQ(pageAt(result.path), expectedPage(QString::fromUtf8(test.fixture), root));
+        EXPECT_EQ(listed, test.listed);
+    }
+}
+
+TEST(Pages, RefuseEmptyInputAndTouchNothing)
+{
+    QTemporaryDir temp;
+    writeFile(temp.filePath(u"Fichorama.html"_s), "old");
+    HtmlSettings html;
+    html.pathListeTableaux = temp.path();
+    const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
+
+    const DocumentGrid empty = makeGrid({u"Nom"_s}, {});
+    EXPECT_EQ(EcrirePageHTML(empty, temp.path(), {}, context).status, PageStatus::NothingToWrite);
+    bool listed = false;
+    const PageResult combined = writeCombinedPage({}, {}, context, [&](const QString &path) {
+        listed = true;
+        return ListedDirectory{{}, path};
+    });
+    EXPECT_EQ(combined.status, PageStatus::NothingToWrite);
+    EXPECT_FALSE(listed);
+    EXPECT_EQ(readFile(temp.filePath(u"Fichorama.html"_s)), QByteArray("old"));
+}
+
+TEST(Pages, ReportFilesThatCannotBeWritten)
+{
+    // A directory below a regular file cannot be created or written, even by root.
+    QTemporaryDir temp;
+    writeFile(temp.filePath(u"fichier"_s), "x");
+    const QString blocked = temp.filePath(u"fichier/docs"_s);
+    const DocumentGrid grid = makeGrid({u"Nom"_s}, {{u"a.doc"_s}});
+
+    HtmlSettings html;
+    html.pathListeTableaux = blocked;
+    const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
+    PageResult result = EcrirePageHTML(grid, blocked, {}, context);
+    EXPECT_EQ(result.status, PageStatus::Failed);
+    EXPECT_EQ(result.failure.path, blocked + u"/Fichorama.html"_s);
+    EXPECT_FALSE(result.failure.reason.isEmpty());
+
+    result = writeCombinedPage({{temp.path(), true}}, {}, context, [&](const QString &path) {
+        return ListedDirectory{grid, path};
+    });
+    EXPECT_EQ(result.status, PageStatus::Failed);
+    EXPECT_EQ(result.failure.path, blocked + u"/Fichorama.html"_s);
+
+    HtmlSettings copying;
+    copying.imagesSuivent = true;
+    copying.imagePied = makeImage(temp.path(), u"pied.png"_s);
+    const PageContext copyContext{copying, 1, fixedStamp(1), kStartup, QLocale::c()};
+    result = EcrirePageHTML(grid, blocked, {}, copyContext);
+    EXPECT_EQ(result.status, PageStatus::Failed);
+    EXPECT_EQ(result.failure.path, blocked + u"/Fichorama pied"_s);
+}
