@@ -10,12 +10,9 @@ namespace {
 
 std::optional<CommandLine::Command> commandNamed(const QString &word)
 {
-    if (word == QLatin1String("list"))
-        return CommandLine::Command::List;
-    if (word == QLatin1String("html"))
-        return CommandLine::Command::Html;
-    if (word == QLatin1String("html-list"))
-        return CommandLine::Command::HtmlList;
+    if (word == QLatin1String("list")) return CommandLine::Command::List;
+    if (word == QLatin1String("html")) return CommandLine::Command::Html;
+    if (word == QLatin1String("html-list")) return CommandLine::Command::HtmlList;
     return std::nullopt;
 }
 
@@ -54,7 +51,8 @@ QString usageText()
         "Usage: fichorama [--settings DIR] [--config NAME]\n"
         "       fichorama list [DIR] [options]   print DIR's grid: header row, then one row per document\n"
         "       fichorama html [DIR] [options]   write DIR's HTML page and print its path\n"
-        "       fichorama html-list [options]    write the combined page of the grid list and print its path\n"
+        "       fichorama html-list [options]    write the combined page of the grid list and print its "
+        "path\n"
         "Without a command, starts the desktop program.\n"
         "Options:\n"
         "  --settings DIR      the settings directory\n"
@@ -70,8 +68,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
 {
     CommandLine line;
     const bool hasCommandWord = std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
-        return commandNamed(argument).has_value() || argument == QLatin1String("--help")
-               || argument == QLatin1String("-h") || argument == QLatin1String("--version");
+        return commandNamed(argument).has_value() || argument == QLatin1String("--help") ||
+               argument == QLatin1String("-h") || argument == QLatin1String("--version");
     });
     if (!hasCommandWord) {
         // The desktop program: keep our two options, leave the rest to Qt (-platform, -style, ...).
@@ -86,14 +84,14 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     bool hasCommand = false;
     bool hasDirectory = false;
     auto fail = [&](const QString &message) {
-        if (error)
-            *error = message;
+        if (error) *error = message;
         return std::nullopt;
     };
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        const bool takesValue = argument == QLatin1String("--settings") || argument == QLatin1String("--config")
-                                || argument == QLatin1String("--sort") || argument == QLatin1String("--format");
+        const bool takesValue = argument == QLatin1String("--settings") ||
+                                argument == QLatin1String("--config") ||
+                                argument == QLatin1String("--sort") || argument == QLatin1String("--format");
         if (takesValue && i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 needs a value").arg(argument));
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -118,8 +116,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             return fail(QStringLiteral("unknown option %1").arg(argument));
         } else if (!hasCommand) {
             const std::optional<CommandLine::Command> command = commandNamed(argument);
-            if (!command)
-                return fail(QStringLiteral("unknown command %1").arg(argument));
+            if (!command) return fail(QStringLiteral("unknown command %1").arg(argument));
             line.command = *command;
             hasCommand = true;
         } else if (!hasDirectory && line.command != CommandLine::Command::HtmlList) {
@@ -152,7 +149,6 @@ int runCommand(const CommandLine &commandLine)
     const CommandOutcome outcome = session.run();
     std::fwrite(outcome.output.constData(), 1, size_t(outcome.output.size()), stdout);
     std::fflush(stdout);
-    if (!outcome.message.isEmpty())
-        err << "fichorama: " << outcome.message << "\n";
+    if (!outcome.message.isEmpty()) err << "fichorama: " << outcome.message << "\n";
     return outcome.status;
 }

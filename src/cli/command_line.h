@@ -11,10 +11,10 @@ struct CommandLine
 {
     enum class Command { Window, List, Html, HtmlList, Help, Version };
     Command command = Command::Window;
-    QString directory;          // DIR of list and html; empty for the remembered directory
-    QString settingsDirectory;  // --settings
-    QString configurationName;  // --config
-    int sortColumn = 0;         // --sort N[:desc]
+    QString directory;         // DIR of list and html; empty for the remembered directory
+    QString settingsDirectory; // --settings
+    QString configurationName; // --config
+    int sortColumn = 0;        // --sort N[:desc]
     bool sortAscending = true;
     TableFormat format = TableFormat::Tsv; // --format
 };

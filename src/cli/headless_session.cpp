@@ -31,7 +31,8 @@ HeadlessSession::HeadlessSession(const CommandLine &commandLine)
 
 QString HeadlessSession::directoryArgument() const
 {
-    const QString directory = m_commandLine.directory.isEmpty() ? m_settings.directory : m_commandLine.directory;
+    const QString directory =
+        m_commandLine.directory.isEmpty() ? m_settings.directory : m_commandLine.directory;
     return QDir::cleanPath(QFileInfo(directory).absoluteFilePath());
 }
 
@@ -44,7 +45,8 @@ bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome
     }
     ScanControl control;
     const ScanResult result = listDirectory(
-        directory, makeScanOptions(m_settings, m_displayed, {m_commandLine.sortColumn, m_commandLine.sortAscending}),
+        directory,
+        makeScanOptions(m_settings, m_displayed, {m_commandLine.sortColumn, m_commandLine.sortAscending}),
         m_grid, control);
     if (!result.enumerated) {
         outcome = {1, {}, QStringLiteral("%1: the directory cannot be read").arg(directory)};

@@ -27,7 +27,8 @@ struct ScanOptions
 struct ScanControl
 {
     bool interruptRequested = false;
-    std::function<void()> letEventsThrough; // called at most every 20 ms, and once before the first entry
+    std::function<void()> letEventsThrough; // called before the first entry, then at most every interval
+    int eventIntervalMs = 20;
     std::function<void(int value, int maximum)> progress;
 };
 
@@ -50,4 +51,5 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
                          ScanControl &control);
 
 // The options of a listing made with these settings, displayed columns and sort.
-ScanOptions makeScanOptions(const Settings &settings, const DisplayedColumns &displayed, const SortState &sort);
+ScanOptions makeScanOptions(const Settings &settings, const DisplayedColumns &displayed,
+                            const SortState &sort);

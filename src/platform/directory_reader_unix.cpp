@@ -15,14 +15,12 @@ DirectoryReader::DirectoryReader(const QString &directory)
 {
     m_handle->path = QFile::encodeName(directory.isEmpty() ? QStringLiteral("/") : directory);
     m_handle->dir = opendir(m_handle->path.constData());
-    if (!m_handle->path.endsWith('/'))
-        m_handle->path.append('/');
+    if (!m_handle->path.endsWith('/')) m_handle->path.append('/');
 }
 
 DirectoryReader::~DirectoryReader()
 {
-    if (m_handle->dir)
-        closedir(m_handle->dir);
+    if (m_handle->dir) closedir(m_handle->dir);
 }
 
 bool DirectoryReader::isOpen() const
@@ -32,11 +30,9 @@ bool DirectoryReader::isOpen() const
 
 bool DirectoryReader::next(DirectoryEntry &entry)
 {
-    if (!m_handle->dir)
-        return false;
+    if (!m_handle->dir) return false;
     const dirent *item = readdir(m_handle->dir);
-    if (!item)
-        return false;
+    if (!item) return false;
     entry.name = QFile::decodeName(item->d_name);
     entry.isHidden = item->d_name[0] == '.';
     if (item->d_type == DT_DIR) {
@@ -45,7 +41,8 @@ bool DirectoryReader::next(DirectoryEntry &entry)
         entry.isDirectory = false;
     } else {
         // Unknown types and symbolic links: ask for the target's type.
-        struct stat info {};
+        struct stat info
+        {};
         const QByteArray full = m_handle->path + item->d_name;
         entry.isDirectory = stat(full.constData(), &info) == 0 && S_ISDIR(info.st_mode);
     }

@@ -27,13 +27,22 @@ QStringList column(const DocumentGrid &grid, int c)
 TEST(GridSort, GenericComparesNumbersAsNumbersAndTextsCaseSensitively)
 {
     const QLocale french(QLocale::French, QLocale::France);
-    struct Case { QStringList input; bool ascending; QStringList expected; QLocale locale; };
+    struct Case
+    {
+        QStringList input;
+        bool ascending;
+        QStringList expected;
+        QLocale locale;
+    };
     const Case cases[] = {
         {{"10", "2", "100"}, true, {"2", "10", "100"}, QLocale::c()},
         {{"10", "2", "100"}, false, {"100", "10", "2"}, QLocale::c()},
         {{"b", "B", "a", "A"}, true, {"A", "B", "a", "b"}, QLocale::c()},
         {{"1,5", "1,25", "-3"}, true, {"-3", "1,25", "1,5"}, french},
-        {{"2000/05/17 09:05", "1999/12/31 23:59"}, true, {"1999/12/31 23:59", "2000/05/17 09:05"}, QLocale::c()},
+        {{"2000/05/17 09:05", "1999/12/31 23:59"},
+         true,
+         {"1999/12/31 23:59", "2000/05/17 09:05"},
+         QLocale::c()},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(qPrintable(c.input.join(QLatin1Char('|'))));

@@ -1,0 +1,37 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLineParsing, CommandsOptionsAndErrors)
+{
+    QString error;
+    auto parse = [&](const QStringList &arguments) { return parseCommandLine(arguments, &error); };
+
+    const auto window = parse({QStringLiteral("--settings"), QStringLiteral("/s"),
+                               QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->command, CommandLine::Command::Window);
+    EXPECT_EQ(window->settingsDirectory, QStringLiteral("/s"));
+
+    const auto list = parse({QStringLiteral("--config"), QStringLiteral("Travail"), QStringLiteral("list"),
+                             QStringLiteral("/d"), QStringLiteral("--sort"), QStringLiteral("3:desc"),
+                             QStringLiteral("--format"), QStringLiteral("csv")});
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->command, CommandLine::Command::List);
+    EXPECT_EQ(list->directory, QStringLiteral("/d"));
+    EXPECT_EQ(list->configurationName, QStringLiteral("Travail"));
+    EXPECT_EQ(list->sortColumn, 3);
+    EXPECT_FALSE(list->sortAscending);
+    EXPECT_EQ(list->format, TableFormat::Csv);
+
+    for (const QStringList &wrong :
+         {QStringList{QStringLiteral("list"), QStringLiteral("--sort")},
+          QStringList{QStringLiteral("list"), QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("html-list"), QStringLiteral("/d")},
+          QStringList{QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("xml")}}) {
+        SCOPED_TRACE(qPrintable(wrong.join(QLatin1Char(' '))));
+        error.clear();
+        EXPECT_FALSE(parse(wrong));
+        EXPECT_FALSE(error.isEmpty());
+    }
+}

@@ -1,0 +1,74 @@
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ProcessRun
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ProcessRun fichorama(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(FICHORAMA_EXECUTABLE), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(process.errorString());
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+const char kAllColumns[] =
+    "[Proprietes]\r\nNomCourt=1\r\nSujet=1\r\nMotsCles=1\r\nModele=1\r\nCommentaires=1\r\n"
+    "DernierAuteur=1\r\nRevision=1\r\nPages=1\r\nMots=1\r\nCaracteres=1\r\nSecurite=1\r\n"
+    "Cree=1\r\nDerniereSauvegarde=1\r\nDerniereImpression=1\r\nTempsEdition=1\r\n";
+
+} // namespace
+
+TEST(ListCommand, PrintsEveryColumnOfEveryDocumentInGridOrder)
+{
+    QTemporaryDir settings;
+    QTemporaryDir documents;
+    writeFile(settings.filePath(QStringLiteral("Fichorama.ini")), kAllColumns);
+    for (const char *name :
+         {"titre_avec_tabulation.doc", "si_cp1252_tous_pid.doc", "edition_zero.doc", "report.doc"})
+        copyTestData(QStringLiteral("ole/") + QLatin1String(name), documents.path());
+    const QByteArray before = readFile(settings.filePath(QStringLiteral("Fichorama.ini")));
+
+    const ProcessRun run =
+        fichorama({QStringLiteral("list"), documents.path(), QStringLiteral("--settings"), settings.path()});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_EQ(run.out, readFile(testData(QStringLiteral("cli/all_columns_utc.tsv"))));
+    EXPECT_EQ(readFile(settings.filePath(QStringLiteral("Fichorama.ini"))), before)
+        << "the configuration was written";
+
+    const ProcessRun sorted =
+        fichorama({QStringLiteral("list"), documents.path(), QStringLiteral("--settings"), settings.path(),
+                   QStringLiteral("--sort"), QStringLiteral("11:desc")});
+    const QList<QByteArray> lines = sorted.out.split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(lines[1].startsWith("si_cp1252_tous_pid.doc\t")) << lines[1].constData();
+}
+
+TEST(ListCommand, FailuresAndUsageHaveTheirExitStatus)
+{
+    QTemporaryDir settings;
+    const ProcessRun missing = fichorama({QStringLiteral("list"), settings.filePath(QStringLiteral("gone")),
+                                          QStringLiteral("--settings"), settings.path()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_TRUE(missing.err.contains("gone")) << missing.err.constData();
+
+    const ProcessRun usage =
+        fichorama({QStringLiteral("list"), QStringLiteral("--sort"), QStringLiteral("x")});
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_TRUE(usage.err.contains("--sort")) << usage.err.constData();
+    EXPECT_TRUE(QDir(settings.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}

@@ -1,0 +1,181 @@
+#include "listing/directory_scan.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Columns: Document, Application (18), Title (2).
+ScanOptions baseOptions()
+{
+    ScanOptions options;
+    options.columnProperties = {18, 2};
+    options.locale = QLocale::c();
+    return options;
+}
+
+DocumentGrid emptyGrid()
+{
+    DocumentGrid grid;
+    grid.setColumns({GridColumn{QStringLiteral(" Document")}, GridColumn{QStringLiteral(" Application")},
+                     GridColumn{QStringLiteral(" Title")}});
+    return grid;
+}
+
+QStringList rowsOf(const DocumentGrid &grid)
+{
+    QStringList out;
+    for (const GridRow &row : grid.rows())
+        out << row.cells.join(QLatin1Char('|'));
+    return out;
+}
+
+// A directory holding one document of each kind the listing tells apart.
+class ScanDirectory : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        copyTestData(QStringLiteral("ole/si_cp1252_tous_pid.doc"), dir.path(), QStringLiteral("rapport.doc"));
+        copyTestData(QStringLiteral("ole/titre_vide.doc"), dir.path(), QStringLiteral(".cache.doc"));
+        copyTestData(QStringLiteral("ole/report.doc"), dir.path(), QStringLiteral("texte.doc"));
+        for (const char *name : {"a.pdf", "b.PDF", "Index.htm", "PAGE.HTML", "Fichorama.html",
+                                 "Fichorama notes.txt", ".cache.pdf"})
+            writeFile(dir.filePath(QString::fromLatin1(name)), "x");
+        QDir(dir.path()).mkdir(QStringLiteral("sous-dossier.doc"));
+    }
+
+    ScanResult scan(const ScanOptions &options)
+    {
+        grid = emptyGrid();
+        ScanControl control;
+        return listDirectory(dir.path(), options, grid, control);
+    }
+
+    QTemporaryDir dir;
+    DocumentGrid grid;
+};
+
+} // namespace
+
+TEST_F(ScanDirectory, ListingOptionsDecideWhichFilesGetARow)
+{
+    const QString doc = QStringLiteral("rapport.doc|Word 8.0|Rapport trimestriel – été");
+    const QString hiddenDoc = QStringLiteral(".cache.doc||");
+    struct Case
+    {
+        const char *name;
+        ListingOptions listing;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"documents only, hidden excluded", {false, false, false, false}, {doc}},
+        {"hidden included", {false, false, false, true}, {hiddenDoc, doc}},
+        {"PDF",
+         {false, true, false, false},
+         {QStringLiteral("a.pdf|Adobe Acrobat|"), QStringLiteral("b.PDF|Adobe Acrobat|"), doc}},
+        {"HTML: our own page left out, ending without regard to case",
+         {false, false, true, false},
+         {QStringLiteral("Index.htm|Document HTML|"), QStringLiteral("PAGE.HTML|Document HTML|"), doc}},
+        {"all files: no application text for PDF and HTML listed only as files",
+         {true, false, false, false},
+         {QStringLiteral("Fichorama notes.txt||"), QStringLiteral("Fichorama.html||"),
+          QStringLiteral("Index.htm||"), QStringLiteral("PAGE.HTML||"), QStringLiteral("a.pdf||"),
+          QStringLiteral("b.PDF||"), doc, QStringLiteral("texte.doc||")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ScanOptions options = baseOptions();
+        options.listing = c.listing;
+        const ScanResult result = scan(options);
+        EXPECT_TRUE(result.enumerated);
+        EXPECT_FALSE(result.interrupted);
+        EXPECT_EQ(result.documentCount, c.rows.size());
+        EXPECT_EQ(rowsOf(grid), c.rows);
+    }
+}
+
+TEST_F(ScanDirectory, CountsFilesNotDirectoriesAndHiddenOnlyWhenIncluded)
+{
+    ScanOptions options = baseOptions();
+    options.listing.includeHidden = false;
+    EXPECT_EQ(scan(options).fileCount, 8);
+    options.listing.includeHidden = true;
+    EXPECT_EQ(scan(options).fileCount, 10);
+}
+
+TEST_F(ScanDirectory, NameColoursAndRowLines)
+{
+    ScanOptions options = baseOptions();
+    options.listing = {true, false, false, true};
+    options.linesPerCell = 3;
+    scan(options);
+    for (const GridRow &row : grid.rows()) {
+        SCOPED_TRACE(qPrintable(row.cells[0]));
+        const NameColour expected = row.cells[0].startsWith(QLatin1Char('.'))      ? NameColour::Hidden
+                                    : row.cells[0] == QLatin1String("rapport.doc") ? NameColour::Highlight
+                                                                                   : NameColour::Normal;
+        EXPECT_EQ(row.nameColour, expected);
+        EXPECT_EQ(row.lines, 3);
+    }
+    options.highlight = false;
+    options.linesPerCell = 1;
+    scan(options);
+    for (const GridRow &row : grid.rows()) {
+        EXPECT_EQ(row.nameColour,
+                  row.cells[0].startsWith(QLatin1Char('.')) ? NameColour::Hidden : NameColour::Normal);
+        EXPECT_EQ(row.lines, 1);
+    }
+}
+
+TEST_F(ScanDirectory, SortsBySortColumnWithArrowOnlyWhenTheColumnExists)
+{
+    ScanOptions options = baseOptions();
+    options.listing.includePdf = true;
+    options.sort = {1, false};
+    scan(options);
+    EXPECT_EQ(grid.arrowColumn(), 1);
+    EXPECT_EQ(grid.arrow(), SortArrow::Down);
+    EXPECT_EQ(grid.row(0).cells[0], QStringLiteral("rapport.doc"));
+
+    options.sort = {7, true};
+    scan(options);
+    EXPECT_EQ(grid.arrowColumn(), -1);
+    EXPECT_EQ(grid.rowCount(), 5);
+}
+
+TEST_F(ScanDirectory, InterruptionKeepsTheRowsFoundSoFarAndSortsThem)
+{
+    ScanOptions options = baseOptions();
+    options.listing.includeAll = true;
+    options.sort = {0, false};
+    grid = emptyGrid();
+    ScanControl control;
+    control.eventIntervalMs = 0; // let events through at every entry
+    int pumps = 0;
+    control.letEventsThrough = [&] { control.interruptRequested = ++pumps == 6; };
+    control.interruptRequested = true; // cleared when the listing starts
+    const ScanResult result = listDirectory(dir.path(), options, grid, control);
+    EXPECT_TRUE(result.interrupted);
+    EXPECT_GT(result.documentCount, 0);
+    EXPECT_LT(result.documentCount, 8);
+    EXPECT_EQ(result.documentCount, grid.rowCount());
+    for (int i = 1; i < grid.rowCount(); ++i)
+        EXPECT_GE(grid.row(i - 1).cells[0], grid.row(i).cells[0]);
+}
+
+TEST(DirectoryScan, UnreadableDirectoryGivesAnEmptyGrid)
+{
+    DocumentGrid grid = emptyGrid();
+    grid.appendRow(GridRow{{QStringLiteral("old.doc"), {}, {}}});
+    ScanControl control;
+    const ScanResult result =
+        listDirectory(QStringLiteral("/nonexistent/fichorama"), baseOptions(), grid, control);
+    EXPECT_FALSE(result.enumerated);
+    EXPECT_EQ(result.fileCount, 0);
+    EXPECT_EQ(result.documentCount, 0);
+    EXPECT_EQ(grid.rowCount(), 0);
+}
