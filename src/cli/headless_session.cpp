@@ -2,7 +2,11 @@
 
 #include "config/configuration_loader.h"
 #include "config/settings_directory.h"
+#include "gridlist/grid_list_file.h"
+#include "html/combined_page.h"
+#include "html/single_page.h"
 #include "listing/directory_scan.h"
+#include "platform/system_names.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,17 +59,57 @@ bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome
     return true;
 }
 
+CommandOutcome HeadlessSession::pageOutcome(const PageResult &result, const QString &refusal) const
+{
+    switch (result.status) {
+    case PageStatus::Written:
+        return {0, QFile::encodeName(result.path) + '\n', {}};
+    case PageStatus::NothingToWrite:
+        return {1, {}, refusal};
+    case PageStatus::Failed:
+        break;
+    }
+    return {1, {}, QStringLiteral("%1: %2").arg(result.failure.path, result.failure.reason)};
+}
+
 CommandOutcome HeadlessSession::run()
 {
     CommandOutcome outcome;
-    const QString directory = directoryArgument();
+    const SortState sort{m_commandLine.sortColumn, m_commandLine.sortAscending};
+    const StartupValues startup = readStartupValues();
+    const PageContext context{m_settings.html, m_settings.language,
+                              makePageStamp(systemClock, m_settings.language), startup};
+    const bool french = m_settings.isFrench();
     switch (m_commandLine.command) {
-    case CommandLine::Command::List:
+    case CommandLine::Command::List: {
+        const QString directory = directoryArgument();
         if (listInto(directory, outcome))
             outcome.output = formatGrid(m_grid, directory, m_commandLine.format);
         break;
+    }
+    case CommandLine::Command::Html: {
+        const QString directory = directoryArgument();
+        if (!listInto(directory, outcome))
+            break;
+        outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context),
+                              french ? QStringLiteral("Impossible de créer un tableau HTML")
+                                     : QStringLiteral("Impossible to make HTML grid"));
+        break;
+    }
+    case CommandLine::Command::HtmlList: {
+        const DocumentGrid columns = m_grid;
+        auto listOne = [&](const QString &path) {
+            ListedDirectory listed{columns, QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
+            ScanControl control;
+            listDirectory(listed.directory, makeScanOptions(m_settings, m_displayed, sort), listed.grid, control);
+            return listed;
+        };
+        outcome = pageOutcome(writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne),
+                              french ? QStringLiteral("Aucun tableau dans la liste") : QStringLiteral("No grid in the list"));
+        break;
+    }
     default:
-        outcome = {2, {}, QStringLiteral("this command is not available yet")};
+        outcome = {2, {}, usageText()};
         break;
     }
     return outcome;

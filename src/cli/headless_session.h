@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 #include "config/configuration_paths.h"
 #include "config/settings.h"
+#include "html/page_frame.h"
 #include "listing/document_grid.h"
 #include "listing/property_columns.h"
 
@@ -28,6 +29,7 @@ private:
     // Lists `directory` into m_grid; false with the outcome set when the directory cannot be read.
     bool listInto(const QString &directory, CommandOutcome &outcome);
     QString directoryArgument() const;
+    CommandOutcome pageOutcome(const PageResult &result, const QString &refusal) const;
 
     CommandLine m_commandLine;
     ConfigurationPaths m_paths;
