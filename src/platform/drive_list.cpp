@@ -22,7 +22,8 @@ DriveList::DriveList(QWidget *parent)
     : QComboBox(parent)
 {
     setVolumes(mountedVolumes());
-    connect(this, &QComboBox::activated, this, [this] { Q_EMIT driveChanged(driveDirectory()); });
+    // The program's own selections block signals, so only the user's picks of another entry arrive here.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT driveChanged(driveDirectory()); });
 }
 
 QList<DriveList::Volume> DriveList::mountedVolumes()

@@ -37,8 +37,8 @@ public:
     static QString directoryForEntry(const QString &text, const QString &rootPath);
 
 Q_SIGNALS:
-    // The user picked an entry (not emitted by setDriveForPath or reload); `directory` is what it stands
-    // for.
+    // The user picked another entry (not emitted by setVolumes, reload or setDriveForPath); `directory`
+    // is what the new entry stands for.
     void driveChanged(const QString &directory);
 
 private:

@@ -4,8 +4,11 @@
 #include "ui/twips.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -52,7 +55,14 @@ GridView::GridView(QWidget *parent)
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, &GridView::storeUserWidth);
-    connect(horizontalHeader(), &QHeaderView::sectionPressed, this, [this] { setSelectionHighlight(false); });
+    // A press on a header leaves no document row current, so Delete right after a header click does
+    // nothing.
+    connect(horizontalHeader(), &QHeaderView::sectionPressed, this, [this] {
+        setSelectionHighlight(false);
+        if (!selectionModel()) return;
+        selectionModel()->clearSelection();
+        selectionModel()->clearCurrentIndex();
+    });
 }
 
 void GridView::setGridModel(GridModel *model)
@@ -142,4 +152,40 @@ void GridView::mousePressEvent(QMouseEvent *event)
 {
     if (indexAt(event->position().toPoint()).isValid()) setSelectionHighlight(true);
     QTableView::mousePressEvent(event);
+}
+
+int GridView::documentRow() const
+{
+    const QModelIndex current = selectionModel() ? selectionModel()->currentIndex() : QModelIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+QString GridView::cellTip(const QModelIndex &index) const
+{
+    if (!index.isValid()) return {};
+    const QString text = index.data().toString();
+    if (text.isEmpty() || fontMetrics().horizontalAdvance(text) <= columnWidth(index.column())) return {};
+    return text;
+}
+
+void GridView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        Q_EMIT deleteRequested();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool GridView::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString tip = m_cellTips ? cellTip(indexAt(help->pos())) : QString();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(indexAt(help->pos())));
+    return true;
 }

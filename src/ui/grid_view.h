@@ -31,13 +31,28 @@ public:
     // are the grid's: set them before calling this.
     void setLinesPerCell(int lines);
 
+    // The document row at the current index, or -1 after a header click or when the grid is empty.
+    int documentRow() const;
+
+    // Cell tips: when on, hovering a cell whose text is wider than its column shows the whole text.
+    void setCellTips(bool on) { m_cellTips = on; }
+    // The tip of a cell: its text when drawn on one line in the grid's font it is wider than its column,
+    // otherwise empty.
+    QString cellTip(const QModelIndex &index) const;
+
     // Whether the selected row shows in the highlight colour. A press on a document row turns it on, a
     // press on the header turns it off; a listing turns it off.
     void setSelectionHighlight(bool on);
     bool isSelectionHighlighted() const { return m_highlightSelection; }
 
+Q_SIGNALS:
+    // The Delete key was pressed in the grid.
+    void deleteRequested();
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void storeUserWidth(int column, int oldPixels, int newPixels);
@@ -46,4 +61,5 @@ private:
     GridModel *m_model = nullptr;
     bool m_highlightSelection = false;
     bool m_applyingWidths = false;
+    bool m_cellTips = false;
 };

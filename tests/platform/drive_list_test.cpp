@@ -33,6 +33,8 @@ TEST(DriveList, PicksTheVolumeThatHoldsAPath)
         EXPECT_EQ(list.driveDirectory(), QString::fromUtf8(c.directory));
     }
     EXPECT_EQ(changes.size(), 0) << "only the user's picks signal a drive change";
+    list.setCurrentIndex(list.findText(QStringLiteral("/home"))); // as a pick in the pop-up does
+    EXPECT_EQ(changes, QStringList{QStringLiteral("/home")});
     EXPECT_EQ(DriveList::directoryForEntry(QStringLiteral("c: [SYSTEM]"), QStringLiteral("C:/")),
               QStringLiteral("c:"));
 }

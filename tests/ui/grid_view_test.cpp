@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -94,4 +95,25 @@ TEST(GridView, SelectionHighlightFollowsPresses)
     QHeaderView *header = view.horizontalHeader();
     pressLeft(header->viewport(), QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
     EXPECT_FALSE(view.isSelectionHighlighted());
+    EXPECT_EQ(view.documentRow(), -1) << "after a header click no document row is current";
+
+    int deletes = 0;
+    QObject::connect(&view, &GridView::deleteRequested, [&deletes] { ++deletes; });
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(&view, &del);
+    EXPECT_EQ(deletes, 1);
+}
+
+TEST(GridView, CellTipsOnlyForTextWiderThanItsColumn)
+{
+    DocumentGrid grid = sampleGrid();
+    grid.row(0).cells[1] = QStringLiteral("a title far too long to fit in a column of a few pixels");
+    GridModel model(grid);
+    GridView view;
+    view.setGridModel(&model);
+    view.setColumnWidthTwips(1, 600);
+    EXPECT_EQ(view.cellTip(model.index(0, 1)), grid.row(0).cells[1]);
+    EXPECT_EQ(view.cellTip(model.index(1, 1)), QString()) << "empty cell";
+    view.setColumnWidthTwips(1, 100000);
+    EXPECT_EQ(view.cellTip(model.index(0, 1)), QString()) << "the text fits";
 }
