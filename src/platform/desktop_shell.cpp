@@ -1,0 +1,75 @@
+#include "platform/desktop_shell.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+// Long enough for a file manager that D-Bus has to start first.
+constexpr int propertiesCallTimeoutMs = 5000;
+
+} // namespace
+
+DesktopShell::DesktopShell(PropertiesFallback fallback)
+    : m_fallback(std::move(fallback))
+{}
+
+QUrl DesktopShell::urlFor(const QString &pathOrUrl)
+{
+    if (QDir::isAbsolutePath(pathOrUrl)) return QUrl::fromLocalFile(pathOrUrl);
+    const QUrl url(pathOrUrl);
+    // A one-letter scheme is a Windows drive ("c:report.doc"), not an address.
+    if (url.isValid() && url.scheme().size() > 1) return url;
+    return QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
+}
+
+bool DesktopShell::open(const QString &pathOrUrl)
+{
+    return QDesktopServices::openUrl(urlFor(pathOrUrl));
+}
+
+void DesktopShell::showProperties(const QString &path, QWidget *owner)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        if (m_fallback) m_fallback(path, owner);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
+    call << QStringList{QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)} << QString();
+    // The watcher dies with its owner, so a closed window gets no late fallback.
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, propertiesCallTimeoutMs), owner);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [fallback = m_fallback, path, guard = QPointer<QWidget>(owner),
+                      hadOwner = owner != nullptr](QDBusPendingCallWatcher *finished) {
+                         finished->deleteLater();
+                         if (!finished->isError() || !fallback) return;
+                         if (hadOwner && !guard) return;
+                         fallback(path, guard);
+                     });
+}
+
+std::optional<ShellFailure> DesktopShell::moveToTrash(const QString &path)
+{
+    QFile file(path);
+    if (file.moveToTrash()) return std::nullopt;
+    return ShellFailure{path, file.errorString()};
+}
+
+std::optional<ShellFailure> DesktopShell::rename(const QString &from, const QString &to)
+{
+    // QFile::rename refuses an existing target, and on Linux renames with RENAME_NOREPLACE, so a file
+    // that appears in between is not replaced either.
+    QFile file(from);
+    if (file.rename(to)) return std::nullopt;
+    return ShellFailure{from, file.errorString()};
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Every message box and input box of the program, titled "Fichorama". The window asks through this
+// interface so that tests can answer in place of the user.
+class Prompter
+{
+public:
+    enum class DefaultAnswer { Yes, No };
+
+    virtual ~Prompter() = default;
+
+    // A notice: information icon, OK button.
+    virtual void showInformation(const QString &text) = 0;
+    // A refusal: exclamation icon, OK button.
+    virtual void showExclamation(const QString &text) = 0;
+    // A failure: error icon, OK button.
+    virtual void showError(const QString &text) = 0;
+    // A confirmation: question icon, Yes and No buttons. True when the user answers Yes; closing the box
+    // counts as No.
+    virtual bool askYesNo(const QString &text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes) = 0;
+    // An input box with a prompt, pre-filled with `initial`; std::nullopt when the user cancels.
+    virtual std::optional<QString> askText(const QString &prompt, const QString &initial) = 0;
+};

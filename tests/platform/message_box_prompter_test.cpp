@@ -1,0 +1,82 @@
+#include "platform/message_box_prompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs `answer` on the modal box that `ask` opens, once the box is up.
+void answerNextBox(std::function<void(QWidget *)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Fichorama"));
+        answer(box);
+    });
+}
+
+} // namespace
+
+TEST(MessageBoxPrompter, BoxesCarryTitleIconAndAnswer)
+{
+    MessageBoxPrompter prompter;
+    const struct
+    {
+        std::function<void()> ask;
+        QMessageBox::Icon icon;
+    } notices[] = {
+        {[&] { prompter.showInformation(QStringLiteral("i")); }, QMessageBox::Information},
+        {[&] { prompter.showExclamation(QStringLiteral("e")); }, QMessageBox::Warning},
+        {[&] { prompter.showError(QStringLiteral("x")); }, QMessageBox::Critical},
+    };
+    for (const auto &notice : notices) {
+        SCOPED_TRACE(int(notice.icon));
+        QMessageBox::Icon shown = QMessageBox::NoIcon;
+        answerNextBox([&shown](QWidget *box) {
+            auto *messageBox = qobject_cast<QMessageBox *>(box);
+            ASSERT_NE(messageBox, nullptr);
+            shown = messageBox->icon();
+            messageBox->accept();
+        });
+        notice.ask();
+        EXPECT_EQ(shown, notice.icon);
+    }
+
+    for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
+        answerNextBox([button](QWidget *box) {
+            auto *messageBox = qobject_cast<QMessageBox *>(box);
+            ASSERT_NE(messageBox, nullptr);
+            EXPECT_EQ(messageBox->icon(), QMessageBox::Question);
+            EXPECT_EQ(messageBox->defaultButton(),
+                      qobject_cast<QPushButton *>(messageBox->button(QMessageBox::No)));
+            messageBox->button(button)->click();
+        });
+        EXPECT_EQ(prompter.askYesNo(QStringLiteral("?"), Prompter::DefaultAnswer::No),
+                  button == QMessageBox::Yes);
+    }
+}
+
+TEST(MessageBoxPrompter, InputBoxIsPrefilledAndCancelGivesNothing)
+{
+    MessageBoxPrompter prompter;
+    answerNextBox([](QWidget *box) {
+        auto *dialog = qobject_cast<QInputDialog *>(box);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->labelText(), QStringLiteral("Rename document"));
+        EXPECT_EQ(dialog->textValue(), QStringLiteral("old.doc"));
+        dialog->setTextValue(QStringLiteral("new.doc"));
+        dialog->accept();
+    });
+    EXPECT_EQ(prompter.askText(QStringLiteral("Rename document"), QStringLiteral("old.doc")),
+              std::optional<QString>(QStringLiteral("new.doc")));
+
+    answerNextBox([](QWidget *box) { qobject_cast<QDialog *>(box)->reject(); });
+    EXPECT_EQ(prompter.askText(QStringLiteral("Rename document"), QStringLiteral("old.doc")), std::nullopt);
+}

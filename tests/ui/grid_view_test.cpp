@@ -1,0 +1,119 @@
+#include "grid_test_data.h"
+#include "ui/grid_model.h"
+#include "ui/grid_view.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+void pressLeft(QWidget *widget, QPoint at)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace
+
+TEST(GridView, WidthsRoundTripInTwipsAndSurviveAListing)
+{
+    DocumentGrid grid = sampleGrid();
+    GridModel model(grid);
+    GridView view;
+    view.setGridModel(&model);
+    view.resize(600, 300);
+    view.show();
+
+    const qreal dpi = view.logicalDpiX();
+    EXPECT_EQ(view.columnWidth(0), Twips::toPixels(1500, dpi));
+    EXPECT_EQ(view.columnWidthTwips(1), Twips::fromPixels(Twips::toPixels(3000, dpi), dpi));
+    if (dpi == 96) {
+        EXPECT_EQ(view.columnWidthTwips(1), 3000);
+    }
+
+    // A width the user drags is kept in the grid and comes back after the next listing.
+    view.horizontalHeader()->resizeSection(0, 150);
+    EXPECT_EQ(grid.column(0).widthTwips, Twips::fromPixels(150, dpi));
+    model.beginReset();
+    grid.clearRows();
+    grid.appendRow({{QStringLiteral("new.doc")}, NameColour::Normal, 1});
+    model.endReset();
+    EXPECT_EQ(view.columnWidth(0), 150);
+    EXPECT_EQ(view.columnWidth(1), Twips::toPixels(3000, dpi));
+}
+
+TEST(GridView, RowHeightsAreHeaderHeightTimesLines)
+{
+    DocumentGrid grid = sampleGrid();
+    GridModel model(grid);
+    GridView view;
+    view.setGridModel(&model);
+    view.show();
+    const int header = view.horizontalHeader()->height();
+    ASSERT_GT(header, 0);
+    EXPECT_EQ(view.lineHeight(), header);
+
+    const struct
+    {
+        QList<int> lines;
+        bool wrap;
+    } cases[] = {{{3, 3, 3}, true}, {{1, 1, 1}, false}, {{2, 1, 3}, true}, {{1, 1, 1}, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lines[0] << c.lines[1] << c.lines[2]);
+        for (int row = 0; row < grid.rowCount(); ++row)
+            grid.row(row).lines = c.lines[row];
+        view.setLinesPerCell(c.lines.last());
+        EXPECT_EQ(view.wordWrap(), c.lines.last() > 1);
+        for (int row = 0; row < grid.rowCount(); ++row)
+            EXPECT_EQ(view.rowHeight(row), header * c.lines[row]) << "row " << row;
+    }
+}
+
+TEST(GridView, SelectionHighlightFollowsPresses)
+{
+    DocumentGrid grid = sampleGrid();
+    GridModel model(grid);
+    GridView view;
+    view.setGridModel(&model);
+    view.resize(600, 300);
+    view.show();
+    EXPECT_FALSE(view.isSelectionHighlighted());
+
+    pressLeft(view.viewport(), view.visualRect(model.index(1, 0)).center());
+    EXPECT_TRUE(view.isSelectionHighlighted());
+    EXPECT_EQ(view.selectionModel()->selectedRows().value(0).row(), 1);
+    EXPECT_EQ(view.selectionModel()->selectedIndexes().size(), 2) << "the whole row is selected";
+
+    QHeaderView *header = view.horizontalHeader();
+    pressLeft(header->viewport(), QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    EXPECT_FALSE(view.isSelectionHighlighted());
+    EXPECT_EQ(view.documentRow(), -1) << "after a header click no document row is current";
+
+    int deletes = 0;
+    QObject::connect(&view, &GridView::deleteRequested, [&deletes] { ++deletes; });
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(&view, &del);
+    EXPECT_EQ(deletes, 1);
+}
+
+TEST(GridView, CellTipsOnlyForTextWiderThanItsColumn)
+{
+    DocumentGrid grid = sampleGrid();
+    grid.row(0).cells[1] = QStringLiteral("a title far too long to fit in a column of a few pixels");
+    GridModel model(grid);
+    GridView view;
+    view.setGridModel(&model);
+    view.setColumnWidthTwips(1, 600);
+    EXPECT_EQ(view.cellTip(model.index(0, 1)), grid.row(0).cells[1]);
+    EXPECT_EQ(view.cellTip(model.index(1, 1)), QString()) << "empty cell";
+    view.setColumnWidthTwips(1, 100000);
+    EXPECT_EQ(view.cellTip(model.index(0, 1)), QString()) << "the text fits";
+}
