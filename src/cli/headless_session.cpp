@@ -7,6 +7,7 @@
 #include "html/single_page.h"
 #include "listing/directory_scan.h"
 #include "platform/system_names.h"
+#include "ui/language_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +80,7 @@ CommandOutcome HeadlessSession::run()
     const StartupValues startup = readStartupValues();
     const PageContext context{m_settings.html, m_settings.language,
                               makePageStamp(systemClock, m_settings.language), startup};
-    const bool french = m_settings.isFrench();
+    const MessageTexts messages = messageTexts(m_settings.language);
     switch (m_commandLine.command) {
     case CommandLine::Command::List: {
         const QString directory = directoryArgument();
@@ -89,11 +90,8 @@ CommandOutcome HeadlessSession::run()
     }
     case CommandLine::Command::Html: {
         const QString directory = directoryArgument();
-        if (!listInto(directory, outcome))
-            break;
-        outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context),
-                              french ? QStringLiteral("Impossible de créer un tableau HTML")
-                                     : QStringLiteral("Impossible to make HTML grid"));
+        if (!listInto(directory, outcome)) break;
+        outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context), messages.htmlImpossible);
         break;
     }
     case CommandLine::Command::HtmlList: {
@@ -101,11 +99,13 @@ CommandOutcome HeadlessSession::run()
         auto listOne = [&](const QString &path) {
             ListedDirectory listed{columns, QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
             ScanControl control;
-            listDirectory(listed.directory, makeScanOptions(m_settings, m_displayed, sort), listed.grid, control);
+            listDirectory(listed.directory, makeScanOptions(m_settings, m_displayed, sort), listed.grid,
+                          control);
             return listed;
         };
-        outcome = pageOutcome(writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne),
-                              french ? QStringLiteral("Aucun tableau dans la liste") : QStringLiteral("No grid in the list"));
+        outcome =
+            pageOutcome(writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne),
+                        messages.noGridInList);
         break;
     }
     default:
