@@ -1,6 +1,7 @@
 #include "html/html_table.h"
 
 #include "html/html_text.h"
+#include "listing/grid_sort.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,7 +33,7 @@ QString documentCell(const QString &fileName, const HtmlTableOptions &options, c
 
 QString dataCell(const QString &text, const HtmlTableOptions &options, const QString &nowrap)
 {
-    if (readsAsNumber(text, options.locale))
+    if (cellNumber(text, options.locale))
         return u"<td align=\"center\""_s + nowrap + u'>' + escapeHtml(text) + u"</td>"_s;
     return u"<td"_s + nowrap + u'>' + escapeHtml(text) + u"</td>"_s;
 }

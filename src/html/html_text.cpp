@@ -62,23 +62,6 @@ QString titleColourText(qint32 colour)
         .toUpper();
 }
 
-bool readsAsNumber(const QString &text, const QLocale &locale)
-{
-    // QLocale also reads "inf" and "nan"; a number here needs at least one digit.
-    const QString trimmed = text.trimmed();
-    bool hasDigit = false;
-    for (const QChar c : trimmed) {
-        if (c.isDigit()) {
-            hasDigit = true;
-            break;
-        }
-    }
-    if (!hasDigit) return false;
-    bool ok = false;
-    locale.toDouble(trimmed, &ok);
-    return ok;
-}
-
 QString childPath(const QString &directory, const QString &name)
 {
     if (directory.endsWith(u'/')) return directory + name;

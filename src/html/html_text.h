@@ -16,9 +16,6 @@ QString escapeLink(const QString &target);
 // The "CouleurTitre" value as six upper-case hex digits RRGGBB; the value holds red in its low byte.
 QString titleColourText(qint32 colour);
 
-// True when the text reads as a decimal number in the locale: blanks around it, a sign, the locale's
-// decimal and group separators and an exponent are allowed; "inf", "nan", dates and words are not numbers.
-bool readsAsNumber(const QString &text, const QLocale &locale);
 
 // A directory path, one separator and a name; the root "/" gives "/name", never "//name".
 QString childPath(const QString &directory, const QString &name);

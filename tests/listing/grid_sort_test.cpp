@@ -76,3 +76,28 @@ TEST(GridSort, ColumnOutsideTheGridLeavesRowsAlone)
     sortText(grid, -1, true);
     EXPECT_EQ(column(grid, 1), QStringList({"b", "a"}));
 }
+
+TEST(GridSort, CellNumbersFollowTheLocale)
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const struct
+    {
+        const char *text;
+        bool inFrench;
+        bool inEnglish;
+    } cases[] = {
+        {"12", true, true},           {" -7 ", true, true},
+        {"3,5", true, false},         {"3.5", false, true},
+        {"1e3", true, true},          {"+2", true, true},
+        {"05/12/2026", false, false}, {"0 j 00 h 00 min", false, false},
+        {"inf", false, false},        {"nan", false, false},
+        {"0x1F", false, false},       {"", false, false},
+        {"12 pages", false, false},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(cellNumber(QString::fromUtf8(row.text), french).has_value(), row.inFrench);
+        EXPECT_EQ(cellNumber(QString::fromUtf8(row.text), english).has_value(), row.inEnglish);
+    }
+}
