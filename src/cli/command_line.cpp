@@ -10,9 +10,12 @@ namespace {
 
 std::optional<CommandLine::Command> commandNamed(const QString &word)
 {
-    if (word == QLatin1String("list")) return CommandLine::Command::List;
-    if (word == QLatin1String("html")) return CommandLine::Command::Html;
-    if (word == QLatin1String("html-list")) return CommandLine::Command::HtmlList;
+    if (word == QLatin1String("list"))
+        return CommandLine::Command::List;
+    if (word == QLatin1String("html"))
+        return CommandLine::Command::Html;
+    if (word == QLatin1String("html-list"))
+        return CommandLine::Command::HtmlList;
     return std::nullopt;
 }
 
@@ -84,7 +87,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     bool hasCommand = false;
     bool hasDirectory = false;
     auto fail = [&](const QString &message) {
-        if (error) *error = message;
+        if (error)
+            *error = message;
         return std::nullopt;
     };
     for (int i = 0; i < arguments.size(); ++i) {
@@ -116,7 +120,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             return fail(QStringLiteral("unknown option %1").arg(argument));
         } else if (!hasCommand) {
             const std::optional<CommandLine::Command> command = commandNamed(argument);
-            if (!command) return fail(QStringLiteral("unknown command %1").arg(argument));
+            if (!command)
+                return fail(QStringLiteral("unknown command %1").arg(argument));
             line.command = *command;
             hasCommand = true;
         } else if (!hasDirectory && line.command != CommandLine::Command::HtmlList) {
@@ -149,6 +154,7 @@ int runCommand(const CommandLine &commandLine)
     const CommandOutcome outcome = session.run();
     std::fwrite(outcome.output.constData(), 1, size_t(outcome.output.size()), stdout);
     std::fflush(stdout);
-    if (!outcome.message.isEmpty()) err << "fichorama: " << outcome.message << "\n";
+    if (!outcome.message.isEmpty())
+        err << "fichorama: " << outcome.message << "\n";
     return outcome.status;
 }

@@ -90,7 +90,8 @@ CommandOutcome HeadlessSession::run()
     }
     case CommandLine::Command::Html: {
         const QString directory = directoryArgument();
-        if (!listInto(directory, outcome)) break;
+        if (!listInto(directory, outcome))
+            break;
         outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context), messages.htmlImpossible);
         break;
     }

@@ -30,7 +30,8 @@ QByteArray delimited(const DocumentGrid &grid, TableFormat format)
     const QString separator = csv ? QStringLiteral(",") : QStringLiteral("\t");
     const QString lineEnd = csv ? QStringLiteral("\r\n") : QStringLiteral("\n");
     auto line = [&](const QStringList &cells) {
-        if (!csv) return cells.join(separator) + lineEnd;
+        if (!csv)
+            return cells.join(separator) + lineEnd;
         QStringList fields;
         for (const QString &cell : cells)
             fields << csvField(cell);
@@ -46,7 +47,8 @@ QByteArray delimited(const DocumentGrid &grid, TableFormat format)
 
 QByteArray formatGrid(const DocumentGrid &grid, const QString &directory, TableFormat format)
 {
-    if (format != TableFormat::Json) return delimited(grid, format);
+    if (format != TableFormat::Json)
+        return delimited(grid, format);
     QJsonArray rows;
     for (const GridRow &row : grid.rows())
         rows.append(QJsonArray::fromStringList(row.cells));

@@ -17,12 +17,14 @@ enum class OtherKind { NotListed, Pdf, Html, Other };
 OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
 {
     const QString upper = name.toUpper();
-    if (options.listing.includePdf && upper.endsWith(QLatin1String(".PDF"))) return OtherKind::Pdf;
+    if (options.listing.includePdf && upper.endsWith(QLatin1String(".PDF")))
+        return OtherKind::Pdf;
     const bool htmlEnding = upper.endsWith(QLatin1String(".HTML")) || upper.endsWith(QLatin1String(".HTM"));
     // An empty prefix marks no file as one of our pages.
     const bool ownPage =
         !options.pagePrefix.isEmpty() && name.startsWith(options.pagePrefix, Qt::CaseSensitive);
-    if (options.listing.includeHtml && htmlEnding && !ownPage) return OtherKind::Html;
+    if (options.listing.includeHtml && htmlEnding && !ownPage)
+        return OtherKind::Html;
     return options.listing.includeAll ? OtherKind::Other : OtherKind::NotListed;
 }
 
@@ -63,7 +65,8 @@ int countFiles(const QString &directory, bool includeHidden)
     DirectoryEntry entry;
     int count = 0;
     while (reader.next(entry)) {
-        if (!entry.isDirectory && (includeHidden || !entry.isHidden)) ++count;
+        if (!entry.isDirectory && (includeHidden || !entry.isHidden))
+            ++count;
     }
     return count;
 }
@@ -75,25 +78,29 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
     ScanResult result;
     result.fileCount = countFiles(directory, options.listing.includeHidden);
     const int maximum = result.fileCount > 1 ? result.fileCount : 1;
-    if (control.progress) control.progress(0, maximum);
+    if (control.progress)
+        control.progress(0, maximum);
 
     grid.clearRows();
     grid.clearArrow();
 
     // The root "/" becomes "" so that its files read "/name".
     QString base = directory;
-    if (base.endsWith(QLatin1Char('/'))) base.chop(1);
+    if (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
 
     DirectoryReader reader(directory);
     result.enumerated = reader.isOpen();
     QElapsedTimer sinceEvents;
     sinceEvents.start();
-    if (control.letEventsThrough) control.letEventsThrough();
+    if (control.letEventsThrough)
+        control.letEventsThrough();
     int entryCounter = 0;
     DirectoryEntry entry;
     while (result.enumerated) {
         if (sinceEvents.elapsed() >= control.eventIntervalMs) {
-            if (control.letEventsThrough) control.letEventsThrough();
+            if (control.letEventsThrough)
+                control.letEventsThrough();
             if (control.progress && entryCounter > 1 && entryCounter <= maximum)
                 control.progress(entryCounter, maximum);
             sinceEvents.restart();
@@ -103,8 +110,10 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
             break;
         }
         ++entryCounter;
-        if (!reader.next(entry)) break;
-        if (entry.isDirectory || (entry.isHidden && !options.listing.includeHidden)) continue;
+        if (!reader.next(entry))
+            break;
+        if (entry.isDirectory || (entry.isHidden && !options.listing.includeHidden))
+            continue;
 
         const QString path = base + QLatin1Char('/') + entry.name;
         GridRow row;
@@ -114,11 +123,14 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
             isDocument = true;
         } else {
             const OtherKind kind = kindOfOtherFile(entry.name, options);
-            if (kind == OtherKind::NotListed) continue;
+            if (kind == OtherKind::NotListed)
+                continue;
             row = otherRow(entry.name, path, kind, options);
         }
-        if (isDocument && options.highlight) row.nameColour = NameColour::Highlight;
-        if (entry.isHidden && options.listing.includeHidden) row.nameColour = NameColour::Hidden;
+        if (isDocument && options.highlight)
+            row.nameColour = NameColour::Highlight;
+        if (entry.isHidden && options.listing.includeHidden)
+            row.nameColour = NameColour::Hidden;
         row.lines = options.linesPerCell > 1 ? options.linesPerCell : 1;
         grid.appendRow(std::move(row));
     }
@@ -128,7 +140,8 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
         grid.setArrow(options.sort.column, options.sort.ascending ? SortArrow::Up : SortArrow::Down);
         sortGeneric(grid, options.sort.column, options.sort.ascending, options.locale);
     }
-    if (control.progress) control.progress(0, maximum);
+    if (control.progress)
+        control.progress(0, maximum);
     return result;
 }
 
@@ -142,7 +155,8 @@ ScanOptions makeScanOptions(const Settings &settings, const DisplayedColumns &di
     options.pagePrefix = settings.html.prefixeTableau;
     options.sort = sort;
     for (int i = 0; i < kPropertyColumnCount; ++i) {
-        if (displayed[size_t(i)]) options.columnProperties.append(kPropertyColumns[size_t(i)].propertyId);
+        if (displayed[size_t(i)])
+            options.columnProperties.append(kPropertyColumns[size_t(i)].propertyId);
     }
     return options;
 }

@@ -27,7 +27,8 @@ std::vector<SortKey> keysOf(const DocumentGrid &grid, int column, const QLocale 
 template <typename Less>
 void sortRows(DocumentGrid &grid, int column, const QLocale *locale, bool ascending, Less less)
 {
-    if (column < 0 || column >= grid.columnCount()) return;
+    if (column < 0 || column >= grid.columnCount())
+        return;
     std::vector<SortKey> keys = keysOf(grid, column, locale);
     if (ascending)
         std::stable_sort(keys.begin(), keys.end(), less);
@@ -46,8 +47,14 @@ void sortRows(DocumentGrid &grid, int column, const QLocale *locale, bool ascend
 
 std::optional<double> cellNumber(const QString &text, const QLocale &locale)
 {
-    // A number needs a digit: this keeps "inf" and "nan" out and spares texts the locale's parser.
-    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); })) return std::nullopt;
+    // A number needs a digit and no letter but the exponent's: this keeps "inf" and "nan" out and spares
+    // names and words the locale's parser, which is slow.
+    const bool hasDigit = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+    const bool hasWord = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.isLetter() && c != QLatin1Char('e') && c != QLatin1Char('E');
+    });
+    if (!hasDigit || hasWord)
+        return std::nullopt;
     bool ok = false;
     const double value = locale.toDouble(QStringView(text).trimmed(), &ok);
     return ok ? std::optional<double>(value) : std::nullopt;
@@ -56,7 +63,8 @@ std::optional<double> cellNumber(const QString &text, const QLocale &locale)
 void sortGeneric(DocumentGrid &grid, int column, bool ascending, const QLocale &locale)
 {
     sortRows(grid, column, &locale, ascending, [](const SortKey &a, const SortKey &b) {
-        if (a.number && b.number) return *a.number < *b.number;
+        if (a.number && b.number)
+            return *a.number < *b.number;
         return *a.text < *b.text;
     });
 }

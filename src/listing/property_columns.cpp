@@ -15,7 +15,8 @@ constexpr qint64 kMaxWidthTwips = 1000000;
 int equalShare(const DocumentGrid &grid, double gridWidthTwips)
 {
     const int count = grid.columnCount();
-    if (count <= 0 || !(gridWidthTwips > 0)) return 0; // NaN too
+    if (count <= 0 || !(gridWidthTwips > 0))
+        return 0; // NaN too
     const double total = std::min(std::nearbyint(gridWidthTwips), double(kMaxWidthTwips) * count);
     return int(qint64(total) / count);
 }
@@ -35,10 +36,12 @@ DisplayedColumns readDisplayedColumns(const IniDocument &configuration)
 
 int propertyIndexOfGridColumn(const DisplayedColumns &displayed, int gridColumn)
 {
-    if (gridColumn < 1) return -1;
+    if (gridColumn < 1)
+        return -1;
     int index = 0;
     for (int i = 0; i < kPropertyColumnCount; ++i) {
-        if (displayed[i] && ++index == gridColumn) return i;
+        if (displayed[i] && ++index == gridColumn)
+            return i;
     }
     return -1;
 }

@@ -12,14 +12,16 @@ const QLatin1StringView kMicrosoftPrefix("Microsoft ");
 QString withoutBreaks(QString text)
 {
     for (QChar &c : text) {
-        if (c == u'\t' || c == u'\r' || c == u'\n') c = u' ';
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
     }
     return text;
 }
 
 QString beforeNul(const std::optional<QString> &text)
 {
-    if (!text) return {};
+    if (!text)
+        return {};
     const qsizetype nul = text->indexOf(QChar(0));
     return nul >= 0 ? text->first(nul) : *text;
 }
@@ -105,7 +107,8 @@ QString numberCell(std::optional<qint32> number)
 
 QString dateCell(const std::optional<QDateTime> &date)
 {
-    if (!date || !date->isValid()) return {};
+    if (!date || !date->isValid())
+        return {};
     const QDate day = date->date();
     const QTime time = date->time();
     return QString::number(day.year()) + u'/' + twoDigits(day.month()) + u'/' + twoDigits(day.day()) + u' ' +
@@ -114,7 +117,8 @@ QString dateCell(const std::optional<QDateTime> &date)
 
 QString durationCell(std::optional<qint64> hundredNanoseconds)
 {
-    if (!hundredNanoseconds || *hundredNanoseconds < 0) return {};
+    if (!hundredNanoseconds || *hundredNanoseconds < 0)
+        return {};
     const qint64 minutes = *hundredNanoseconds / kUnitsPerMinute;
     return QString::number(minutes / 1440) + QStringLiteral(" j ") + twoDigits(minutes % 1440 / 60) +
            QStringLiteral(" h ") + twoDigits(minutes % 60) + QStringLiteral(" min");
