@@ -14,7 +14,9 @@ constexpr qint64 kDirectoryEntrySize = 128;
 constexpr qint64 kMiniSectorSize = 64;
 constexpr qint64 kMiniStreamCutoff = 4096;
 // Directory entries visited while looking for a name; a real root storage holds far fewer.
-constexpr int kMaxVisitedEntries = 65536;
+constexpr int kMaxVisitedEntries = 8192;
+// Sectors kept in memory at once (directory, allocation tables, mini stream): 512 KB to 4 MB.
+constexpr qsizetype kMaxCachedSectors = 1024;
 constexpr quint8 kStreamType = 2;
 constexpr quint8 kRootType = 5;
 constexpr char kSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
@@ -90,6 +92,7 @@ QByteArray CompoundFile::sector(quint32 id)
     const qint64 available = std::min(m_sectorSize, m_source.size() - offset);
     QByteArray bytes(m_sectorSize, '\0');
     if (available <= 0 || !m_source.read(offset, available, bytes.data())) return {};
+    if (m_sectorCache.size() >= kMaxCachedSectors) m_sectorCache.clear();
     m_sectorCache.insert(id, bytes);
     return bytes;
 }
