@@ -1,8 +1,12 @@
 #include "platform/file_byte_source.h"
 
+#include <QFileInfo>
+
 FileByteSource::FileByteSource(const QString &path)
     : m_file(path)
 {
+    // Only regular files: opening a named pipe would wait for a writer.
+    if (!QFileInfo(path).isFile()) return;
     if (m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) m_size = m_file.size();
 }
 

@@ -4,7 +4,8 @@
 
 #include <QFile>
 
-// A byte source over a file on disk that reads only the ranges asked for, with unbuffered positioned reads.
+// A byte source over a regular file on disk that reads only the ranges asked for, with unbuffered
+// positioned reads. Anything else (directory, named pipe, device) is not opened.
 class FileByteSource : public ByteSource
 {
 public:

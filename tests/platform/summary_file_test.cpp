@@ -2,8 +2,12 @@
 #include "support/compound_file_writer.h"
 #include "support/test_files.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -180,7 +184,19 @@ TEST(SummaryFile, RefusesWhatIsNotASummary)
         EXPECT_FALSE(SummaryFile::parse(c.bytes, &status).has_value());
         EXPECT_EQ(status, c.status);
     }
-    ReadStatus status = ReadStatus::Ok;
-    EXPECT_FALSE(SummaryFile::open(QStringLiteral("/nonexistent/file.doc"), &status).has_value());
-    EXPECT_EQ(status, ReadStatus::Unreadable);
+
+    QTemporaryDir dir;
+    QStringList unreadable = {QStringLiteral("/nonexistent/file.doc"), dir.path()};
+#ifdef Q_OS_UNIX
+    // A named pipe without a writer would block a plain open for ever.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.doc"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    unreadable.append(pipe);
+#endif
+    for (const QString &path : unreadable) {
+        SCOPED_TRACE(qPrintable(path));
+        ReadStatus status = ReadStatus::Ok;
+        EXPECT_FALSE(SummaryFile::open(path, &status).has_value());
+        EXPECT_EQ(status, ReadStatus::Unreadable);
+    }
 }
