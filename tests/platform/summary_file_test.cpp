@@ -1,3 +1,4 @@
+#include "platform/byte_source.h"
 #include "platform/summary_file.h"
 #include "support/compound_file_writer.h"
 #include "support/test_files.h"
@@ -199,4 +200,29 @@ TEST(SummaryFile, RefusesWhatIsNotASummary)
         EXPECT_FALSE(SummaryFile::open(path, &status).has_value());
         EXPECT_EQ(status, ReadStatus::Unreadable);
     }
+}
+
+TEST(SummaryFile, ReadsOnlyTheSectorsOnItsWay)
+{
+    class CountingSource : public MemoryByteSource
+    {
+    public:
+        using MemoryByteSource::MemoryByteSource;
+        bool read(qint64 offset, qint64 length, char *out) override
+        {
+            bytesRead += length;
+            return MemoryByteSource::read(offset, length, out);
+        }
+        qint64 bytesRead = 0;
+    };
+    CompoundFileWriter writer;
+    writer.setLeadingFreeSectors(14000);
+    writer.addStream(QStringLiteral("WordDocument"), QByteArray(2000000, 'w'));
+    writer.addStream(kSummaryName, typicalSet().build());
+    const QByteArray bytes = writer.build();
+    CountingSource source(bytes);
+    const auto file = SummaryFile::read(source);
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->text(2), QStringLiteral("Rapport d'été"));
+    EXPECT_LT(source.bytesRead, 16 * 1024) << "of " << bytes.size();
 }
