@@ -14,7 +14,9 @@ constexpr qint64 kDirectoryEntrySize = 128;
 constexpr qint64 kMiniSectorSize = 64;
 constexpr qint64 kMiniStreamCutoff = 4096;
 // Directory entries visited while looking for a name; a real root storage holds far fewer.
-constexpr int kMaxVisitedEntries = 65536;
+constexpr int kMaxVisitedEntries = 8192;
+// Sectors kept in memory at once (directory, allocation tables, mini stream): 512 KB to 4 MB.
+constexpr qsizetype kMaxCachedSectors = 1024;
 constexpr quint8 kStreamType = 2;
 constexpr quint8 kRootType = 5;
 constexpr char kSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
@@ -59,13 +61,12 @@ ReadStatus CompoundFile::open()
     const qint64 sectors = size > m_sectorSize ? qint64(ceilDiv(size - m_sectorSize, m_sectorSize)) : 0;
     m_sectorCount = quint32(std::min<qint64>(sectors, kMaxRegularSector));
 
-    // 0x2C: FAT sector count; 0x30: first directory sector; 0x3C, 0x40: first mini FAT sector and count;
-    // 0x44: first DIFAT sector (its count at 0x48 is not needed: the chain ends itself); 0x4C: the first 109
-    // FAT sector numbers.
+    // 0x2C: FAT sector count; 0x30: first directory sector; 0x3C: first mini FAT sector (chains end
+    // themselves, so the mini FAT and DIFAT sector counts at 0x40 and 0x48 are not needed);
+    // 0x44: first DIFAT sector; 0x4C: the first 109 FAT sector numbers.
     m_fatSectorCount = *cursor.u32(0x2C);
     m_firstDirectorySector = *cursor.u32(0x30);
     m_firstMiniFatSector = *cursor.u32(0x3C);
-    m_miniFatSectorCount = *cursor.u32(0x40);
     m_firstDifatSector = *cursor.u32(0x44);
     for (int i = 0; i < int(m_headerDifat.size()); ++i)
         m_headerDifat[size_t(i)] = *cursor.u32(0x4C + 4 * i);
@@ -90,6 +91,7 @@ QByteArray CompoundFile::sector(quint32 id)
     const qint64 available = std::min(m_sectorSize, m_source.size() - offset);
     QByteArray bytes(m_sectorSize, '\0');
     if (available <= 0 || !m_source.read(offset, available, bytes.data())) return {};
+    if (m_sectorCache.size() >= kMaxCachedSectors) m_sectorCache.clear();
     m_sectorCache.insert(id, bytes);
     return bytes;
 }

@@ -55,7 +55,6 @@ private:
     quint32 m_fatSectorCount = 0;
     quint32 m_firstDirectorySector = 0;
     quint32 m_firstMiniFatSector = 0;
-    quint32 m_miniFatSectorCount = 0;
     quint32 m_firstDifatSector = 0;
     std::array<quint32, 109> m_headerDifat{};
 

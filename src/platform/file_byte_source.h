@@ -2,19 +2,24 @@
 
 #include "platform/byte_source.h"
 
-#include <QFile>
+#include <QString>
 
-// A byte source over a file on disk that reads only the ranges asked for, with unbuffered positioned reads.
+// A byte source over a regular file on disk that reads only the ranges asked for, with positioned reads
+// (pread, or ReadFile at an offset). Anything else (directory, named pipe, device) is not opened.
+// Implemented once per platform.
 class FileByteSource : public ByteSource
 {
 public:
     explicit FileByteSource(const QString &path);
+    ~FileByteSource() override;
+    FileByteSource(const FileByteSource &) = delete;
+    FileByteSource &operator=(const FileByteSource &) = delete;
 
-    bool isOpen() const { return m_file.isOpen(); }
+    bool isOpen() const { return m_handle != -1; }
     qint64 size() const override { return m_size; }
     bool read(qint64 offset, qint64 length, char *out) override;
 
 private:
-    QFile m_file;
+    qintptr m_handle = -1; // file descriptor, or Windows file handle
     qint64 m_size = 0;
 };

@@ -1,8 +1,18 @@
 #include "platform/sector_chain.h"
 
+#include <algorithm>
+
+namespace {
+
+// No chain the reader needs is longer: 32 MB of 512-byte sectors. Bounds the time and memory one damaged
+// file can cost.
+constexpr quint64 kMaxChainLength = 65536;
+
+} // namespace
+
 SectorChain::SectorChain(std::optional<quint32> start, quint64 maxLength)
-    : m_maxLength(maxLength)
-    , m_ended(!start || maxLength == 0)
+    : m_maxLength(std::min(maxLength, kMaxChainLength))
+    , m_ended(!start || m_maxLength == 0)
 {
     if (!m_ended) {
         m_sectors.push_back(*start);

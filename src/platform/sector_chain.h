@@ -7,7 +7,8 @@
 
 // The sectors of one chain of an allocation table (FAT or mini FAT), followed lazily from its start.
 // The walk stops for good at the end of the chain, at an entry that leaves the table, at the first sector
-// seen twice (a cycle) and after `maxLength` sectors, so a damaged table can neither loop nor grow it.
+// seen twice (a cycle) and after `maxLength` sectors (never more than 65536), so a damaged table can neither
+// loop nor grow it.
 class SectorChain
 {
 public:

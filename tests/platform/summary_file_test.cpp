@@ -1,9 +1,14 @@
+#include "platform/byte_source.h"
 #include "platform/summary_file.h"
 #include "support/compound_file_writer.h"
 #include "support/test_files.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -180,7 +185,44 @@ TEST(SummaryFile, RefusesWhatIsNotASummary)
         EXPECT_FALSE(SummaryFile::parse(c.bytes, &status).has_value());
         EXPECT_EQ(status, c.status);
     }
-    ReadStatus status = ReadStatus::Ok;
-    EXPECT_FALSE(SummaryFile::open(QStringLiteral("/nonexistent/file.doc"), &status).has_value());
-    EXPECT_EQ(status, ReadStatus::Unreadable);
+
+    QTemporaryDir dir;
+    QStringList unreadable = {QStringLiteral("/nonexistent/file.doc"), dir.path()};
+#ifdef Q_OS_UNIX
+    // A named pipe without a writer would block a plain open for ever.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.doc"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    unreadable.append(pipe);
+#endif
+    for (const QString &path : unreadable) {
+        SCOPED_TRACE(qPrintable(path));
+        ReadStatus status = ReadStatus::Ok;
+        EXPECT_FALSE(SummaryFile::open(path, &status).has_value());
+        EXPECT_EQ(status, ReadStatus::Unreadable);
+    }
+}
+
+TEST(SummaryFile, ReadsOnlyTheSectorsOnItsWay)
+{
+    class CountingSource : public MemoryByteSource
+    {
+    public:
+        using MemoryByteSource::MemoryByteSource;
+        bool read(qint64 offset, qint64 length, char *out) override
+        {
+            bytesRead += length;
+            return MemoryByteSource::read(offset, length, out);
+        }
+        qint64 bytesRead = 0;
+    };
+    CompoundFileWriter writer;
+    writer.setLeadingFreeSectors(14000);
+    writer.addStream(QStringLiteral("WordDocument"), QByteArray(2000000, 'w'));
+    writer.addStream(kSummaryName, typicalSet().build());
+    const QByteArray bytes = writer.build();
+    CountingSource source(bytes);
+    const auto file = SummaryFile::read(source);
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->text(2), QStringLiteral("Rapport d'été"));
+    EXPECT_LT(source.bytesRead, 16 * 1024) << "of " << bytes.size();
 }
