@@ -3,6 +3,8 @@
 #include "platform/short_name.h"
 #include "platform/summary_file.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 kUnitsPerMinute = 600000000;
@@ -11,8 +13,12 @@ const QLatin1StringView kMicrosoftPrefix("Microsoft ");
 // Tabs and line breaks would split the tab-separated row or the cell; each becomes one blank.
 QString withoutBreaks(QString text)
 {
+    const auto isBreak = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; };
+    // Only a text that holds a break is written to, so the others keep sharing their data.
+    if (std::none_of(text.cbegin(), text.cend(), isBreak))
+        return text;
     for (QChar &c : text) {
-        if (c == u'\t' || c == u'\r' || c == u'\n')
+        if (isBreak(c))
             c = u' ';
     }
     return text;
@@ -26,9 +32,12 @@ QString beforeNul(const std::optional<QString> &text)
     return nul >= 0 ? text->first(nul) : *text;
 }
 
-QString twoDigits(qint64 value)
+// Appends a number below 100 with two digits, zero-filled; QString::arg is far slower at this.
+void appendTwoDigits(QString &text, qint64 value)
 {
-    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    if (value >= 0 && value < 10)
+        text += u'0';
+    text += QString::number(value);
 }
 
 } // namespace
@@ -111,8 +120,17 @@ QString dateCell(const std::optional<QDateTime> &date)
         return {};
     const QDate day = date->date();
     const QTime time = date->time();
-    return QString::number(day.year()) + u'/' + twoDigits(day.month()) + u'/' + twoDigits(day.day()) + u' ' +
-           twoDigits(time.hour()) + u':' + twoDigits(time.minute());
+    QString text = QString::number(day.year());
+    text.reserve(16);
+    text += u'/';
+    appendTwoDigits(text, day.month());
+    text += u'/';
+    appendTwoDigits(text, day.day());
+    text += u' ';
+    appendTwoDigits(text, time.hour());
+    text += u':';
+    appendTwoDigits(text, time.minute());
+    return text;
 }
 
 QString durationCell(std::optional<qint64> hundredNanoseconds)
@@ -120,6 +138,10 @@ QString durationCell(std::optional<qint64> hundredNanoseconds)
     if (!hundredNanoseconds || *hundredNanoseconds < 0)
         return {};
     const qint64 minutes = *hundredNanoseconds / kUnitsPerMinute;
-    return QString::number(minutes / 1440) + QStringLiteral(" j ") + twoDigits(minutes % 1440 / 60) +
-           QStringLiteral(" h ") + twoDigits(minutes % 60) + QStringLiteral(" min");
+    QString text = QString::number(minutes / 1440) + QStringLiteral(" j ");
+    appendTwoDigits(text, minutes % 1440 / 60);
+    text += QStringLiteral(" h ");
+    appendTwoDigits(text, minutes % 60);
+    text += QStringLiteral(" min");
+    return text;
 }

@@ -26,11 +26,11 @@ int byteFor(uint codePoint)
 
 QString fromWindows1252(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(kHighControls[byte - 0x80]) : QChar(byte));
+        *out++ = byte >= 0x80 && byte < 0xA0 ? QChar(kHighControls[byte - 0x80]) : QChar(byte);
     }
     return text;
 }
