@@ -7,6 +7,7 @@
 #include "ui/grid_view.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMenu>
@@ -41,6 +42,7 @@ GridController::GridController(GridView *view, GridModel *model, DocumentGrid &g
     // Tips follow the mouse here; the view's own tips would show the same texts a second time.
     m_view->setCellTips(false);
     m_view->viewport()->setMouseTracking(true);
+    m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
     m_view->horizontalHeader()->viewport()->installEventFilter(this);
 }
@@ -65,8 +67,8 @@ void GridController::sortByColumn(int column)
     m_model->beginReset();
     sortByHeaderClick(m_grid, column, m_sort, QLocale());
     m_model->endReset();
-    // The reset leaves no current index: Delete right after a header click deletes nothing.
-    m_view->selectionModel()->clearCurrentIndex();
+    // No current index stays: Delete right after a header click deletes nothing.
+    if (QItemSelectionModel *selection = m_view->selectionModel()) selection->clearCurrentIndex();
 }
 
 void GridController::openDocument()
@@ -144,12 +146,24 @@ void GridController::showCellTip(const QPoint &pos, const QPoint &globalPos)
 
 bool GridController::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ContextMenu) {
+        // The menu already showed at the right press; the menu key shows it for the current row.
+        auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() == QContextMenuEvent::Keyboard && documentRow() >= 0) {
+            const QRect cell = m_view->visualRect(m_view->currentIndex());
+            showContextMenu(m_view->viewport()->mapToGlobal(cell.center()));
+        }
+        // Accepted here, so that no window behind the grid pops up a menu of its own.
+        request->accept();
+        return true;
+    }
     const bool onCells = watched == m_view->viewport();
     const bool onHeader = watched == m_view->horizontalHeader()->viewport();
     if (!onCells && !onHeader) return QObject::eventFilter(watched, event);
 
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::RightButton) break;
         if (onCells) {
@@ -161,6 +175,10 @@ bool GridController::eventFilter(QObject *watched, QEvent *event)
         }
         return true;
     }
+    case QEvent::MouseButtonRelease:
+        // The press was the menu's: the rest of the right click must not reach the grid or the header,
+        // where it could count as a click on a section.
+        return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;
     case QEvent::MouseMove:
         if (onCells)
             trackCellTip(static_cast<QMouseEvent *>(event)->position().toPoint());

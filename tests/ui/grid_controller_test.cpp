@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -257,6 +258,15 @@ TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
     click(header->viewport(), QPoint(5, header->height() / 2), Qt::RightButton);
     ASSERT_EQ(shownMenus.size(), 1);
     EXPECT_EQ(menuAction(QStringLiteral("mnuDocument"))->text(), QStringLiteral("long.doc"));
+
+    // The menu key shows it too; the context-menu event of a right press shows nothing more.
+    shownMenus.clear();
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QApplication::sendEvent(&view, &key);
+    QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QApplication::sendEvent(view.viewport(), &mouse);
+    EXPECT_EQ(shownMenus.size(), 1);
+    EXPECT_TRUE(mouse.isAccepted()) << "no window behind the grid shows a menu of its own";
 
     // The commands reach the shell with the row's path.
     menuAction(QStringLiteral("mnuOuvrir"))->trigger();
