@@ -1,0 +1,381 @@
+#include "listing/directory_scan.h"
+#include "support/compound_file_writer.h"
+#include "support/recording_platform.h"
+#include "support/test_files.h"
+#include "ui/grid_context_menu.h"
+#include "ui/grid_controller.h"
+#include "ui/grid_model.h"
+#include "ui/grid_view.h"
+#include "ui/language_texts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = RecordingPrompter::Kind;
+
+const QString kLongTitle =
+    QStringLiteral("zeta, a title far too long for the narrow title column of this grid");
+const QString kLongComment = QString(60, u'c') + QString(60, u'd');
+
+// A document of our own beside the real ones: ten pages, a long title and a 120-character comment.
+QByteArray longDocument()
+{
+    PropertySetWriter summary;
+    summary.addCodePage(1252);
+    summary.addLpstr(2, kLongTitle.toLatin1());
+    summary.addLpstr(6, kLongComment.toLatin1());
+    summary.addI4(14, 10);
+    return summaryDocument(summary.build());
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button)
+{
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void click(QWidget *widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(widget, QEvent::MouseButtonPress, at, button);
+    sendMouse(widget, QEvent::MouseButtonRelease, at, button);
+}
+
+// The grid of a temporary directory of real documents, shown in a real view with the controller.
+class GridControllerTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        for (const char *name :
+             {"si_lpwstr.doc", "si_cp1252_tous_pid.doc", "lessmsi__msi_with_external_cab.msi",
+              "exiftool__FlashPix.ppt", "ruby-ole__test.doc", "PHPWord__docSlovak.doc"})
+            copyTestData(QStringLiteral("ole/") + QLatin1String(name), dir.path());
+        writeFile(dir.filePath(QStringLiteral("long.doc")), longDocument());
+
+        grid.setColumns({{QStringLiteral(" Document"), ColumnAlignment::Left, 1500},
+                         {QStringLiteral(" Title"), ColumnAlignment::Left, 1500},
+                         {QStringLiteral("Pages"), ColumnAlignment::Centre, 1500},
+                         {QStringLiteral(" Comments"), ColumnAlignment::Left, 1500}});
+        options.columnProperties = {2, 14, 6};
+        options.locale = QLocale::c();
+        list();
+        ASSERT_EQ(grid.rowCount(), 7);
+        view.setGridModel(&model);
+        view.resize(900, 400);
+        view.show();
+        controller = std::make_unique<GridController>(
+            &view, &model, grid, settings, sort, [this] { return dir.path(); }, prompter, shell,
+            [this] {
+                ++refreshes;
+                list();
+            });
+        controller->setMenuPopup([this](QMenu *menu, const QPoint &) { shownMenus.append(menu); });
+    }
+
+    void list()
+    {
+        model.beginReset();
+        ScanControl control;
+        options.sort = sort;
+        listDirectory(dir.path(), options, grid, control);
+        model.endReset();
+    }
+
+    int rowOf(const QString &name) const
+    {
+        for (int row = 0; row < grid.rowCount(); ++row)
+            if (grid.row(row).cells[0] == name) return row;
+        return -1;
+    }
+    QPoint cellCentre(int row, int column) const
+    {
+        return view.visualRect(model.index(row, column)).center();
+    }
+    void clickHeader(int column)
+    {
+        QHeaderView *header = view.horizontalHeader();
+        click(header->viewport(), QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+    }
+    QStringList columnCells(int column) const
+    {
+        QStringList cells;
+        for (const GridRow &row : grid.rows())
+            cells << row.cells[column];
+        return cells;
+    }
+    void pressDelete()
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        QApplication::sendEvent(&view, &press);
+    }
+    QAction *menuAction(const QString &name) const
+    {
+        return controller->contextMenu().menu()->findChild<QAction *>(name);
+    }
+
+    QTemporaryDir dir;
+    DocumentGrid grid;
+    ScanOptions options;
+    Settings settings;
+    SortState sort;
+    RecordingPrompter prompter;
+    RecordingShell shell;
+    GridModel model{grid};
+    GridView view;
+    std::unique_ptr<GridController> controller;
+    int refreshes = 0;
+    QList<QMenu *> shownMenus;
+};
+
+TEST_F(GridControllerTest, HeaderClicksSortByCaptionAndMoveArrowAndBold)
+{
+    const struct
+    {
+        int column;
+        bool ascending;
+        QStringList cells; // of the clicked column, top to bottom
+    } clicks[] = {
+        {2, true, {"0", "0", "2", "3", "10", "12", "200"}},
+        {2, false, {"200", "12", "10", "3", "2", "0", "0"}},
+        {2, true, {"0", "0", "2", "3", "10", "12", "200"}},
+        // Case-sensitive: upper-case initials before lower-case ones.
+        {1,
+         true,
+         {"", "Installation Database", "Rapport trimestriel – été", "Title", "Titre en VT_LPWSTR — €uro ✓",
+          "title", kLongTitle}},
+    };
+    for (const auto &c : clicks) {
+        SCOPED_TRACE(testing::Message() << "column " << c.column << (c.ascending ? " asc" : " desc"));
+        clickHeader(c.column);
+        EXPECT_EQ(columnCells(c.column), c.cells);
+        EXPECT_EQ(grid.arrowColumn(), c.column);
+        EXPECT_EQ(grid.arrow(), c.ascending ? SortArrow::Up : SortArrow::Down);
+        EXPECT_EQ(model.headerData(c.column, Qt::Horizontal, Qt::FontRole).value<QFont>().bold(), true);
+        for (int other = 0; other < grid.columnCount(); ++other) {
+            if (other == c.column) continue;
+            EXPECT_FALSE(model.headerData(other, Qt::Horizontal, Qt::FontRole).value<QFont>().bold())
+                << other;
+            EXPECT_TRUE(model.headerData(other, Qt::Horizontal, Qt::DecorationRole).isNull()) << other;
+        }
+        EXPECT_EQ(sort.column, c.column);
+        EXPECT_EQ(sort.ascending, c.ascending);
+    }
+}
+
+TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
+{
+    const QString longPath = dir.filePath(QStringLiteral("long.doc"));
+
+    // A row clicked, the question declined: the file stays and the grid is not listed again.
+    click(view.viewport(), cellCentre(rowOf(QStringLiteral("long.doc")), 2));
+    EXPECT_TRUE(view.isSelectionHighlighted());
+    EXPECT_EQ(view.selectionModel()->selectedIndexes().size(), grid.columnCount()) << "the whole row";
+    pressDelete();
+    ASSERT_EQ(prompter.boxes.size(), 1);
+    EXPECT_EQ(prompter.boxes[0].kind, Kind::Question);
+    EXPECT_EQ(prompter.boxes[0].text, messageTexts(settings.language).confirmTrash.arg(longPath));
+    EXPECT_TRUE(shell.trashed.isEmpty());
+    EXPECT_TRUE(QFile::exists(longPath));
+    EXPECT_EQ(refreshes, 0);
+
+    // The trash refuses: the reason is shown and the file stays.
+    shell.trashSucceeds = false;
+    prompter.yesNoAnswers = {true};
+    pressDelete();
+    ASSERT_EQ(prompter.boxes.size(), 3);
+    EXPECT_EQ(prompter.boxes[2].kind, Kind::Exclamation);
+    EXPECT_TRUE(prompter.boxes[2].text.contains(QStringLiteral("refused by the test")));
+    EXPECT_TRUE(QFile::exists(longPath));
+    EXPECT_EQ(refreshes, 0);
+
+    // Confirmed: the file is gone and the grid listed again without it.
+    shell.trashSucceeds = true;
+    prompter.yesNoAnswers = {true};
+    pressDelete();
+    EXPECT_EQ(shell.trashed.last(), longPath);
+    EXPECT_FALSE(QFile::exists(longPath));
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(rowOf(QStringLiteral("long.doc")), -1);
+
+    // A header click leaves no document row: Delete asks nothing and deletes nothing.
+    click(view.viewport(), cellCentre(0, 0));
+    clickHeader(1);
+    EXPECT_FALSE(view.isSelectionHighlighted());
+    const qsizetype asked = prompter.boxes.size();
+    pressDelete();
+    EXPECT_EQ(prompter.boxes.size(), asked);
+    EXPECT_EQ(shell.trashed.size(), 2);
+}
+
+TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
+{
+    const struct
+    {
+        QString name;
+        bool contextLines;
+        QStringList lines; // visible mnuDynamique texts in column order
+    } cases[] = {
+        {"long.doc", true, {" Title: " + kLongTitle, "Pages: 10", " Comments: " + kLongComment.left(100)}},
+        {"PHPWord__docSlovak.doc", true, {"Pages: 3"}},
+        {"long.doc", false, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.name));
+        settings.contextLines = c.contextLines;
+        shownMenus.clear();
+        click(view.viewport(), cellCentre(rowOf(c.name), 1), Qt::RightButton);
+        ASSERT_EQ(shownMenus.size(), 1);
+        EXPECT_EQ(view.documentRow(), rowOf(c.name)) << "the right button selects the row";
+        QMenu *menu = shownMenus[0];
+        EXPECT_EQ(menu->objectName(), QStringLiteral("mnuContexte"));
+        EXPECT_EQ(menu->defaultAction(), menuAction(QStringLiteral("mnuOuvrir")));
+        EXPECT_EQ(menuAction(QStringLiteral("mnuDocument"))->text(), c.name);
+        QStringList lines;
+        for (QAction *action : menu->actions())
+            if (action->objectName().startsWith(QStringLiteral("mnuDynamique")) && action->isVisible())
+                lines << action->text();
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(menuAction(QStringLiteral("mnuSep2"))->isVisible(), !c.lines.isEmpty());
+    }
+
+    // A right click on the header shows the menu of the row selected before.
+    shownMenus.clear();
+    QHeaderView *header = view.horizontalHeader();
+    click(header->viewport(), QPoint(5, header->height() / 2), Qt::RightButton);
+    ASSERT_EQ(shownMenus.size(), 1);
+    EXPECT_EQ(menuAction(QStringLiteral("mnuDocument"))->text(), QStringLiteral("long.doc"));
+
+    // The menu key shows it too; the context-menu event of a right press shows nothing more.
+    shownMenus.clear();
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QApplication::sendEvent(&view, &key);
+    QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QApplication::sendEvent(view.viewport(), &mouse);
+    EXPECT_EQ(shownMenus.size(), 1);
+    EXPECT_TRUE(mouse.isAccepted()) << "no window behind the grid shows a menu of its own";
+
+    // The commands reach the shell with the row's path.
+    menuAction(QStringLiteral("mnuOuvrir"))->trigger();
+    menuAction(QStringLiteral("mnuProprietes"))->trigger();
+    EXPECT_EQ(shell.opened, QStringList{dir.filePath(QStringLiteral("long.doc"))});
+    EXPECT_EQ(shell.propertiesShown, QStringList{dir.filePath(QStringLiteral("long.doc"))});
+
+    // An empty grid shows no menu.
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+        QFile::remove(dir.filePath(name));
+    list();
+    ASSERT_EQ(grid.rowCount(), 0);
+    shownMenus.clear();
+    click(view.viewport(), QPoint(20, 20), Qt::RightButton);
+    click(header->viewport(), QPoint(5, header->height() / 2), Qt::RightButton);
+    EXPECT_TRUE(shownMenus.isEmpty());
+}
+
+TEST_F(GridControllerTest, DoubleClickOpensTheDocument)
+{
+    const QPoint at = cellCentre(rowOf(QStringLiteral("si_lpwstr.doc")), 2);
+    click(view.viewport(), at);
+    sendMouse(view.viewport(), QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+    sendMouse(view.viewport(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, QStringList{dir.filePath(QStringLiteral("si_lpwstr.doc"))});
+}
+
+TEST_F(GridControllerTest, CellTipsShowOnlyTextsWiderThanTheirColumn)
+{
+    const int longRow = rowOf(QStringLiteral("long.doc"));
+    const QPoint longTitle = cellCentre(longRow, 1);
+    const struct
+    {
+        const char *where;
+        QPoint at;
+        QString tip;
+    } moves[] = {
+        {"long title", longTitle, kLongTitle},
+        {"same cell", longTitle + QPoint(3, 0), kLongTitle},
+        {"short pages", cellCentre(longRow, 2), QString()},
+        {"long title again", longTitle, kLongTitle},
+        {"below the rows", QPoint(5, view.viewport()->height() - 2), QString()},
+    };
+    for (const auto &m : moves) {
+        SCOPED_TRACE(m.where);
+        sendMouse(view.viewport(), QEvent::MouseMove, m.at, Qt::NoButton);
+        EXPECT_EQ(controller->cellTip(), m.tip);
+    }
+
+    sendMouse(view.viewport(), QEvent::MouseMove, longTitle, Qt::NoButton);
+    QHeaderView *header = view.horizontalHeader();
+    sendMouse(header->viewport(), QEvent::MouseMove, QPoint(5, 5), Qt::NoButton);
+    EXPECT_EQ(controller->cellTip(), QString()) << "the header row clears the tip";
+
+    settings.toolTips = false;
+    sendMouse(view.viewport(), QEvent::MouseMove, longTitle, Qt::NoButton);
+    EXPECT_EQ(controller->cellTip(), QString()) << "tips off";
+}
+
+TEST_F(GridControllerTest, RenameRefusesAndNeverReplaces)
+{
+    const QString oldName = QStringLiteral("long.doc");
+    const QString forbidden = messageTexts(settings.language).renameForbidden;
+    const struct
+    {
+        std::optional<QString> answer;
+        QString message; // information box after the input box, if any
+        bool listedAgain;
+        QString nameAfter;
+    } cases[] = {
+        {std::nullopt, {}, false, oldName},
+        {QString(), {}, false, oldName},
+        {QStringLiteral("LONG.doc"), {}, false, oldName},
+        {QStringLiteral("a/b.doc"), forbidden, false, oldName},
+        {QStringLiteral("a?b.doc"), forbidden, false, oldName},
+        {QStringLiteral("a|b.doc"), forbidden, false, oldName},
+        {QStringLiteral("si_lpwstr.doc"), {}, true, oldName},
+        {QStringLiteral("renamed.doc"), {}, true, QStringLiteral("renamed.doc")},
+    };
+    const QByteArray otherBytes = readFile(dir.filePath(QStringLiteral("si_lpwstr.doc")));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.answer.value_or(QStringLiteral("(cancel)"))));
+        click(view.viewport(), cellCentre(rowOf(oldName), 0));
+        prompter.boxes.clear();
+        prompter.textAnswers = {c.answer};
+        const int refreshesBefore = refreshes;
+        menuAction(QStringLiteral("mnuRenommer"))->trigger();
+
+        ASSERT_GE(prompter.boxes.size(), 1);
+        EXPECT_EQ(prompter.boxes[0].kind, Kind::Input);
+        EXPECT_EQ(prompter.boxes[0].text, QStringLiteral("Rename document"));
+        EXPECT_EQ(prompter.boxes[0].initial, oldName);
+        EXPECT_EQ(prompter.boxes.size(), c.message.isEmpty() ? 1 : 2);
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(prompter.boxes.value(1).text, c.message);
+        }
+        EXPECT_EQ(refreshes - refreshesBefore, c.listedAgain ? 1 : 0);
+        EXPECT_TRUE(QFile::exists(dir.filePath(c.nameAfter)));
+        EXPECT_NE(rowOf(c.nameAfter), -1);
+    }
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("si_lpwstr.doc"))), otherBytes) << "not replaced";
+    EXPECT_FALSE(QFile::exists(dir.filePath(oldName)));
+}
+
+TEST(DocumentPath, NeverDoublesTheSeparator)
+{
+    EXPECT_EQ(documentPath(QStringLiteral("/"), QStringLiteral("a.doc")), QStringLiteral("/a.doc"));
+    EXPECT_EQ(documentPath(QStringLiteral("/home/x"), QStringLiteral("a.doc")),
+              QStringLiteral("/home/x/a.doc"));
+}
+
+} // namespace
