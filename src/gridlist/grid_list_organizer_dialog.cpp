@@ -102,6 +102,7 @@ void GridListOrganizerDialog::buildWidgets()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(listRow, 1);
     layout->addLayout(bottom);
+    resize(600, 380);
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &GridListOrganizerDialog::applySelectionRule);
     connect(m_list, &QListWidget::itemChanged, this, &GridListOrganizerDialog::onItemChanged);

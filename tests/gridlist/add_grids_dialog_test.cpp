@@ -3,6 +3,7 @@
 #include "support/recording_platform.h"
 #include "support/test_files.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -149,7 +151,15 @@ TEST_F(AddGridsTest, OneDirectoryGoesAfterTheCurrentEntryAndCaseCounts)
     EXPECT_TRUE(m_prompter.boxes.isEmpty());
     EXPECT_EQ(dialog.findChild<QLabel *>(u"lblDossier"_s)->text(), m_d);
 
+    // Without a current entry the organiser's + opens the dialog on the main window's directory.
     GridListOrganizerDialog noCurrent({}, m_context);
-    AddGridsDialog fromWindow(noCurrent, m_context);
-    EXPECT_EQ(fromWindow.findChild<QLabel *>(u"lblDossier"_s)->text(), m_e);
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        shown = modal->findChild<QLabel *>(u"lblDossier"_s)->text();
+        modal->findChild<QPushButton *>(u"cmdAnnuler"_s)->click();
+    });
+    noCurrent.findChild<QPushButton *>(u"cmdAjouter"_s)->click();
+    EXPECT_EQ(shown, m_e);
 }
