@@ -21,6 +21,11 @@ void MessageBoxPrompter::showInformation(const QString &text)
     QMessageBox::information(m_parent, boxTitle(), text);
 }
 
+void MessageBoxPrompter::showTitledInformation(const QString &title, const QString &text)
+{
+    QMessageBox::information(m_parent, title, text);
+}
+
 void MessageBoxPrompter::showExclamation(const QString &text)
 {
     QMessageBox::warning(m_parent, boxTitle(), text);

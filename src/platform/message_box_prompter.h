@@ -13,6 +13,7 @@ public:
     explicit MessageBoxPrompter(QWidget *parent = nullptr);
 
     void showInformation(const QString &text) override;
+    void showTitledInformation(const QString &title, const QString &text) override;
     void showExclamation(const QString &text) override;
     void showError(const QString &text) override;
     bool askYesNo(const QString &text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes) override;

@@ -14,6 +14,12 @@ public:
 
     // A notice: information icon, OK button.
     virtual void showInformation(const QString &text) = 0;
+    // A notice under a title of its own in place of "Fichorama". Prompters that cannot show a title
+    // show a plain notice.
+    virtual void showTitledInformation(const QString & /*title*/, const QString &text)
+    {
+        showInformation(text);
+    }
     // A refusal: exclamation icon, OK button.
     virtual void showExclamation(const QString &text) = 0;
     // A failure: error icon, OK button.

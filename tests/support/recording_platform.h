@@ -19,6 +19,7 @@ public:
         Kind kind;
         QString text;    // the message, or the input box's prompt
         QString initial; // the input box's pre-filled text
+        QString title = QStringLiteral("Fichorama");
     };
 
     QList<Box> boxes;
@@ -27,6 +28,10 @@ public:
     QList<std::optional<QString>> textAnswers;
 
     void showInformation(const QString &text) override { boxes.append({Kind::Information, text, {}}); }
+    void showTitledInformation(const QString &title, const QString &text) override
+    {
+        boxes.append({Kind::Information, text, {}, title});
+    }
     void showExclamation(const QString &text) override { boxes.append({Kind::Exclamation, text, {}}); }
     void showError(const QString &text) override { boxes.append({Kind::Error, text, {}}); }
     bool askYesNo(const QString &text, DefaultAnswer = DefaultAnswer::Yes) override

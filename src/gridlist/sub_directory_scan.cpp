@@ -1,0 +1,84 @@
+#include "gridlist/sub_directory_scan.h"
+
+#include "platform/directory_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <vector>
+
+namespace {
+
+// A directory of the walk whose children are listed and whose sub-trees are being visited in turn.
+struct Level
+{
+    QStringList children; // full paths, in the file system's order
+    qsizetype next = 0;   // the child whose sub-tree is visited next
+};
+
+// The child directories of `directory` worth scanning, in enumeration order.
+QStringList childDirectories(const QString &directory)
+{
+    QStringList children;
+    DirectoryReader reader(directory);
+    DirectoryEntry entry;
+    while (reader.next(entry)) {
+        // A leading full stop skips ".", ".." and every dot directory.
+        if (!entry.isDirectory || entry.name.startsWith(QLatin1Char('.'))) continue;
+        const QString path = childDirectory(directory, entry.name);
+        // The reader reports a link to a directory as a directory; a link may lead back up the tree.
+        const QFileInfo info(path);
+        if (info.isSymbolicLink() || info.isJunction()) continue;
+        children << path;
+    }
+    return children;
+}
+
+} // namespace
+
+SubDirectoryList ListerSousDossiers(const QString &directory, const SubDirectoryProgress &progress)
+{
+    SubDirectoryList result;
+    auto carryOn = [&] {
+        if (progress && !progress(result.directories.size())) result.stopped = true;
+        return !result.stopped;
+    };
+    std::vector<Level> stack;
+    auto enter = [&](const QString &path) {
+        if (!carryOn()) return false;
+        Level level{childDirectories(path), 0};
+        for (const QString &child : std::as_const(level.children)) {
+            result.directories << child;
+            if (!carryOn()) return false;
+        }
+        stack.push_back(std::move(level));
+        return true;
+    };
+    if (!enter(directory)) return result;
+    while (!stack.empty()) {
+        Level &top = stack.back();
+        if (top.next == top.children.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const QString child = top.children[top.next++];
+        if (!enter(child)) return result;
+    }
+    return result;
+}
+
+bool isScannableDirectory(const QString &path)
+{
+    if (path.startsWith(QStringLiteral("//")) || path.startsWith(QStringLiteral("\\\\"))) return false;
+    return QDir::isAbsolutePath(path);
+}
+
+bool canEnumerateDirectory(const QString &directory)
+{
+    return DirectoryReader(directory).isOpen();
+}
+
+QString childDirectory(const QString &directory, const QString &name)
+{
+    if (directory.endsWith(QLatin1Char('/'))) return directory + name;
+    return directory + QLatin1Char('/') + name;
+}

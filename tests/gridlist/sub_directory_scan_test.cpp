@@ -1,0 +1,77 @@
+#include "gridlist/grid_list_edits.h"
+#include "gridlist/sub_directory_scan.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The names of `directory`'s sub-directories in the order the file system returns them.
+QStringList fileSystemOrder(const QString &directory, const QStringList &names)
+{
+    QStringList ordered;
+    QDirIterator it(directory, QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QString name = it.nextFileInfo().fileName();
+        if (names.contains(name)) ordered << name;
+    }
+    return ordered;
+}
+
+} // namespace
+
+TEST(SubDirectoryScan, ListsChildrenBeforeDescendingAndSkipsDotsAndLinks)
+{
+    QTemporaryDir temp;
+    const QString d = temp.filePath(u"D"_s);
+    for (const char *sub : {"A/A1/A1x", "B/B1", ".cache/inner", "A/.git"})
+        ASSERT_TRUE(QDir().mkpath(d + u'/' + QLatin1String(sub)));
+    writeFile(d + u"/file.txt"_s, "x");
+    // A link back up the tree would loop; a link to a sibling would list it twice.
+    ASSERT_TRUE(QFile::link(d, d + u"/A/up"_s));
+    ASSERT_TRUE(QFile::link(d + u"/B"_s, d + u"/toB"_s));
+
+    const QStringList top = fileSystemOrder(d, {u"A"_s, u"B"_s});
+    ASSERT_EQ(top.size(), 2);
+    const QMap<QString, QStringList> below{{u"A"_s, {d + u"/A/A1"_s, d + u"/A/A1/A1x"_s}},
+                                           {u"B"_s, {d + u"/B/B1"_s}}};
+    const QStringList expected =
+        QStringList{d + u'/' + top[0], d + u'/' + top[1]} + below[top[0]] + below[top[1]];
+
+    QList<qint64> counts;
+    const SubDirectoryList scan = ListerSousDossiers(d, [&](qint64 found) {
+        counts << found;
+        return true;
+    });
+    EXPECT_EQ(scan.directories, expected);
+    EXPECT_FALSE(scan.stopped);
+    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+    EXPECT_EQ(counts.last(), expected.size());
+
+    const SubDirectoryList stopped = ListerSousDossiers(d, [](qint64 found) { return found < 2; });
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_EQ(stopped.directories, expected.mid(0, 2));
+
+    EXPECT_TRUE(ListerSousDossiers(temp.filePath(u"absent"_s)).directories.isEmpty());
+    EXPECT_EQ(childDirectory(u"/"_s, u"home"_s), u"/home"_s);
+    EXPECT_FALSE(isScannableDirectory(u"relative/dir"_s));
+    EXPECT_FALSE(isScannableDirectory(u"//server/share"_s));
+    EXPECT_TRUE(isScannableDirectory(d));
+}
+
+TEST(GridListEdits, SortIgnoresCaseKeepsMarksAndOrderOfEquals)
+{
+    GridList entries{{u"b"_s, true}, {u"A"_s, false}, {u"c"_s, true}, {u"a"_s, true}, {u"B"_s, false}};
+    sortEntries(entries);
+    const GridList expected{{u"A"_s, false}, {u"a"_s, true}, {u"b"_s, true}, {u"B"_s, false}, {u"c"_s, true}};
+    EXPECT_EQ(entries, expected);
+
+    EXPECT_EQ(withoutListed({u"/x"_s, u"/X"_s, u"/y"_s}, {{u"/x"_s, false}}),
+              QStringList({u"/X"_s, u"/y"_s}));
+}
