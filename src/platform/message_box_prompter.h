@@ -15,6 +15,7 @@ public:
     void showInformation(const QString &text) override;
     void showExclamation(const QString &text) override;
     void showError(const QString &text) override;
+    void showPlain(const QString &text) override;
     bool askYesNo(const QString &text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes) override;
     std::optional<QString> askText(const QString &prompt, const QString &initial) override;
 
