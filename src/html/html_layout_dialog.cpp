@@ -252,6 +252,9 @@ void HtmlLayoutDialog::buildControls()
     general->addWidget(m_tableImage, 11, 1);
     general->addWidget(browseTable, 11, 2);
     general->setRowStretch(12, 1);
+    // Paths are long: give their fields room to show most of one.
+    for (QLineEdit *field : {m_gridListDirectory, m_backgroundImage, m_tableImage})
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 30);
     general->setColumnStretch(1, 1);
 
     // The page header frame.
