@@ -36,6 +36,12 @@ void MessageBoxPrompter::showError(const QString &text)
     QMessageBox::critical(m_parent, boxTitle(), text);
 }
 
+void MessageBoxPrompter::showPlain(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
 bool MessageBoxPrompter::askYesNo(const QString &text, DefaultAnswer defaultAnswer)
 {
     const auto defaultButton = defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No;

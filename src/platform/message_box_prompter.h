@@ -16,6 +16,7 @@ public:
     void showTitledInformation(const QString &title, const QString &text) override;
     void showExclamation(const QString &text) override;
     void showError(const QString &text) override;
+    void showPlain(const QString &text) override;
     bool askYesNo(const QString &text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes) override;
     std::optional<QString> askText(const QString &prompt, const QString &initial) override;
 

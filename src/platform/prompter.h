@@ -24,6 +24,9 @@ public:
     virtual void showExclamation(const QString &text) = 0;
     // A failure: error icon, OK button.
     virtual void showError(const QString &text) = 0;
+    // A plain message: no icon, OK button (the HTML layout dialog's help). Shown as a notice unless the
+    // Prompter can show a box without an icon.
+    virtual void showPlain(const QString &text) { showInformation(text); }
     // A confirmation: question icon, Yes and No buttons. True when the user answers Yes; closing the box
     // counts as No.
     virtual bool askYesNo(const QString &text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes) = 0;

@@ -13,7 +13,7 @@
 class RecordingPrompter : public Prompter
 {
 public:
-    enum class Kind { Information, Exclamation, Error, Question, Input };
+    enum class Kind { Information, Exclamation, Error, Plain, Question, Input };
     struct Box
     {
         Kind kind;
@@ -34,6 +34,7 @@ public:
     }
     void showExclamation(const QString &text) override { boxes.append({Kind::Exclamation, text, {}}); }
     void showError(const QString &text) override { boxes.append({Kind::Error, text, {}}); }
+    void showPlain(const QString &text) override { boxes.append({Kind::Plain, text, {}}); }
     bool askYesNo(const QString &text, DefaultAnswer = DefaultAnswer::Yes) override
     {
         boxes.append({Kind::Question, text, {}});

@@ -1,0 +1,256 @@
+#include "config/config_chooser_dialog.h"
+#include "config/configuration_files.h"
+#include "config/configuration_loader.h"
+#include "config/displayed_properties.h"
+#include "config/displayed_properties_dialog.h"
+#include "support/recording_platform.h"
+#include "support/test_files.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ConfigChooserTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        for (const char *name : {"Alpha.ini", "Beta.ini", "Alpha.txt", "Gamma.INI", "notes.ini.bak"})
+            writeFile(path(name), "[Configuration]\r\nLangue=1\r\n");
+        writeFile(path("ChoixConfiguration.ini"), "[Configuration]\r\nNom=Alpha\r\n");
+        QDir(m_dir.path()).mkdir(QStringLiteral("Folder.ini"));
+    }
+    QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
+    QString selectorName() const { return readConfigurationName(IniFile(path("ChoixConfiguration.ini"))); }
+
+    // Builds the dialog on configuration `current`; `closed` counts how often it closed.
+    std::unique_ptr<ConfigChooserDialog> open(const QString &current, qint16 language = 0)
+    {
+        auto dialog = std::make_unique<ConfigChooserDialog>(m_dir.path(), current, language, m_prompter);
+        QObject::connect(dialog.get(), &QDialog::finished, [this] { ++m_closed; });
+        return dialog;
+    }
+    static QComboBox *names(QDialog &d)
+    {
+        return d.findChild<QComboBox *>(QStringLiteral("lstNomFichierINI"));
+    }
+    static void click(QDialog &d, const char *button)
+    {
+        d.findChild<QPushButton *>(QLatin1String(button))->click();
+    }
+    static QStringList entries(QDialog &d)
+    {
+        QStringList list;
+        for (int i = 0; i < names(d)->count(); ++i)
+            list.append(names(d)->itemText(i));
+        return list;
+    }
+
+    QTemporaryDir m_dir;
+    RecordingPrompter m_prompter;
+    int m_closed = 0;
+};
+
+} // namespace
+
+TEST_F(ConfigChooserTest, ListsConfigurationFilesOnly)
+{
+    auto dialog = open(QStringLiteral("Alpha"));
+    QStringList shown = entries(*dialog);
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({QStringLiteral("Alpha"), QStringLiteral("Beta")}));
+    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Alpha"));
+}
+
+TEST_F(ConfigChooserTest, RemovesForbiddenCharactersTypedOrPasted)
+{
+    struct Case
+    {
+        qint16 language;
+        QStringList pieces; // inserted one after the other, as typing or pasting does
+        QString left;
+        QString message;
+    };
+    const QString english = QStringLiteral("Forbidden characters in file names : \\ / : * ? \" < > |");
+    const QString french = QStringLiteral(
+        "Un nom de fichier ne peut contenir l'un des caractères suivants: \\ / : * ? \" < > |");
+    const Case cases[] = {
+        {0, {QStringLiteral("a"), QStringLiteral("/"), QStringLiteral("b")}, QStringLiteral("ab"), english},
+        {1, {QStringLiteral("a\\b:c")}, QStringLiteral("abc"), french},
+        {0, {QStringLiteral("|x*?\"<y>")}, QStringLiteral("xy"), english},
+        {0, {QStringLiteral("plain")}, QStringLiteral("plain"), QString()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(qPrintable(c.pieces.join(QString())));
+        auto dialog = open(QStringLiteral("Alpha"), c.language);
+        QLineEdit *edit = names(*dialog)->lineEdit();
+        edit->clear();
+        for (const QString &piece : c.pieces)
+            edit->insert(piece);
+        EXPECT_EQ(edit->text(), c.left);
+        EXPECT_EQ(edit->cursorPosition(), c.left.size());
+        auto *error = dialog->findChild<QLabel *>(QStringLiteral("lblErrNomFichierINI"));
+        EXPECT_EQ(error->text(), c.message);
+        EXPECT_EQ(error->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+}
+
+TEST_F(ConfigChooserTest, OkWithEmptyBlankOrSameNameChangesNothing)
+{
+    for (const QString &typed : {QString(), QStringLiteral("   "), QStringLiteral(" Alpha ")}) {
+        SCOPED_TRACE(qPrintable(typed));
+        m_closed = 0;
+        auto dialog = open(QStringLiteral("Alpha"));
+        names(*dialog)->setEditText(typed);
+        click(*dialog, "cmdOK");
+        EXPECT_EQ(m_closed, 1);
+        EXPECT_FALSE(dialog->choice().changed);
+        EXPECT_EQ(dialog->choice().name, QStringLiteral("Alpha"));
+        EXPECT_TRUE(m_prompter.boxes.isEmpty());
+    }
+    EXPECT_EQ(selectorName(), QStringLiteral("Alpha"));
+}
+
+TEST_F(ConfigChooserTest, OkWithExistingNameSwitchesWithoutQuestion)
+{
+    auto dialog = open(QStringLiteral("Alpha"));
+    names(*dialog)->setEditText(QStringLiteral("Beta"));
+    click(*dialog, "cmdOK");
+    EXPECT_TRUE(m_prompter.boxes.isEmpty());
+    EXPECT_EQ(m_closed, 1);
+    EXPECT_TRUE(dialog->choice().changed);
+    EXPECT_FALSE(dialog->choice().isNew);
+    EXPECT_EQ(selectorName(), QStringLiteral("Beta"));
+}
+
+TEST_F(ConfigChooserTest, NewNameAsksToCreateAndYesCreatesTheFileWithWidths)
+{
+    auto dialog = open(QStringLiteral("Alpha"), 1);
+    names(*dialog)->setEditText(QStringLiteral("Neuf"));
+    m_prompter.yesNoAnswers = {false};
+    click(*dialog, "cmdOK");
+    ASSERT_EQ(m_prompter.boxes.size(), 1);
+    EXPECT_EQ(m_prompter.boxes[0].kind, RecordingPrompter::Kind::Question);
+    EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Créer le fichier de configuration\r\nNeuf"));
+    EXPECT_EQ(m_closed, 0) << "No keeps the dialog open";
+    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Neuf"));
+    EXPECT_EQ(selectorName(), QStringLiteral("Alpha"));
+
+    m_prompter.yesNoAnswers = {true};
+    click(*dialog, "cmdOK");
+    EXPECT_EQ(m_closed, 1);
+    const ConfigurationChoice choice = dialog->choice();
+    EXPECT_TRUE(choice.changed && choice.isNew);
+    EXPECT_EQ(selectorName(), QStringLiteral("Neuf"));
+
+    // What the window does next: the new configuration gets the defaults, an empty list and stored widths.
+    DocumentGrid grid;
+    const LoadedConfiguration loaded = loadChosenConfiguration(ConfigurationPaths(m_dir.path(), choice.name),
+                                                               grid, m_dir.path(), 4000, choice.isNew);
+    EXPECT_FALSE(loaded.failure.has_value());
+    EXPECT_EQ(loaded.settings.language, 0);
+    EXPECT_TRUE(loaded.gridList.isEmpty());
+    EXPECT_EQ(grid.columnCount(), 4);
+    EXPECT_EQ(IniFile(path("Neuf.ini")).read(u"Configuration", u"Largeur3"), QStringLiteral(" 1000"));
+}
+
+TEST_F(ConfigChooserTest, DeleteAsksThenSwitchesToTheFirstEntryLeft)
+{
+    auto dialog = open(QStringLiteral("Alpha"));
+    names(*dialog)->setEditText(QStringLiteral("Nowhere"));
+    click(*dialog, "cmdSupprimer");
+    ASSERT_EQ(m_prompter.boxes.size(), 1);
+    EXPECT_EQ(m_prompter.boxes[0].kind, RecordingPrompter::Kind::Information);
+    EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Select a configuration file to remove"));
+
+    names(*dialog)->setEditText(QStringLiteral("Beta"));
+    m_prompter.yesNoAnswers = {false};
+    click(*dialog, "cmdSupprimer");
+    EXPECT_EQ(m_prompter.boxes.last().text, QStringLiteral("Remove the configuration file\r\nBeta"));
+    EXPECT_TRUE(QFile::exists(path("Beta.ini")));
+    EXPECT_EQ(entries(*dialog).size(), 2);
+
+    // Deleting the configuration in use switches to the first one left, and the dialog stays open.
+    names(*dialog)->setEditText(QStringLiteral("Alpha"));
+    m_prompter.yesNoAnswers = {true};
+    click(*dialog, "cmdSupprimer");
+    EXPECT_FALSE(QFile::exists(path("Alpha.ini")));
+    EXPECT_TRUE(QFile::exists(path("Alpha.txt"))) << "the grid-list file stays";
+    EXPECT_EQ(entries(*dialog), QStringList{QStringLiteral("Beta")});
+    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Beta"));
+    EXPECT_EQ(selectorName(), QStringLiteral("Beta"));
+    EXPECT_EQ(m_closed, 0);
+
+    // Deleting the last entry keeps the configuration in use; Cancel keeps the switch done before.
+    m_prompter.yesNoAnswers = {true};
+    click(*dialog, "cmdSupprimer");
+    EXPECT_FALSE(QFile::exists(path("Beta.ini")));
+    EXPECT_TRUE(entries(*dialog).isEmpty());
+    click(*dialog, "cmdAnnuler");
+    EXPECT_EQ(m_closed, 1);
+    EXPECT_TRUE(dialog->choice().changed);
+    EXPECT_EQ(dialog->choice().name, QStringLiteral("Beta"));
+    EXPECT_EQ(selectorName(), QStringLiteral("Beta"));
+}
+
+TEST(DisplayedProperties, ReusesWidthsWhenTheColumnCountStaysAndResetsThemOtherwise)
+{
+    // The defaults show Application, Titre and Auteur: four columns with the name column.
+    struct Case
+    {
+        const char *what;
+        QStringList toggled; // check boxes clicked
+        int columns;
+        QList<int> widths;
+    };
+    const Case cases[] = {
+        {"nothing changed", {}, 4, {100, 200, 300, 400}},
+        {"one property replaced by another",
+         {QStringLiteral("chkTitre"), QStringLiteral("chkSujet")},
+         4,
+         {100, 200, 300, 400}},
+        {"one more property", {QStringLiteral("chkRevision")}, 5, {800, 800, 800, 800, 800}},
+        {"every property unticked",
+         {QStringLiteral("chkApplication"), QStringLiteral("chkTitre"), QStringLiteral("chkAuteur")},
+         1,
+         {4000}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString iniPath = dir.filePath(QStringLiteral("Fichorama.ini"));
+        writeFile(iniPath,
+                  "[Configuration]\r\nLargeur0= 100\r\nLargeur1= 200\r\nLargeur2= 300\r\nLargeur3= 400\r\n");
+        IniFile configuration(iniPath);
+        DocumentGrid grid;
+        const DisplayedColumns current = ConstruireColonnes(grid, configuration, 0);
+        LireLargeurs(grid, configuration, 4000);
+
+        DisplayedPropertiesDialog dialog(current, 1, nullptr);
+        for (const QString &name : c.toggled)
+            dialog.findChild<QCheckBox *>(name)->click();
+        const DisplayedPropertiesApplied applied =
+            applyDisplayedProperties(grid, configuration, dialog.chosen(), 0, 4000);
+
+        EXPECT_FALSE(applied.failure.has_value());
+        ASSERT_EQ(grid.columnCount(), c.columns);
+        QList<int> widths;
+        for (const GridColumn &column : grid.columns())
+            widths.append(column.widthTwips);
+        EXPECT_EQ(widths, c.widths);
+        EXPECT_EQ(IniFile(iniPath).read(u"Configuration", u"Largeur0"), u' ' + QString::number(c.widths[0]));
+        const IniDocument stored = configuration.load();
+        for (const PropertyColumn &column : kPropertyColumns)
+            EXPECT_FALSE(stored.read(u"Proprietes", column.key).isEmpty())
+                << column.key.toString().toStdString();
+    }
+}
