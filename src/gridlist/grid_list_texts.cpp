@@ -1,23 +1,8 @@
 #include "gridlist/grid_list_texts.h"
 
+#include "ui/text_choice.h"
+
 namespace {
-
-// Chooses between the French and the English text of one table row; the sources are UTF-8.
-class Pick
-{
-public:
-    explicit Pick(qint16 language)
-        : m_french(language == 1)
-    {}
-    QString operator()(const char *french, const char *english) const
-    {
-        return QString::fromUtf8(m_french ? french : english);
-    }
-    QString operator()(const char *both) const { return QString::fromUtf8(both); }
-
-private:
-    bool m_french;
-};
 
 QString counted(qint64 count, const QString &text)
 {
@@ -28,7 +13,7 @@ QString counted(qint64 count, const QString &text)
 
 OrganizerTexts organizerTexts(qint16 language)
 {
-    const Pick t(language);
+    const TextChoice t(language);
     OrganizerTexts x;
     x.title = t("Liste des tableaux retenus", "Grids list");
     x.cmdMonter = t("\u25B2");
@@ -58,7 +43,7 @@ OrganizerTexts organizerTexts(qint16 language)
 
 AddGridsTexts addGridsTexts(qint16 language)
 {
-    const Pick t(language);
+    const TextChoice t(language);
     AddGridsTexts x;
     x.title = t("Ajouter un répertoire à la liste des tableaux", "Add a new directory to the list of grids");
     x.chkSousDossiers = t("avec tous les sous-répertoires", "including all sub-directories");
@@ -77,22 +62,22 @@ AddGridsTexts addGridsTexts(qint16 language)
 
 QString gridCountText(qint64 count, qint16 language)
 {
-    return counted(count, Pick(language)(" tableaux dans la liste", " grids in the list"));
+    return counted(count, TextChoice(language)(" tableaux dans la liste", " grids in the list"));
 }
 
 QString checkedGridCountText(qint64 count, qint16 language)
 {
-    return counted(count, Pick(language)(" tableaux sélectionnés", " selected grids"));
+    return counted(count, TextChoice(language)(" tableaux sélectionnés", " selected grids"));
 }
 
 QString scannedCountText(qint64 count, qint16 language)
 {
-    return counted(count,
-                   Pick(language)(" dossiers et sous-dossiers au total", " directories and sub-directories"));
+    return counted(count, TextChoice(language)(" dossiers et sous-dossiers au total",
+                                               " directories and sub-directories"));
 }
 
 QString addedCountText(qint64 count, qint16 language)
 {
-    return counted(count, Pick(language)(" dossiers et sous-dossiers ajoutés",
-                                         " directories and sub-directories added"));
+    return counted(count, TextChoice(language)(" dossiers et sous-dossiers ajoutés",
+                                               " directories and sub-directories added"));
 }

@@ -1,29 +1,10 @@
 #include "ui/language_texts.h"
 
-namespace {
-
-// Chooses between the French and the English text of one table row; the sources are UTF-8.
-class Pick
-{
-public:
-    explicit Pick(qint16 language)
-        : m_french(language == 1)
-    {}
-    QString operator()(const char *french, const char *english) const
-    {
-        return QString::fromUtf8(m_french ? french : english);
-    }
-    QString operator()(const char *both) const { return QString::fromUtf8(both); }
-
-private:
-    bool m_french;
-};
-
-} // namespace
+#include "ui/text_choice.h"
 
 MainWindowTexts mainWindowTexts(qint16 language)
 {
-    const Pick t(language);
+    const TextChoice t(language);
     MainWindowTexts x;
     x.mnuFichier = t("&Fichier", "&File");
     x.mnuQuitter = t("&Quitter", "&Exit");
@@ -76,7 +57,7 @@ MainWindowTexts mainWindowTexts(qint16 language)
 
 MessageTexts messageTexts(qint16 language)
 {
-    const Pick t(language);
+    const TextChoice t(language);
     MessageTexts x;
     // The only text with a third language: value 2 was Portuguese.
     x.programAlreadyRunning = language == 2 ? QString::fromUtf8("Programa já activo")
@@ -105,8 +86,9 @@ MessageTexts messageTexts(qint16 language)
 
 QString fileCountText(qint64 count, qint16 language)
 {
-    const Pick t(language);
-    if (count == 1) return t("1 fichier", "1 file");
+    const TextChoice t(language);
+    if (count == 1)
+        return t("1 fichier", "1 file");
     return QString::number(count) + t(" fichiers", " files");
 }
 
@@ -114,13 +96,15 @@ QString documentCountText(qint64 count, bool interrupted, qint16 language)
 {
     QString text =
         count == 1 ? QStringLiteral("1 document") : QString::number(count) + QStringLiteral(" documents");
-    if (interrupted) text += Pick(language)(" (interrompu)", " (interrupted)");
+    if (interrupted)
+        text += TextChoice(language)(" (interrompu)", " (interrupted)");
     return text;
 }
 
 QString selectedDocumentCountText(qint64 count, qint16 language)
 {
-    const Pick t(language);
-    if (count == 1) return t("1 document sélectionné", "1 selected document");
+    const TextChoice t(language);
+    if (count == 1)
+        return t("1 document sélectionné", "1 selected document");
     return QString::number(count) + t(" documents sélectionnés", " selected documents");
 }
