@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -51,6 +52,86 @@ QIcon configurationIcon(const QPalette &palette)
     painter.drawLine(3, 4, 6, 4);
     painter.drawLine(3, 6, 5, 6);
     return QIcon(pixmap);
+}
+
+// Moves a frame's children down as one when the style draws the frame's title where the design put
+// them (the title sits on the frame's line in the original, above it in most styles here).
+void keepBelowTitle(QGroupBox *frame)
+{
+    frame->ensurePolished();
+    // The title's line, the frame's line under it and a few pixels of air.
+    const int contentTop = frame->fontMetrics().height() + 6;
+    int top = frame->height();
+    for (const QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        top = qMin(top, child->y());
+    const int shift = contentTop - top;
+    if (shift <= 0) return;
+    for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->move(child->x(), child->y() + shift);
+    // The last child (the grid list) gives back the room so it still ends inside the frame.
+    QWidget *last = frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).constLast();
+    const int bottom = frame->height() - 6;
+    if (last->geometry().bottom() > bottom) last->resize(last->width(), qMax(1, bottom - last->y()));
+}
+
+constexpr const char *kDesignGeometry = "designGeometry";
+
+// The width a button needs to show its whole text in the current style and font.
+int neededWidth(const QPushButton *button)
+{
+    QString text = button->text();
+    text.remove(QLatin1Char('&'));
+    return button->fontMetrics().horizontalAdvance(text) +
+           2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin) + 4;
+}
+
+// Keeps a row of buttons on their design places unless a text is wider than its button (a larger font
+// than the design's, a longer caption in the other language): the row is then packed again within its
+// design extent, the wide button taking room from the gaps first, then from buttons with room to spare.
+void fitButtonRow(const QList<QPushButton *> &row)
+{
+    QList<QRect> design;
+    QList<int> widths;
+    QList<int> needs;
+    bool fits = true;
+    for (QPushButton *button : row) {
+        if (!button->property(kDesignGeometry).isValid())
+            button->setProperty(kDesignGeometry, button->geometry());
+        design.append(button->property(kDesignGeometry).toRect());
+        needs.append(neededWidth(button));
+        widths.append(qMax(design.last().width(), needs.last()));
+        fits = fits && widths.last() == design.last().width();
+    }
+    if (fits) {
+        for (int i = 0; i < row.size(); ++i)
+            row[i]->setGeometry(design[i]);
+        return;
+    }
+    QList<int> gaps;
+    int used = 0;
+    for (int i = 0; i < row.size(); ++i) {
+        used += widths[i];
+        if (i > 0) gaps.append(design[i].left() - design[i - 1].right() - 1);
+    }
+    for (const int gap : gaps)
+        used += gap;
+    int excess = used - (design.last().right() - design.first().left() + 1);
+    constexpr int kSmallestGap = 3;
+    for (int &gap : gaps) {
+        const int take = qBound(0, gap - kSmallestGap, qMax(0, excess));
+        gap -= take;
+        excess -= take;
+    }
+    for (int i = row.size() - 1; i >= 0 && excess > 0; --i) {
+        const int take = qBound(0, widths[i] - needs[i], excess);
+        widths[i] -= take;
+        excess -= take;
+    }
+    int x = design.first().left();
+    for (int i = 0; i < row.size(); ++i) {
+        row[i]->setGeometry(x, design[i].top(), widths[i], design[i].height());
+        x += widths[i] + (i < gaps.size() ? gaps[i] : 0);
+    }
 }
 
 QAction *addEntry(QMenu *menu, const char *name, bool checkable = false)
@@ -118,6 +199,8 @@ MainWindowControls buildControls(QWidget *central, qreal dpi)
     c.lstTableaux->setTextElideMode(Qt::ElideMiddle);
 
     c.gridFiles = place(new GridView(central), "gridFiles", at(0, 2400 + kListRoom, 10095, 1905));
+    keepBelowTitle(c.frameTableau);
+    keepBelowTitle(c.frameEnsemble);
     return c;
 }
 
@@ -213,6 +296,9 @@ void AppliquerLangue(const MainWindowControls &controls, const MainWindowMenu &m
     controls.cmdEditerEnsemble->setToolTip(x.cmdEditerEnsembleTip);
     controls.cmdHTMLEnsemble->setText(x.cmdHTMLEnsemble);
     controls.cmdHTMLEnsemble->setToolTip(x.cmdHTMLEnsembleTip);
+
+    fitButtonRow({controls.cmdAjouterEnsemble, controls.cmdSupprimerEnsemble, controls.cmdEditerEnsemble,
+                  controls.cmdHTMLEnsemble});
 
     controls.lblNbFichiers->setText(fileCountText(fileCount, language));
     controls.lblNbDocuments->setText(selectedDocumentCountText(documentCount, language));
