@@ -31,6 +31,32 @@ QRect twipsRect(int left, int top, int width, int height, qreal dpi)
             Twips::toPixels(height, dpi)};
 }
 
+// The label lblDossier: a path wraps onto the label's lines, and one too long for them shows with its
+// middle elided (the label's text stays the whole path, which its tip shows too).
+class PathLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QRect area = contentsRect();
+        const QFontMetrics metrics = fontMetrics();
+        constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+        if (metrics.boundingRect(area, flags, text()).height() <= area.height()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        const int lines = qMax(1, area.height() / metrics.lineSpacing());
+        // Wrapping anywhere loses a little of each line; a character's width per line makes up for it.
+        const int room = lines * area.width() - lines * metrics.averageCharWidth();
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(area, flags, metrics.elidedText(text(), Qt::ElideMiddle, room));
+    }
+};
+
 template <typename Widget>
 Widget *place(Widget *widget, const char *name, const QRect &geometry)
 {
@@ -173,8 +199,7 @@ MainWindowControls buildControls(QWidget *central, qreal dpi)
     c.cmdDemarrer = place(new QPushButton(central), "cmdDemarrer", at(3720, 0, 975, 340));
     c.Chemins = place(new DirectoryList(central), "Chemins", at(4800, 0, 5175, 2340 + kListRoom));
     c.lblConfiguration = place(new QLabel(central), "lblConfiguration", at(120, 360, 4575, 270));
-    c.lblDossier = place(new QLabel(central), "lblDossier", at(120, 600, 4575, 495));
-    c.lblDossier->setWordWrap(true);
+    c.lblDossier = place(new PathLabel(central), "lblDossier", at(120, 600, 4575, 495));
     c.lblDossier->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.ProgressBar1 = place(new QProgressBar(central), "ProgressBar1", at(120, 1080, 4575, 135));
     c.ProgressBar1->setTextVisible(false);

@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 #include "platform/directory_list.h"
+#include "platform/drive_list.h"
 #include "platform/instance_lock.h"
 #include "platform/system_names.h"
 #include "ui/grid_view.h"
@@ -287,4 +288,25 @@ TEST(MainWindowShutDown, WritesTheListedDirectoryAndTheWidthsAsTheyAre)
     }
     EXPECT_EQ(columns.column(1).widthTwips, Twips::fromPixels(200, grid->logicalDpiX()));
     EXPECT_TRUE(stored.read(u"Configuration", u"Largeur4").isEmpty());
+}
+
+TEST(MainWindowListing, ADriveThatCannotBeOpenedPutsTheDriveListBack)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QTemporaryDir volume;
+    const QString gone = f.documentsPath() + QStringLiteral("/unmounted");
+    f.start();
+    auto *drives = f.find<DriveList>("Lecteurs");
+    drives->setVolumes({{QStringLiteral("/"), {}}, {QDir::cleanPath(volume.path()), {}}, {gone, {}}});
+    drives->setDriveForPath(f.documentsPath());
+    const QString driveBefore = drives->driveText();
+
+    drives->setCurrentIndex(drives->findText(gone)); // as the user picks it
+    EXPECT_EQ(drives->driveText(), driveBefore);
+    EXPECT_EQ(f.window->listedDirectory(), f.documentsPath());
+
+    drives->setCurrentIndex(drives->findText(QDir::cleanPath(volume.path())));
+    EXPECT_EQ(f.window->listedDirectory(), QDir::cleanPath(volume.path()));
+    EXPECT_EQ(f.window->grid().rowCount(), 0);
 }
