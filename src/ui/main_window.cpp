@@ -173,6 +173,18 @@ void MainWindow::rebuildColumns()
     ++m_columnsGeneration;
 }
 
+void MainWindow::applyDisplayedColumns()
+{
+    const int columnsBefore = m_grid.columnCount();
+    rebuildColumns();
+    IniFile configuration(m_paths.iniPath());
+    if (m_grid.columnCount() == columnsBefore)
+        LireLargeurs(m_grid, configuration, gridWidthTwips());
+    else
+        (void)ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
+    m_controls.gridFiles->applyColumnWidths();
+}
+
 double MainWindow::gridWidthTwips() const
 {
     return Twips::fromPixels(m_controls.gridFiles->width(), m_controls.gridFiles->logicalDpiX());

@@ -58,6 +58,11 @@ public:
     // moves the window to the new remembered directory with listDirectory.
     void loadConfiguration(const QString &name);
 
+    // After the displayed properties have been written: ConstruireColonnes, then LireLargeurs when the
+    // column count is unchanged, ReinitialiserLargeurs otherwise. The grid is empty afterwards; the caller
+    // lists the directory again with refresh().
+    void applyDisplayedColumns();
+
     // Chemins_Change: lists the directory the directory list shows. When a listing is running it is
     // interrupted and this one runs once it has unwound; listings never nest.
     void Chemins_Change();
@@ -75,6 +80,7 @@ public:
     Settings &settings() { return m_settings; }
     SortState &sortState() { return m_sort; }
     const ConfigurationPaths &paths() const { return m_paths; }
+    const StartupValues &startupValues() const { return m_environment.startup; }
     const DocumentGrid &grid() const { return m_grid; }
     GridModel &gridModel() { return *m_model; }
 

@@ -207,3 +207,30 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     window.refresh();
     EXPECT_EQ(grid->rowHeight(2), line * 2);
 }
+
+TEST(MainWindowOptions, NewDisplayedColumnsKeepTheStoredWidthsOnlyWhenTheirCountStays)
+{
+    WindowFixture f;
+    f.addDocuments();
+    f.writeConfiguration("Largeur0= 1000\r\nLargeur1= 1100\r\nLargeur2= 1200\r\nLargeur3= 1300\r\n");
+    MainWindow &window = f.start();
+    // Title swapped for subject: four columns still, the stored widths stay.
+    IniFile configuration(f.iniPath());
+    ASSERT_FALSE(
+        configuration.write({{QStringLiteral("Proprietes"), QStringLiteral("Titre"), QStringLiteral("0")},
+                             {QStringLiteral("Proprietes"), QStringLiteral("Sujet"), QStringLiteral("1")}}));
+    window.applyDisplayedColumns();
+    EXPECT_EQ(window.grid().rowCount(), 0);
+    ASSERT_EQ(window.grid().columnCount(), 4);
+    EXPECT_EQ(window.grid().column(3).caption, QStringLiteral(" Subject"));
+    EXPECT_EQ(window.grid().column(3).widthTwips, 1300);
+
+    // One column more: equal shares, stored; the next listing fills the new column.
+    ASSERT_FALSE(configuration.write(u"Proprietes", u"Pages", QStringLiteral("1")));
+    window.applyDisplayedColumns();
+    ASSERT_EQ(window.grid().columnCount(), 5);
+    EXPECT_EQ(stored(f, "Largeur4"), QStringLiteral(" %1").arg(window.grid().column(0).widthTwips));
+    window.refresh();
+    EXPECT_EQ(window.grid().rowCount(), 3);
+    EXPECT_EQ(window.grid().row(0).cells.size(), 5);
+}
