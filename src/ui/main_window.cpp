@@ -89,7 +89,12 @@ MainWindow::MainWindow(const MainWindowEnvironment &environment, Prompter &promp
     qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The model reads m_grid, which goes before the base class deletes the child widgets.
+    m_controls.gridFiles->setGridModel(nullptr);
+    delete m_model;
+}
 
 QString MainWindow::caption(const StartupValues &startup)
 {

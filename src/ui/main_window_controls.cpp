@@ -270,6 +270,7 @@ MainWindowMenu buildMenu(QMainWindow *window)
 
 void applyResizeRules(const MainWindowControls &controls, QSize inner)
 {
+    if (!controls.Chemins || !controls.gridFiles) return; // not built yet
     const QRect chemins = controls.Chemins->geometry();
     if (inner.width() - chemins.left() > 0)
         controls.Chemins->resize(inner.width() - chemins.left(), chemins.height());
