@@ -1,9 +1,13 @@
 #include "cli/command_line.h"
+#include "config/settings_directory.h"
+#include "platform/desktop_shell.h"
+#include "platform/message_box_prompter.h"
 #include "platform/system_names.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -24,7 +28,19 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Fichorama"));
-    MainWindow window(readStartupValues());
-    window.show();
+    app.setDesktopFileName(QStringLiteral("fichorama"));
+    MainWindowEnvironment environment;
+    environment.settingsDirectory =
+        resolveSettingsDirectory(processSettingsDirectorySources(commandLine->settingsDirectory));
+    environment.configurationName = commandLine->configurationName;
+    environment.currentDirectory = QDir::currentPath();
+    environment.startup = readStartupValues();
+
+    MessageBoxPrompter prompter;
+    // TODO: our own read-only properties dialog, for desktops without a file manager that answers.
+    DesktopShell shell([](const QString &, QWidget *) {});
+    const std::unique_ptr<MainWindow> window = MainWindow::start(environment, prompter, shell);
+    if (!window) return 1;
+    window->show();
     return app.exec();
 }

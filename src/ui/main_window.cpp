@@ -1,11 +1,99 @@
 #include "ui/main_window.h"
 
-MainWindow::MainWindow(const StartupValues &startup, QWidget *parent)
-    : QMainWindow(parent)
+#include "config/configuration_loader.h"
+#include "config/configuration_writes.h"
+#include "gridlist/grid_list_file.h"
+#include "gridlist/grid_list_rules.h"
+#include "platform/directory_list.h"
+#include "platform/drive_list.h"
+#include "platform/prompter.h"
+#include "ui/grid_model.h"
+#include "ui/grid_view.h"
+#include "ui/language_texts.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolTip>
+
+namespace {
+
+// Keeps the inner area's children on the resize rules: the central widget has no layout.
+class CentralArea : public QWidget
+{
+public:
+    CentralArea(std::function<void(QSize)> onResize, QWidget *parent)
+        : QWidget(parent)
+        , m_onResize(std::move(onResize))
+    {}
+
+protected:
+    void resizeEvent(QResizeEvent *) override { m_onResize(size()); }
+
+private:
+    std::function<void(QSize)> m_onResize;
+};
+
+} // namespace
+
+std::unique_ptr<MainWindow> MainWindow::start(const MainWindowEnvironment &environment, Prompter &prompter,
+                                              Shell &shell)
+{
+    std::unique_ptr<MainWindow> window(new MainWindow(environment, prompter, shell));
+    if (!window->m_instanceLock.tryLock(environment.settingsDirectory)) {
+        // The configuration, and with it the language, is not read yet.
+        prompter.showExclamation(messageTexts(0).programAlreadyRunning);
+        return nullptr;
+    }
+    QString name = environment.configurationName;
+    if (name.isEmpty())
+        name =
+            readConfigurationName(IniFile(ConfigurationPaths::selectorPath(environment.settingsDirectory)));
+    window->loadConfiguration(name);
+    window->m_firstActivationPending = true;
+    return window;
+}
+
+MainWindow::MainWindow(const MainWindowEnvironment &environment, Prompter &prompter, Shell &shell)
+    : m_prompter(prompter)
+    , m_shell(shell)
+    , m_environment(environment)
+    , m_paths(environment.settingsDirectory, QStringLiteral("Fichorama"))
 {
     setObjectName(QStringLiteral("frmFichoramaDocsOffice"));
-    setWindowTitle(caption(startup));
-    resize(667, 293);
+    setWindowTitle(caption(environment.startup));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("fichorama")));
+
+    auto *central = new CentralArea([this](QSize inner) { applyResizeRules(m_controls, inner); }, this);
+    const qreal dpi = central->logicalDpiX();
+    m_controls = buildControls(central, dpi);
+    m_menu = buildMenu(this);
+    setCentralWidget(central);
+
+    m_model = new GridModel(m_grid, this);
+    m_controls.gridFiles->setGridModel(m_model);
+    // TODO: construct the GridController here (header-click sort, context menu, cell tips, double-click
+    // open, Delete and rename) with m_controls.gridFiles, *m_model, m_grid, m_settings, m_sort,
+    // [this] { return m_listedDirectory; }, m_prompter, m_shell and [this] { refresh(); }.
+
+    const QSize inner = designInnerSizeTwips();
+    resize(Twips::toPixels(inner.width(), dpi),
+           Twips::toPixels(inner.height(), dpi) + menuBar()->sizeHint().height());
+    connectControls();
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    // The model reads m_grid, which goes before the base class deletes the child widgets.
+    m_controls.gridFiles->setGridModel(nullptr);
+    delete m_model;
 }
 
 QString MainWindow::caption(const StartupValues &startup)
@@ -15,4 +103,257 @@ QString MainWindow::caption(const StartupValues &startup)
     if (!startup.userName.isEmpty()) text += QStringLiteral("; ") + startup.userName;
     if (!startup.systemVersion.isEmpty()) text += QStringLiteral("; ") + startup.systemVersion;
     return text;
+}
+
+void MainWindow::connectControls()
+{
+    const MainWindowControls &c = m_controls;
+    connect(c.Chemins, &DirectoryList::pathChanged, this, [this] { Chemins_Change(); });
+    connect(c.Lecteurs, &DriveList::driveChanged, this, &MainWindow::onDriveChanged);
+    connect(c.cmdDemarrer, &QPushButton::clicked, this, [this] { refresh(); });
+    connect(c.cmdConfiguration, &QPushButton::clicked, this, [this] { chooseConfiguration(); });
+    connect(c.cmdHTML, &QPushButton::clicked, this, [this] { cmdHTML_Click(); });
+    connect(c.cmdHTMLEnsemble, &QPushButton::clicked, this, [this] { cmdHTMLEnsemble_Click(); });
+    connect(c.cmdAjouterEnsemble, &QPushButton::clicked, this, [this] { cmdAjouterEnsemble_Click(); });
+    connect(c.cmdSupprimerEnsemble, &QPushButton::clicked, this, [this] { cmdSupprimerEnsemble_Click(); });
+    // TODO: the grid-list organiser; it writes the list file and refills the list with setGridList.
+    connect(c.cmdEditerEnsemble, &QPushButton::clicked, this, [this] { showNotYetAvailable(); });
+
+    const MainWindowMenu &m = m_menu;
+    connect(m.mnuQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(m.mnuChoixFichierINI, &QAction::triggered, this, [this] { chooseConfiguration(); });
+    // TODO: the displayed-properties dialog; when it reports a change, refresh().
+    connect(m.mnuListeProprietes, &QAction::triggered, this, [this] { showNotYetAvailable(); });
+    // TODO: the HTML layout dialog.
+    connect(m.mnuConfigurationHTML, &QAction::triggered, this, [this] { showNotYetAvailable(); });
+    // TODO: the About dialog.
+    connect(m.mnuAPropos, &QAction::triggered, this, [this] { showNotYetAvailable(); });
+    for (QAction *entry : {m.mnuInclureTout, m.mnuInclurePDF, m.mnuInclureHTML, m.mnuInclureCaches})
+        connect(entry, &QAction::triggered, this, [this, entry] { toggleListingOption(entry); });
+    for (QAction *entry : {m.mnuSurligner, m.mnuToolTips, m.mnuContextuel})
+        connect(entry, &QAction::triggered, this, [this, entry] { toggleDisplayOption(entry); });
+    for (int lines = 1; lines <= 3; ++lines)
+        connect(m.mnuLigne[size_t(lines - 1)], &QAction::triggered, this,
+                [this, lines] { chooseLinesPerCell(lines); });
+    connect(m.mnuAnglais, &QAction::triggered, this, [this] { switchLanguage(0); });
+    connect(m.mnuFrancais, &QAction::triggered, this, [this] { switchLanguage(1); });
+}
+
+void MainWindow::loadConfiguration(const QString &name)
+{
+    m_paths = ConfigurationPaths(m_environment.settingsDirectory, name);
+    m_controls.lblConfiguration->setText(name);
+    setGridList(LireListeTableaux(m_paths.gridListPath()));
+    m_settings = ChargerConfiguration(m_paths, m_environment.currentDirectory);
+    applySettingsToWindow();
+    rebuildColumns();
+    LireLargeurs(m_grid, IniFile(m_paths.iniPath()), gridWidthTwips());
+    m_controls.gridFiles->applyColumnWidths();
+}
+
+void MainWindow::applySettingsToWindow()
+{
+    AppliquerLangue(m_controls, m_menu, m_settings.language, m_fileCount, m_documentCount);
+    m_listedDirectory = m_settings.directory;
+    m_controls.lblDossier->setText(m_listedDirectory);
+    m_controls.lblDossier->setToolTip(m_listedDirectory);
+    m_menu.mnuInclureTout->setChecked(m_settings.listing.includeAll);
+    m_menu.mnuInclurePDF->setChecked(m_settings.listing.includePdf);
+    m_menu.mnuInclureHTML->setChecked(m_settings.listing.includeHtml);
+    m_menu.mnuInclureCaches->setChecked(m_settings.listing.includeHidden);
+    m_menu.mnuSurligner->setChecked(m_settings.highlight);
+    m_menu.mnuToolTips->setChecked(m_settings.toolTips);
+    m_menu.mnuContextuel->setChecked(m_settings.contextLines);
+    m_controls.gridFiles->setCellTips(m_settings.toolTips);
+    for (int lines = 1; lines <= 3; ++lines)
+        m_menu.mnuLigne[size_t(lines - 1)]->setChecked(lines == m_settings.linesPerCell);
+    m_controls.gridFiles->setLinesPerCell(m_settings.linesPerCell);
+}
+
+void MainWindow::rebuildColumns()
+{
+    m_model->beginReset();
+    m_displayed = ConstruireColonnes(m_grid, IniFile(m_paths.iniPath()), m_settings.language);
+    m_model->endReset();
+    ++m_columnsGeneration;
+}
+
+void MainWindow::applyDisplayedColumns()
+{
+    const int columnsBefore = m_grid.columnCount();
+    rebuildColumns();
+    IniFile configuration(m_paths.iniPath());
+    if (m_grid.columnCount() == columnsBefore)
+        LireLargeurs(m_grid, configuration, gridWidthTwips());
+    else
+        (void)ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
+    m_controls.gridFiles->applyColumnWidths();
+}
+
+double MainWindow::gridWidthTwips() const
+{
+    return Twips::fromPixels(m_controls.gridFiles->width(), m_controls.gridFiles->logicalDpiX());
+}
+
+GridList MainWindow::gridList() const
+{
+    GridList entries;
+    const QListWidget *list = m_controls.lstTableaux;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append({list->item(i)->text(), list->item(i)->checkState() == Qt::Checked});
+    return entries;
+}
+
+void MainWindow::setGridList(const GridList &entries)
+{
+    QListWidget *list = m_controls.lstTableaux;
+    list->clear();
+    for (const GridListEntry &entry : entries) {
+        auto *item = new QListWidgetItem(entry.path, list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(entry.checked ? Qt::Checked : Qt::Unchecked);
+        item->setToolTip(entry.path);
+    }
+}
+
+void MainWindow::setButtonsForList()
+{
+    const ListButtons buttons = MajBoutonsListe(m_listedDirectory, gridList());
+    m_controls.cmdAjouterEnsemble->setEnabled(buttons.addEnabled);
+    m_controls.cmdSupprimerEnsemble->setEnabled(buttons.removeEnabled);
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // The first activation waits for the event loop, so the window is on screen before the first listing.
+    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
+        m_firstActivationPending)
+        QTimer::singleShot(0, this, &MainWindow::firstActivation);
+    return QMainWindow::event(event);
+}
+
+void MainWindow::firstActivation()
+{
+    if (!m_firstActivationPending) return;
+    m_firstActivationPending = false;
+    m_sort.ascending = true;
+    // A remembered directory that is gone leaves both lists as they are, without a message.
+    m_controls.Lecteurs->setDriveForPath(m_settings.directory);
+    m_controls.Chemins->setPath(m_settings.directory);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Escape interrupts a listing whichever control of the window has the focus.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this) m_scanControl.interruptRequested = true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    shutDown();
+    event->accept();
+}
+
+void MainWindow::shutDown()
+{
+    if (m_shutDown) return;
+    m_shutDown = true;
+    // A listing under way stops at its next entry; nothing waiting after it runs any more.
+    m_scanControl.interruptRequested = true;
+    m_listingPending = false;
+    m_afterListing.clear();
+    IniFile configuration(m_paths.iniPath());
+    (void)writeShutDownState(configuration, m_listedDirectory, m_grid);
+}
+
+void MainWindow::toggleListingOption(QAction *entry)
+{
+    const bool on = entry->isChecked();
+    OptionFlag flag = OptionFlag::InclureTout;
+    if (entry == m_menu.mnuInclureTout) {
+        m_settings.listing.includeAll = on;
+    } else if (entry == m_menu.mnuInclurePDF) {
+        m_settings.listing.includePdf = on;
+        flag = OptionFlag::InclurePDF;
+    } else if (entry == m_menu.mnuInclureHTML) {
+        m_settings.listing.includeHtml = on;
+        flag = OptionFlag::InclureHTML;
+    } else {
+        // Also what the file count counts: hidden files only when they are included.
+        m_settings.listing.includeHidden = on;
+        flag = OptionFlag::InclureCaches;
+    }
+    IniFile configuration(m_paths.iniPath());
+    (void)writeOptionFlag(configuration, flag, on);
+    refresh();
+}
+
+void MainWindow::toggleDisplayOption(QAction *entry)
+{
+    const bool on = entry->isChecked();
+    OptionFlag flag = OptionFlag::Surligner;
+    if (entry == m_menu.mnuSurligner) {
+        m_settings.highlight = on;
+    } else if (entry == m_menu.mnuToolTips) {
+        QToolTip::hideText();
+        m_settings.toolTips = on;
+        m_controls.gridFiles->setCellTips(on);
+        flag = OptionFlag::ToolTips;
+    } else {
+        m_settings.contextLines = on;
+        flag = OptionFlag::Contextuel;
+    }
+    IniFile configuration(m_paths.iniPath());
+    (void)writeOptionFlag(configuration, flag, on);
+}
+
+void MainWindow::chooseLinesPerCell(int lines)
+{
+    m_settings.linesPerCell = qint16(lines);
+    m_model->beginReset();
+    for (GridRow &row : m_grid.rows())
+        row.lines = lines;
+    m_model->endReset();
+    m_controls.gridFiles->setLinesPerCell(lines);
+    for (int n = 1; n <= 3; ++n)
+        m_menu.mnuLigne[size_t(n - 1)]->setChecked(n == lines);
+    IniFile configuration(m_paths.iniPath());
+    (void)writeLinesPerCell(configuration, lines);
+}
+
+void MainWindow::switchLanguage(qint16 language)
+{
+    if (deferWhileListing([this, language] { switchLanguage(language); })) {
+        // The check marks follow the language in use until the switch runs.
+        AppliquerLangue(m_controls, m_menu, m_settings.language, m_fileCount, m_documentCount);
+        return;
+    }
+    IniFile configuration(m_paths.iniPath());
+    m_settings.language = language;
+    AppliquerLangue(m_controls, m_menu, language, m_fileCount, m_documentCount);
+    rebuildColumns();
+    (void)ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
+    m_controls.gridFiles->applyColumnWidths();
+    refresh();
+    (void)writeLanguage(configuration, language);
+}
+
+void MainWindow::chooseConfiguration()
+{
+    if (deferWhileListing([this] { chooseConfiguration(); })) return;
+    // TODO: the configuration chooser dialog; it calls loadConfiguration with the chosen name.
+    showNotYetAvailable();
+    if (!m_listedDirectory.isEmpty() && listDirectoryAt(m_listedDirectory)) return;
+    m_prompter.showInformation(messageTexts(m_settings.language).unknownDirectory + QStringLiteral("\r\n") +
+                               m_listedDirectory);
+}
+
+void MainWindow::showNotYetAvailable()
+{
+    m_prompter.showInformation(m_settings.isFrench() ? QStringLiteral("Pas encore disponible")
+                                                     : QStringLiteral("Not yet available"));
 }

@@ -1,16 +1,155 @@
 #pragma once
 
+#include "config/configuration_paths.h"
 #include "config/settings.h"
+#include "gridlist/grid_list_entry.h"
+#include "html/page_stamp.h"
+#include "listing/directory_scan.h"
+#include "listing/document_grid.h"
+#include "listing/property_columns.h"
+#include "platform/instance_lock.h"
+#include "platform/safe_write.h"
+#include "ui/main_window_controls.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <functional>
+#include <memory>
 
-// The program's main window, frmFichoramaDocsOffice.
+class GridModel;
+class Prompter;
+class Shell;
+class QAction;
+
+// What the desktop program hands the window at start: where the settings live, which configuration to
+// use and the values of this machine. Tests give their own.
+struct MainWindowEnvironment
+{
+    QString settingsDirectory; // resolved: the configuration, selector, grid-list and lock files
+    QString configurationName; // "--config"; empty to read the selector file
+    QString currentDirectory;  // the default of "Repertoire"
+    StartupValues startup;     // caption and page placeholders
+    Clock clock = systemClock; // page date and time
+};
+
+// The program's main window, frmFichoramaDocsOffice: the drive and directory lists, the labels, the
+// grid-list frame and the document grid, with the start-up, the listing of the chosen directory, the
+// menu options, the HTML buttons and the shut-down.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(const StartupValues &startup, QWidget *parent = nullptr);
+    // Runs the start-up sequence: caption, single-instance lock, configuration name, configuration,
+    // columns and widths. Returns null after showing "Program already running" when another instance
+    // holds the lock; nothing is written then. The prompter and shell must outlive the window.
+    static std::unique_ptr<MainWindow> start(const MainWindowEnvironment &environment, Prompter &prompter,
+                                             Shell &shell);
+    ~MainWindow() override;
 
     // "Fichorama 1.1a", then " - " computer, "; " user, "; " system version, each only when not empty.
     static QString caption(const StartupValues &startup);
+
+    // The first activation: sort ascending and the remembered directory listed (a directory that no
+    // longer exists is ignored). Runs by itself when the window is first shown; later calls do nothing.
+    void firstActivation();
+
+    // Loads the configuration `name` into the window (labels, check marks, language, grid list, columns,
+    // widths) without listing anything: the start-up step, and what a configuration switch runs before it
+    // moves the window to the new remembered directory with listDirectory.
+    void loadConfiguration(const QString &name);
+
+    // After the displayed properties have been written: ConstruireColonnes, then LireLargeurs when the
+    // column count is unchanged, ReinitialiserLargeurs otherwise. The grid is empty afterwards; the caller
+    // lists the directory again with refresh().
+    void applyDisplayedColumns();
+
+    // Chemins_Change: lists the directory the directory list shows. When a listing is running it is
+    // interrupted and this one runs once it has unwound; listings never nest.
+    void Chemins_Change();
+    // Points the drive and directory lists at `path`, which lists it; a path already shown is listed
+    // again. False, nothing changed, when `path` names no existing directory. Returns after the listing.
+    bool listDirectoryAt(const QString &path);
+    // The refresh operation (cmdDemarrer): opens the highlighted directory or lists the current one again.
+    void refresh();
+
+    bool isListing() const { return m_listing; }
+    // The directory shown in lblDossier: the one listed last (or the remembered one before any listing).
+    const QString &listedDirectory() const { return m_listedDirectory; }
+
+    // Program-wide values for the dialogs and the grid controller.
+    Settings &settings() { return m_settings; }
+    SortState &sortState() { return m_sort; }
+    const ConfigurationPaths &paths() const { return m_paths; }
+    const StartupValues &startupValues() const { return m_environment.startup; }
+    const DocumentGrid &grid() const { return m_grid; }
+    GridModel &gridModel() { return *m_model; }
+
+    // The grid list as lstTableaux holds it (user ticks included), and a replacement for it.
+    GridList gridList() const;
+    void setGridList(const GridList &entries);
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    MainWindow(const MainWindowEnvironment &environment, Prompter &prompter, Shell &shell);
+
+    void connectControls();
+    void applySettingsToWindow();
+    void rebuildColumns();
+    double gridWidthTwips() const;
+    void setButtonsForList();
+
+    // Listing.
+    void listOnce();
+    void endListing(const ScanResult &result, DocumentGrid &listed, int columnsGeneration);
+    void onDriveChanged(const QString &directory);
+    // True when a listing runs: it is interrupted and `action` runs once it has unwound.
+    bool deferWhileListing(std::function<void()> action);
+
+    // Menu options.
+    void toggleListingOption(QAction *entry);
+    void toggleDisplayOption(QAction *entry);
+    void chooseLinesPerCell(int lines);
+    void switchLanguage(qint16 language);
+    void chooseConfiguration();
+    void showNotYetAvailable();
+
+    // HTML pages and the grid list.
+    void cmdHTML_Click();
+    void cmdHTMLEnsemble_Click();
+    void cmdAjouterEnsemble_Click();
+    void cmdSupprimerEnsemble_Click();
+    void reportPageFailure(const WriteFailure &failure);
+
+    void shutDown();
+
+    Prompter &m_prompter;
+    Shell &m_shell;
+    MainWindowEnvironment m_environment;
+    InstanceLock m_instanceLock;
+
+    ConfigurationPaths m_paths;
+    Settings m_settings;
+    SortState m_sort;
+    DisplayedColumns m_displayed{};
+    DocumentGrid m_grid;
+    GridModel *m_model = nullptr;
+
+    MainWindowControls m_controls;
+    MainWindowMenu m_menu;
+
+    QString m_listedDirectory;
+    int m_fileCount = 0;
+    int m_documentCount = 0;
+    int m_columnsGeneration = 0; // counts column rebuilds, so a listing made for old columns is dropped
+
+    ScanControl m_scanControl;
+    bool m_listing = false;
+    bool m_listingPending = false;
+    QList<std::function<void()>> m_afterListing;
+    bool m_firstActivationPending = false;
+    bool m_shutDown = false;
 };

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "support/recording_platform.h"
+#include "support/test_files.h"
+#include "ui/main_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// A main window over a settings directory and a documents directory of its own, with a recording
+// prompter and shell and a fixed clock.
+struct WindowFixture
+{
+    QTemporaryDir settings;
+    QTemporaryDir documents;
+    RecordingPrompter prompter;
+    RecordingShell shell;
+    std::unique_ptr<MainWindow> window;
+
+    QString settingsPath(const QString &name) const { return QDir(settings.path()).filePath(name); }
+    QString iniPath() const { return settingsPath(QStringLiteral("Fichorama.ini")); }
+    QString documentsPath() const { return QDir::cleanPath(documents.path()); }
+
+    // Writes the configuration file "Fichorama.ini" with these lines under "[Configuration]".
+    void writeConfiguration(const QByteArray &configurationLines) const
+    {
+        writeFile(iniPath(), "[Configuration]\r\n" + configurationLines);
+    }
+    // Copies a few documents of tests/data into the documents directory.
+    void addDocuments() const
+    {
+        copyTestData(QStringLiteral("ole/PHPWord__docSlovak.doc"), documentsPath());
+        copyTestData(QStringLiteral("ole/presentation_fr.ppt"), documentsPath());
+        copyTestData(QStringLiteral("ole/si_cp1252_tous_pid.doc"), documentsPath());
+    }
+
+    MainWindowEnvironment environment(const QString &configurationName = {}) const
+    {
+        MainWindowEnvironment environment;
+        environment.settingsDirectory = settings.path();
+        environment.configurationName = configurationName;
+        environment.currentDirectory = documentsPath();
+        environment.startup = {QStringLiteral("OFFICE7"), QStringLiteral("marie"), QStringLiteral("Debian")};
+        environment.clock = [] { return QDateTime(QDate(2026, 12, 5), QTime(14, 5)); };
+        return environment;
+    }
+
+    // Starts the window and runs its first activation, which lists the remembered directory.
+    MainWindow &start(const QString &configurationName = {})
+    {
+        window = MainWindow::start(environment(configurationName), prompter, shell);
+        EXPECT_TRUE(window);
+        if (window) window->firstActivation();
+        return *window;
+    }
+
+    template <typename Widget>
+    Widget *find(const char *name) const
+    {
+        Widget *widget = window->findChild<Widget *>(QLatin1String(name));
+        EXPECT_TRUE(widget) << name;
+        return widget;
+    }
+};

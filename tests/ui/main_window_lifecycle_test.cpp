@@ -1,0 +1,312 @@
+#include "main_window_fixture.h"
+#include "platform/directory_list.h"
+#include "platform/drive_list.h"
+#include "platform/instance_lock.h"
+#include "platform/system_names.h"
+#include "ui/grid_view.h"
+#include "ui/twips.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QLockFile>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QString iniText(const WindowFixture &f)
+{
+    return QString::fromUtf8(readFile(f.iniPath()));
+}
+
+void pumpEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TEST(MainWindowStartup, CaptionLeavesOutEmptyPartsAndCleansNames)
+{
+    struct Case
+    {
+        StartupValues values;
+        const char *caption;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("OFFICE7"), QStringLiteral("marie"), windowsVersionName(1, 4, 10)},
+         "Fichorama 1.1a - OFFICE7; marie; Windows 98"},
+        // A name returned with a trailing NUL; a system not in the list (Windows 2000) adds nothing.
+        {{cleanSystemName(QString::fromLatin1(" OFFICE7\0", 9)), QStringLiteral("marie"),
+          windowsVersionName(2, 5, 0)},
+         "Fichorama 1.1a - OFFICE7; marie"},
+        {{QStringLiteral("OFFICE7"), QString(), QStringLiteral("Debian GNU/Linux 12")},
+         "Fichorama 1.1a - OFFICE7; Debian GNU/Linux 12"},
+        {{QString(), QString(), QString()}, "Fichorama 1.1a"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_EQ(MainWindow::caption(c.values), QString::fromUtf8(c.caption));
+    }
+    WindowFixture f;
+    f.window = MainWindow::start(f.environment(), f.prompter, f.shell);
+    ASSERT_TRUE(f.window);
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Fichorama 1.1a - OFFICE7; marie; Debian"));
+}
+
+TEST(MainWindowStartup, LoadsTheSelectedConfigurationAndListsNothingBeforeActivation)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QTemporaryDir gone;
+    const QString goneDirectory = gone.path();
+    gone.remove();
+    writeFile(f.settingsPath(QStringLiteral("ChoixConfiguration.ini")), "[Configuration]\r\nNom=Essai\r\n");
+    const QByteArray ini =
+        "[Configuration]\r\nLangue=1\r\nRepertoire=" + f.documentsPath().toUtf8() +
+        "\r\nInclurePDF=1\r\nInclureCaches=0\r\nToolTips=0\r\nLignesTexte=3\r\nLargeur0= 2880\r\n"
+        "[Proprietes]\r\nAuteur=0\r\n";
+    writeFile(f.settingsPath(QStringLiteral("Essai.ini")), ini);
+    writeFile(f.settingsPath(QStringLiteral("Essai.txt")), "\"" + f.documentsPath().toUtf8() +
+                                                               "\",#TRUE#\r\n\"" + goneDirectory.toUtf8() +
+                                                               "\",#TRUE#\r\n");
+
+    f.window = MainWindow::start(f.environment(), f.prompter, f.shell);
+    ASSERT_TRUE(f.window);
+    EXPECT_EQ(f.find<QLabel>("lblConfiguration")->text(), QStringLiteral("Essai"));
+    EXPECT_EQ(f.find<QLabel>("lblDossier")->text(), f.documentsPath());
+    EXPECT_EQ(f.find<QPushButton>("cmdDemarrer")->text(), QStringLiteral("Actualiser"));
+    EXPECT_TRUE(f.find<QAction>("mnuInclurePDF")->isChecked());
+    EXPECT_FALSE(f.find<QAction>("mnuInclureCaches")->isChecked());
+    EXPECT_FALSE(f.find<QAction>("mnuToolTips")->isChecked());
+    EXPECT_TRUE(f.find<QAction>("mnuSurligner")->isChecked());
+    EXPECT_FALSE(f.find<QAction>("mnuLigne1")->isChecked());
+    EXPECT_TRUE(f.find<QAction>("mnuLigne3")->isChecked());
+    EXPECT_TRUE(f.find<QAction>("mnuFrancais")->isChecked());
+    EXPECT_TRUE(f.find<GridView>("gridFiles")->wordWrap());
+
+    // Columns of "Proprietes" in French with the stored width; nothing listed yet.
+    const DocumentGrid &grid = f.window->grid();
+    ASSERT_EQ(grid.columnCount(), 3);
+    EXPECT_EQ(grid.column(2).caption, QStringLiteral(" Titre"));
+    EXPECT_EQ(grid.column(0).widthTwips, 2880);
+    EXPECT_EQ(grid.rowCount(), 0);
+    EXPECT_EQ(readFile(f.settingsPath(QStringLiteral("Essai.ini"))), ini);
+
+    // The grid list, its missing directory unticked.
+    const QListWidget *list = f.find<QListWidget>("lstTableaux");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(list->item(1)->checkState(), Qt::Unchecked);
+
+    // --config wins over the selector file.
+    WindowFixture g;
+    writeFile(g.settingsPath(QStringLiteral("ChoixConfiguration.ini")), "[Configuration]\r\nNom=Essai\r\n");
+    g.window = MainWindow::start(g.environment(QStringLiteral("Autre")), g.prompter, g.shell);
+    ASSERT_TRUE(g.window);
+    EXPECT_EQ(g.find<QLabel>("lblConfiguration")->text(), QStringLiteral("Autre"));
+    EXPECT_EQ(g.window->paths().iniPath(), g.settingsPath(QStringLiteral("Autre.ini")));
+}
+
+TEST(MainWindowStartup, ASecondInstanceIsRefusedAndWritesNothing)
+{
+    WindowFixture f;
+    QLockFile held(InstanceLock::lockPath(f.settings.path()));
+    ASSERT_TRUE(held.tryLock(0));
+    const QStringList before = QDir(f.settings.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    EXPECT_FALSE(MainWindow::start(f.environment(), f.prompter, f.shell));
+    ASSERT_EQ(f.prompter.boxes.size(), 1);
+    EXPECT_EQ(f.prompter.boxes[0].kind, RecordingPrompter::Kind::Exclamation);
+    EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("Program already running"));
+    EXPECT_EQ(QDir(f.settings.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+
+    // Once the first instance has ended, the program starts.
+    held.unlock();
+    EXPECT_TRUE(MainWindow::start(f.environment(), f.prompter, f.shell));
+}
+
+TEST(MainWindowStartup, FirstActivationListsTheRememberedDirectoryOrIgnoresAMissingOne)
+{
+    WindowFixture f;
+    f.addDocuments();
+    f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
+    f.window = MainWindow::start(f.environment(), f.prompter, f.shell);
+    ASSERT_TRUE(f.window);
+    f.window->show();
+    for (int i = 0; i < 20 && f.window->grid().rowCount() == 0; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(f.window->grid().rowCount(), 3);
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3 documents"));
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("3 files"));
+    EXPECT_EQ(f.find<DirectoryList>("Chemins")->path(), f.documentsPath());
+    EXPECT_TRUE(f.find<QPushButton>("cmdHTML")->isEnabled());
+    EXPECT_EQ(f.window->grid().arrowColumn(), 0);
+
+    WindowFixture g;
+    const QByteArray missing = "Repertoire=" + g.documentsPath().toUtf8() + "/gone\r\n";
+    g.writeConfiguration(missing);
+    g.start();
+    EXPECT_TRUE(g.find<DirectoryList>("Chemins")->path().isEmpty());
+    EXPECT_EQ(g.window->grid().rowCount(), 0);
+    EXPECT_TRUE(g.prompter.boxes.isEmpty());
+    EXPECT_EQ(readFile(g.iniPath()), "[Configuration]\r\n" + missing);
+}
+
+TEST(MainWindowLayout, OnlyTheDirectoryListAndTheGridFollowTheWindowSize)
+{
+    WindowFixture f;
+    f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
+    MainWindow &window = f.start();
+    window.show();
+    pumpEvents();
+    QWidget *central = window.centralWidget();
+    QWidget *chemins = f.find<QWidget>("Chemins");
+    QWidget *grid = f.find<QWidget>("gridFiles");
+    QWidget *label = f.find<QWidget>("lblDossier");
+    const QRect labelBefore = label->geometry();
+
+    window.resize(window.width() + 200, window.height() + 150);
+    pumpEvents();
+    EXPECT_EQ(chemins->geometry().right(), central->width() - 1);
+    EXPECT_EQ(grid->geometry().right(), central->width() - 1);
+    EXPECT_EQ(grid->geometry().bottom(), central->height() - 1);
+    EXPECT_EQ(label->geometry(), labelBefore);
+
+    // Narrower than the directory list's left edge and lower than the grid's top: those sizes stay.
+    const QSize chemins_before = chemins->size();
+    const QSize grid_before = grid->size();
+    window.resize(chemins->x() - 10, grid->y() - 10);
+    pumpEvents();
+    ASSERT_LT(central->width(), chemins->x());
+    EXPECT_EQ(chemins->size(), chemins_before);
+    EXPECT_EQ(grid->height(), grid_before.height());
+    EXPECT_EQ(grid->width(), central->width());
+}
+
+TEST(MainWindowListing, RefreshOpensTheHighlightedDirectoryOrListsTheCurrentOneAgain)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QDir(f.documentsPath()).mkdir(QStringLiteral("sub"));
+    f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
+    f.start();
+    auto *chemins = f.find<DirectoryList>("Chemins");
+    auto *refresh = f.find<QPushButton>("cmdDemarrer");
+    ASSERT_EQ(f.window->grid().rowCount(), 3);
+
+    // The current directory highlighted: listed again, a new document shows.
+    copyTestData(QStringLiteral("ole/titre_vide.doc"), f.documentsPath());
+    refresh->click();
+    EXPECT_EQ(f.window->grid().rowCount(), 4);
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("4 files"));
+
+    // Another directory highlighted: opened.
+    const QList<QListWidgetItem *> items = chemins->findItems(QStringLiteral("sub"), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    chemins->setCurrentItem(items.first());
+    refresh->click();
+    EXPECT_EQ(chemins->path(), f.documentsPath() + QStringLiteral("/sub"));
+    EXPECT_EQ(f.find<QLabel>("lblDossier")->text(), f.documentsPath() + QStringLiteral("/sub"));
+    EXPECT_EQ(f.window->grid().rowCount(), 0);
+    EXPECT_FALSE(f.find<QPushButton>("cmdHTML")->isEnabled());
+}
+
+TEST(MainWindowListing, EscapeInTheGridInterruptsAListing)
+{
+    WindowFixture f;
+    QTemporaryDir large;
+    for (int i = 0; i < 3000; ++i)
+        writeFile(large.filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+    f.writeConfiguration("InclureTout=1\r\n");
+    MainWindow &window = f.start();
+    auto *grid = f.find<GridView>("gridFiles");
+    grid->setFocus();
+    bool sawListing = false;
+    // Runs from the listing's own event pump, as a key pressed by the user would.
+    QTimer::singleShot(0, grid, [&] {
+        sawListing = window.isListing();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &escape);
+    });
+    ASSERT_TRUE(window.listDirectoryAt(large.path()));
+    EXPECT_TRUE(sawListing);
+    EXPECT_LT(window.grid().rowCount(), 3000);
+    EXPECT_TRUE(
+        f.find<QLabel>("lblNbDocuments")->text().endsWith(QStringLiteral(" documents (interrupted)")));
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("3000 files"));
+    EXPECT_TRUE(iniText(f).contains(QStringLiteral("Repertoire=") + QDir::cleanPath(large.path())));
+    EXPECT_FALSE(window.isListing());
+
+    // The next listing is not interrupted by the Escape of the last one.
+    window.refresh();
+    EXPECT_EQ(window.grid().rowCount(), 3000);
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3000 documents"));
+}
+
+TEST(MainWindowListing, AListingAskedForDuringAListingRunsAfterIt)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QDir(f.documentsPath()).mkdir(QStringLiteral("sub"));
+    MainWindow &window = f.start();
+    QTimer::singleShot(0, &window,
+                       [&] { window.listDirectoryAt(f.documentsPath() + QStringLiteral("/sub")); });
+    ASSERT_TRUE(window.listDirectoryAt(f.documentsPath()));
+    EXPECT_FALSE(window.isListing());
+    EXPECT_EQ(window.listedDirectory(), f.documentsPath() + QStringLiteral("/sub"));
+    EXPECT_EQ(window.grid().rowCount(), 0);
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("0 documents"));
+}
+
+TEST(MainWindowShutDown, WritesTheListedDirectoryAndTheWidthsAsTheyAre)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QDir(f.documentsPath()).mkdir(QStringLiteral("sub"));
+    f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
+    MainWindow &window = f.start();
+    auto *grid = f.find<GridView>("gridFiles");
+    grid->horizontalHeader()->resizeSection(1, 200);
+    // Highlighted without being opened: not what is saved.
+    auto *chemins = f.find<DirectoryList>("Chemins");
+    chemins->setCurrentItem(chemins->findItems(QStringLiteral("sub"), Qt::MatchExactly).value(0));
+
+    window.close();
+    const IniDocument stored = IniFile(f.iniPath()).load();
+    EXPECT_EQ(stored.read(u"Configuration", u"Repertoire"), f.documentsPath());
+    const DocumentGrid &columns = window.grid();
+    ASSERT_EQ(columns.columnCount(), 4);
+    for (int i = 0; i < columns.columnCount(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(stored.read(u"Configuration", QStringLiteral("Largeur%1").arg(i)),
+                  QStringLiteral(" %1").arg(columns.column(i).widthTwips));
+    }
+    EXPECT_EQ(columns.column(1).widthTwips, Twips::fromPixels(200, grid->logicalDpiX()));
+    EXPECT_TRUE(stored.read(u"Configuration", u"Largeur4").isEmpty());
+}
+
+TEST(MainWindowListing, ADriveThatCannotBeOpenedPutsTheDriveListBack)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QTemporaryDir volume;
+    const QString gone = f.documentsPath() + QStringLiteral("/unmounted");
+    f.start();
+    auto *drives = f.find<DriveList>("Lecteurs");
+    drives->setVolumes({{QStringLiteral("/"), {}}, {QDir::cleanPath(volume.path()), {}}, {gone, {}}});
+    drives->setDriveForPath(f.documentsPath());
+    const QString driveBefore = drives->driveText();
+
+    drives->setCurrentIndex(drives->findText(gone)); // as the user picks it
+    EXPECT_EQ(drives->driveText(), driveBefore);
+    EXPECT_EQ(f.window->listedDirectory(), f.documentsPath());
+
+    drives->setCurrentIndex(drives->findText(QDir::cleanPath(volume.path())));
+    EXPECT_EQ(f.window->listedDirectory(), QDir::cleanPath(volume.path()));
+    EXPECT_EQ(f.window->grid().rowCount(), 0);
+}

@@ -1,0 +1,236 @@
+#include "main_window_fixture.h"
+#include "ui/grid_view.h"
+
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QString stored(const WindowFixture &f, const char *key)
+{
+    return IniFile(f.iniPath()).read(u"Configuration", QString::fromLatin1(key));
+}
+
+// The text of a control or menu entry found by object name: a menu's title, an entry's text, a button's or
+// label's text, a frame's title; or its tip when `tip` is set.
+QString textOf(const WindowFixture &f, const char *name, bool tip)
+{
+    QObject *object = f.window->findChild<QObject *>(QLatin1String(name));
+    if (!object) return QStringLiteral("<missing>");
+    if (auto *menu = qobject_cast<QMenu *>(object)) return menu->title();
+    if (auto *action = qobject_cast<QAction *>(object)) return action->text();
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (tip) return widget->toolTip();
+    if (auto *button = qobject_cast<QPushButton *>(object)) return button->text();
+    if (auto *label = qobject_cast<QLabel *>(object)) return label->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(object)) return frame->title();
+    return QStringLiteral("<no text>");
+}
+
+} // namespace
+
+TEST(MainWindowLanguage, EveryTextOfTheWindowInBothLanguages)
+{
+    struct Row
+    {
+        const char *name;
+        bool tip;
+        const char *french;
+        const char *english;
+    };
+    const Row rows[] = {
+        {"mnuFichier", false, "&Fichier", "&File"},
+        {"mnuQuitter", false, "&Quitter", "&Exit"},
+        {"mnuConfiguration", false, "&Configuration", "&Configuration"},
+        {"mnuChoixFichierINI", false, "Sélectionner un fichier de configuration",
+         "Select a configuration file"},
+        {"mnuListeProprietes", false, "Sélectionner la &liste des propriétés affichées",
+         "Select &displayed properties"},
+        {"mnuConfigurationHTML", false, "&Mise en page HTML", "HTML &layout"},
+        {"mnuInclureTout", false, "Inclure &tous les fichiers (*.*)", "Include &all patterns (*.*)"},
+        {"mnuInclurePDF", false, "Inclure les fichiers &PDF", "Include &PDF files"},
+        {"mnuInclureHTML", false, "Inclure les fichiers &HTML", "Include &HTML files"},
+        {"mnuInclureCaches", false, "Inclure les fichiers cachés", "Include hidden files"},
+        {"mnuSurligner", false, "&Surligner les noms des documents possédant des propriétés",
+         "Highlight names of documents with properties"},
+        {"mnuToolTips", false, "&Bulles d'aide dans les cellules", "&Tooltips in cells"},
+        {"mnuContextuel", false, "Propriétés affichées dans le menu &contextuel",
+         "Display properties in popup &menu"},
+        {"mnuLigne1", false, "&1 ligne dans les cellules", "&1 line in cells"},
+        {"mnuLigne2", false, "&2 lignes dans les cellules", "&2 lines in cells"},
+        {"mnuLigne3", false, "&3 lignes dans les cellules", "&3 lines in cells"},
+        {"mnuLangue", false, "&Langue", "&Language"},
+        {"mnuAnglais", false, "&English", "&English"},
+        {"mnuFrancais", false, "&Français", "&Français"},
+        {"mnuHelp", false, "&?", "&?"},
+        {"mnuAPropos", false, "&A propos de...", "&About..."},
+        {"cmdConfiguration", true, "Sélectionner un fichier de configuration", "Select a configuration file"},
+        {"cmdDemarrer", false, "Actualiser", "Refresh"},
+        {"frameTableau", false, "Tableau", "Grid"},
+        {"cmdHTML", false, "HTML", "HTML"},
+        {"cmdHTML", true, "Générer un tableau HTML correspondant au tableau ci-dessous", "Make an HTML grid"},
+        {"frameEnsemble", false, "Liste de tableaux", "Grids list"},
+        {"cmdAjouterEnsemble", false, "+", "+"},
+        {"cmdAjouterEnsemble", true, "Ajouter le tableau courant à la liste des tableaux",
+         "Add the current array to the grids list"},
+        {"cmdSupprimerEnsemble", false, "-", "-"},
+        {"cmdSupprimerEnsemble", true, "Supprimer le tableau courant de la liste des tableaux",
+         "Remove the current array from the grids list"},
+        {"cmdEditerEnsemble", false, "Organiser", "Edit"},
+        {"cmdEditerEnsemble", true, "Organiser la liste des tableaux retenus", "Edit grids list"},
+        {"cmdHTMLEnsemble", false, "HTML", "HTML"},
+        {"cmdHTMLEnsemble", true, "Générer un tableau HTML unique regroupant la liste des tableaux retenus",
+         "Make a unique HTML grid using the list of selected arrays"},
+    };
+    for (const qint16 language : {qint16(1), qint16(0), qint16(7)}) {
+        WindowFixture f;
+        f.writeConfiguration("Langue=" + QByteArray::number(language) + "\r\n");
+        f.window = MainWindow::start(f.environment(), f.prompter, f.shell);
+        ASSERT_TRUE(f.window);
+        for (const Row &row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (row.tip ? " tip" : "") + " in language " +
+                         std::to_string(language));
+            EXPECT_EQ(textOf(f, row.name, row.tip),
+                      QString::fromUtf8(language == 1 ? row.french : row.english));
+        }
+        EXPECT_EQ(f.find<QAction>("mnuFrancais")->isChecked(), language == 1);
+        EXPECT_EQ(f.find<QAction>("mnuAnglais")->isChecked(), language != 1);
+    }
+}
+
+TEST(MainWindowLanguage, SwitchRebuildsTheColumnsResetsTheWidthsListsAgainAndStoresTheLanguage)
+{
+    WindowFixture f;
+    f.addDocuments();
+    f.writeConfiguration("Langue=1\r\nLargeur0= 4000\r\nLargeur1= 100\r\n");
+    MainWindow &window = f.start();
+    ASSERT_EQ(window.grid().column(2).caption, QStringLiteral(" Titre"));
+    EXPECT_EQ(window.grid().column(0).widthTwips, 4000);
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3 documents"));
+
+    for (const char *entry : {"mnuAnglais", "mnuAnglais", "mnuFrancais"}) {
+        SCOPED_TRACE(entry);
+        const bool french = QByteArray(entry) == "mnuFrancais";
+        // The listing that follows the switch sees the reset widths already stored.
+        QString widthDuringListing;
+        QTimer::singleShot(0, &window, [&] { widthDuringListing = stored(f, "Largeur0"); });
+        f.find<QAction>(entry)->trigger();
+
+        EXPECT_EQ(f.find<QPushButton>("cmdDemarrer")->text(),
+                  french ? QStringLiteral("Actualiser") : QStringLiteral("Refresh"));
+        EXPECT_EQ(window.grid().column(2).caption,
+                  french ? QStringLiteral(" Titre") : QStringLiteral(" Title"));
+        EXPECT_EQ(window.grid().rowCount(), 3);
+        EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(),
+                  french ? QStringLiteral("3 fichiers") : QStringLiteral("3 files"));
+        const int share = window.grid().column(0).widthTwips;
+        EXPECT_GT(share, 0);
+        for (int i = 0; i < window.grid().columnCount(); ++i)
+            EXPECT_EQ(window.grid().column(i).widthTwips, share);
+        EXPECT_EQ(widthDuringListing, QStringLiteral(" %1").arg(share));
+        EXPECT_EQ(stored(f, "Langue"), french ? QStringLiteral("1") : QStringLiteral("0"));
+        EXPECT_EQ(f.find<QAction>("mnuFrancais")->isChecked(), french);
+        EXPECT_EQ(f.find<QAction>("mnuAnglais")->isChecked(), !french);
+    }
+}
+
+TEST(MainWindowOptions, EachListingOptionIsStoredBeforeTheListingItStarts)
+{
+    struct Case
+    {
+        const char *entry;
+        const char *key;
+        bool startsOn;
+    };
+    const Case cases[] = {
+        {"mnuInclureTout", "InclureTout", false},
+        {"mnuInclurePDF", "InclurePDF", false},
+        {"mnuInclureHTML", "InclureHTML", false},
+        {"mnuInclureCaches", "InclureCaches", true},
+    };
+    WindowFixture f;
+    f.addDocuments();
+    writeFile(f.documentsPath() + QStringLiteral("/rapport.pdf"), "%PDF");
+    writeFile(f.documentsPath() + QStringLiteral("/.cache.txt"), "x");
+    MainWindow &window = f.start();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.entry);
+        QAction *entry = f.find<QAction>(c.entry);
+        EXPECT_EQ(entry->isChecked(), c.startsOn);
+        QString storedDuringListing = QStringLiteral("<no listing>");
+        QTimer::singleShot(0, &window, [&] {
+            if (window.isListing()) storedDuringListing = stored(f, c.key);
+        });
+        entry->trigger();
+        EXPECT_EQ(storedDuringListing, c.startsOn ? QStringLiteral("0") : QStringLiteral("1"));
+        EXPECT_EQ(entry->isChecked(), !c.startsOn);
+    }
+    // All files, PDF and HTML on, hidden files off: the hidden file is neither listed nor counted.
+    EXPECT_EQ(window.grid().rowCount(), 4);
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("4 files"));
+    f.find<QAction>("mnuInclureCaches")->trigger();
+    EXPECT_EQ(window.grid().rowCount(), 5);
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("5 files"));
+}
+
+TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
+{
+    WindowFixture f;
+    f.addDocuments();
+    MainWindow &window = f.start();
+    for (const char *entry : {"mnuSurligner", "mnuToolTips", "mnuContextuel"}) {
+        SCOPED_TRACE(entry);
+        f.find<QAction>(entry)->trigger();
+        EXPECT_EQ(stored(f, entry + 3), QStringLiteral("0"));
+        EXPECT_FALSE(f.find<QAction>(entry)->isChecked());
+    }
+    EXPECT_FALSE(window.settings().highlight);
+    EXPECT_FALSE(window.settings().contextLines);
+
+    auto *grid = f.find<GridView>("gridFiles");
+    const int line = grid->lineHeight();
+    for (const int lines : {3, 1, 2}) {
+        SCOPED_TRACE(lines);
+        f.find<QAction>(qPrintable(QStringLiteral("mnuLigne%1").arg(lines)))->trigger();
+        EXPECT_EQ(stored(f, "LignesTexte"), QString::number(lines));
+        EXPECT_EQ(grid->rowHeight(0), line * lines);
+        EXPECT_EQ(grid->wordWrap(), lines > 1);
+        for (int n = 1; n <= 3; ++n)
+            EXPECT_EQ(f.find<QAction>(qPrintable(QStringLiteral("mnuLigne%1").arg(n)))->isChecked(),
+                      n == lines);
+    }
+    // Rows of the next listing get the height too.
+    window.refresh();
+    EXPECT_EQ(grid->rowHeight(2), line * 2);
+}
+
+TEST(MainWindowOptions, NewDisplayedColumnsKeepTheStoredWidthsOnlyWhenTheirCountStays)
+{
+    WindowFixture f;
+    f.addDocuments();
+    f.writeConfiguration("Largeur0= 1000\r\nLargeur1= 1100\r\nLargeur2= 1200\r\nLargeur3= 1300\r\n");
+    MainWindow &window = f.start();
+    // Title swapped for subject: four columns still, the stored widths stay.
+    IniFile configuration(f.iniPath());
+    ASSERT_FALSE(
+        configuration.write({{QStringLiteral("Proprietes"), QStringLiteral("Titre"), QStringLiteral("0")},
+                             {QStringLiteral("Proprietes"), QStringLiteral("Sujet"), QStringLiteral("1")}}));
+    window.applyDisplayedColumns();
+    EXPECT_EQ(window.grid().rowCount(), 0);
+    ASSERT_EQ(window.grid().columnCount(), 4);
+    EXPECT_EQ(window.grid().column(3).caption, QStringLiteral(" Subject"));
+    EXPECT_EQ(window.grid().column(3).widthTwips, 1300);
+
+    // One column more: equal shares, stored; the next listing fills the new column.
+    ASSERT_FALSE(configuration.write(u"Proprietes", u"Pages", QStringLiteral("1")));
+    window.applyDisplayedColumns();
+    ASSERT_EQ(window.grid().columnCount(), 5);
+    EXPECT_EQ(stored(f, "Largeur4"), QStringLiteral(" %1").arg(window.grid().column(0).widthTwips));
+    window.refresh();
+    EXPECT_EQ(window.grid().rowCount(), 3);
+    EXPECT_EQ(window.grid().row(0).cells.size(), 5);
+}
