@@ -1,5 +1,7 @@
 #include "gridlist/add_grids_dialog.h"
 
+#include "platform/child_path.h"
+
 #include "gridlist/grid_list_edits.h"
 #include "gridlist/sub_directory_scan.h"
 #include "platform/directory_list.h"
@@ -144,7 +146,7 @@ void AddGridsDialog::addWithSubDirectories(const QString &directory)
     m_found->addItem(directory);
     if (!isScannableDirectory(directory)) return;
     if (!canEnumerateDirectory(directory)) {
-        m_context.prompter->showTitledInformation(m_texts.pathInvalidTitle, childDirectory(directory, {}));
+        m_context.prompter->showTitledInformation(m_texts.pathInvalidTitle, childPath(directory, {}));
         return;
     }
 

@@ -1,5 +1,7 @@
 #include "gridlist/sub_directory_scan.h"
 
+#include "platform/child_path.h"
+
 #include "platform/directory_reader.h"
 
 #include <QDir>
@@ -24,7 +26,7 @@ QStringList childDirectories(const QString &directory)
     while (reader.next(entry)) {
         // A leading full stop skips ".", ".." and every dot directory.
         if (!entry.isDirectory || entry.name.startsWith(QLatin1Char('.'))) continue;
-        const QString path = childDirectory(directory, entry.name);
+        const QString path = childPath(directory, entry.name);
         // The reader reports a link to a directory as a directory; a link may lead back up the tree.
         const QFileInfo info(path);
         if (info.isSymbolicLink() || info.isJunction()) continue;
@@ -77,8 +79,3 @@ bool canEnumerateDirectory(const QString &directory)
     return DirectoryReader(directory).isOpen();
 }
 
-QString childDirectory(const QString &directory, const QString &name)
-{
-    if (directory.endsWith(QLatin1Char('/'))) return directory + name;
-    return directory + QLatin1Char('/') + name;
-}

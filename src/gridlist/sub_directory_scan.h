@@ -27,5 +27,3 @@ SubDirectoryList ListerSousDossiers(const QString &directory, const SubDirectory
 bool isScannableDirectory(const QString &path);
 // True when `directory` can be opened for enumeration.
 bool canEnumerateDirectory(const QString &directory);
-// `directory` and `name` joined by one separator; the root "/" gives "/name".
-QString childDirectory(const QString &directory, const QString &name);

@@ -62,12 +62,6 @@ QString titleColourText(qint32 colour)
         .toUpper();
 }
 
-QString childPath(const QString &directory, const QString &name)
-{
-    if (directory.endsWith(u'/')) return directory + name;
-    return directory + u'/' + name;
-}
-
 QByteArray encodePage(const QStringList &lines)
 {
     QString text;

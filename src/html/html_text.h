@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/child_path.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
@@ -17,8 +19,6 @@ QString escapeLink(const QString &target);
 QString titleColourText(qint32 colour);
 
 
-// A directory path, one separator and a name; the root "/" gives "/name", never "//name".
-QString childPath(const QString &directory, const QString &name);
 
 // The page file's bytes: every line ended with CR LF, in Windows-1252 with numeric references for the
 // characters it cannot hold.

@@ -2,6 +2,7 @@
 
 #include "listing/grid_sort.h"
 #include "listing/summary_values.h"
+#include "platform/child_path.h"
 #include "platform/directory_reader.h"
 #include "platform/summary_file.h"
 
@@ -84,11 +85,6 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
     grid.clearRows();
     grid.clearArrow();
 
-    // The root "/" becomes "" so that its files read "/name".
-    QString base = directory;
-    if (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-
     DirectoryReader reader(directory);
     result.enumerated = reader.isOpen();
     QElapsedTimer sinceEvents;
@@ -115,7 +111,7 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
         if (entry.isDirectory || (entry.isHidden && !options.listing.includeHidden))
             continue;
 
-        const QString path = base + QLatin1Char('/') + entry.name;
+        const QString path = childPath(directory, entry.name);
         GridRow row;
         bool isDocument = false;
         if (const std::optional<SummaryFile> file = SummaryFile::open(path)) {

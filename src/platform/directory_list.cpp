@@ -1,5 +1,7 @@
 #include "platform/directory_list.h"
 
+#include "platform/child_path.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -53,11 +55,6 @@ QStringList ancestry(const QString &path)
         current = parent;
     }
     return chain;
-}
-
-QString childPath(const QString &directory, const QString &name)
-{
-    return directory.endsWith(QLatin1Char('/')) ? directory + name : directory + QLatin1Char('/') + name;
 }
 
 } // namespace

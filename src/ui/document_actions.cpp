@@ -1,16 +1,12 @@
 #include "ui/document_actions.h"
 
+#include "platform/child_path.h"
+
 #include "platform/prompter.h"
 #include "platform/shell.h"
 #include "ui/language_texts.h"
 
 #include <QFileInfo>
-
-QString documentPath(const QString &directory, const QString &name)
-{
-    if (directory.endsWith(u'/')) return directory + name;
-    return directory + u'/' + name;
-}
 
 NewNameCheck checkNewName(const QString &oldName, const QString &newName)
 {
@@ -56,7 +52,7 @@ void DocumentActions::rename(const QString &directory, const QString &oldName)
         break;
     }
     // A name already taken or a file held elsewhere is not reported: the new listing shows the outcome.
-    (void)m_shell.rename(documentPath(directory, oldName), documentPath(directory, newName));
+    (void)m_shell.rename(childPath(directory, oldName), childPath(directory, newName));
     m_refresh();
 }
 

@@ -7,9 +7,6 @@ class Prompter;
 class QWidget;
 class Shell;
 
-// The path of a document listed in `directory`: the directory, one separator and the name. The root's
-// files read "/name", never "//name".
-QString documentPath(const QString &directory, const QString &name);
 
 // What a rename does with the name the user typed.
 enum class NewNameCheck {

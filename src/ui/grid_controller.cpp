@@ -1,5 +1,7 @@
 #include "ui/grid_controller.h"
 
+#include "platform/child_path.h"
+
 #include "listing/document_grid.h"
 #include "listing/header_sort.h"
 #include "ui/grid_context_menu.h"
@@ -57,7 +59,7 @@ int GridController::documentRow() const
 
 QString GridController::pathOfRow(int row) const
 {
-    return documentPath(m_listedDirectory(), m_grid.row(row).cells.value(0));
+    return childPath(m_listedDirectory(), m_grid.row(row).cells.value(0));
 }
 
 void GridController::sortByColumn(int column)

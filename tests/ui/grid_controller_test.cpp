@@ -371,11 +371,5 @@ TEST_F(GridControllerTest, RenameRefusesAndNeverReplaces)
     EXPECT_FALSE(QFile::exists(dir.filePath(oldName)));
 }
 
-TEST(DocumentPath, NeverDoublesTheSeparator)
-{
-    EXPECT_EQ(documentPath(QStringLiteral("/"), QStringLiteral("a.doc")), QStringLiteral("/a.doc"));
-    EXPECT_EQ(documentPath(QStringLiteral("/home/x"), QStringLiteral("a.doc")),
-              QStringLiteral("/home/x/a.doc"));
-}
 
 } // namespace
