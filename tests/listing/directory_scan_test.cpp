@@ -179,3 +179,16 @@ TEST(DirectoryScan, UnreadableDirectoryGivesAnEmptyGrid)
     EXPECT_EQ(result.documentCount, 0);
     EXPECT_EQ(grid.rowCount(), 0);
 }
+
+TEST(DirectoryScan, RootDirectoryListsEveryFileItHolds)
+{
+    DocumentGrid grid = emptyGrid();
+    ScanControl control;
+    ScanOptions options = baseOptions();
+    options.listing = {true, false, false, true};
+    const ScanResult result = listDirectory(QStringLiteral("/"), options, grid, control);
+    EXPECT_TRUE(result.enumerated);
+    EXPECT_EQ(result.documentCount, result.fileCount);
+    for (const GridRow &row : grid.rows())
+        EXPECT_FALSE(row.cells[0].contains(QLatin1Char('/'))) << qPrintable(row.cells[0]);
+}
