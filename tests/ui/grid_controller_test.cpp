@@ -261,9 +261,9 @@ TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
 
     // The menu key shows it too; the context-menu event of a right press shows nothing more.
     shownMenus.clear();
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
     QApplication::sendEvent(&view, &key);
-    QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
     QApplication::sendEvent(view.viewport(), &mouse);
     EXPECT_EQ(shownMenus.size(), 1);
     EXPECT_TRUE(mouse.isAccepted()) << "no window behind the grid shows a menu of its own";
