@@ -4,6 +4,7 @@
 #include "platform/message_box_prompter.h"
 #include "platform/system_names.h"
 #include "ui/main_window.h"
+#include "ui/properties_dialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -37,10 +38,16 @@ int main(int argc, char *argv[])
     environment.startup = readStartupValues();
 
     MessageBoxPrompter prompter;
-    // TODO: our own read-only properties dialog, for desktops without a file manager that answers.
-    DesktopShell shell([](const QString &, QWidget *) {});
+    // Set once the window exists: our own properties dialog, for desktops without a file manager that
+    // answers, speaks the window's language at the time it is shown.
+    const MainWindow *languageSource = nullptr;
+    DesktopShell shell([&languageSource](const QString &path, QWidget *owner) {
+        PropertiesDialog::showFor(path, owner, languageSource ? languageSource->settings().language : 0);
+    });
     const std::unique_ptr<MainWindow> window = MainWindow::start(environment, prompter, shell);
-    if (!window) return 1;
+    if (!window)
+        return 1;
+    languageSource = window.get();
     window->show();
     return app.exec();
 }

@@ -48,8 +48,8 @@ struct LayoutTexts
     QString replaceQuestion;
     QStringList help; // joined by CR LF
     QString headerExample;
-    QString footerExample; // the link's address and the program's name follow
-    QString footerCreditStart;
+    QString footerExample;     // the link's address and the program's name follow
+    QString footerCreditStart; // the link to the product page, or the program's name alone, follows
 };
 
 LayoutTexts layoutTexts(bool french)
@@ -94,7 +94,7 @@ LayoutTexts layoutTexts(bool french)
             QStringLiteral("<br><marquee style=\"color:#0000FF\"><i>Cr&eacute;&eacute; &agrave; <b>%Time</b> "
                            "par </i><b>%User</b><i> sur le poste </i><b>%Computer</b><i> avec </i>"
                            "<b>%Version</b></marquee><br><center><h3>Fin du fichorama</center></h3>"),
-            QStringLiteral("<center><small>Page compos&eacute;e &agrave; l'aide de <a href=\""),
+            QStringLiteral("<center><small>Page compos&eacute;e &agrave; l'aide de "),
         };
     }
     return {
@@ -132,7 +132,7 @@ LayoutTexts layoutTexts(bool french)
         QStringLiteral("<br><marquee style=\"color:#0000FF\"><i>Created at <b>%Time</b> by </i><b>%User</b>"
                        "<i> on </i><b>%Computer</b><i> running </i><b>%Version</b></marquee>"
                        "<br><center><h3>End of Fichorama</center></h3>"),
-        QStringLiteral("<center><small>Page composed by <a href=\""),
+        QStringLiteral("<center><small>Page composed by "),
     };
 }
 
@@ -157,7 +157,8 @@ void setTextColour(QLabel *label, const QColor &colour)
 QString oneLine(QString text)
 {
     for (QChar &c : text) {
-        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = u' ';
+        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u' ';
     }
     return text;
 }
@@ -193,7 +194,8 @@ HtmlLayoutDialog::HtmlLayoutDialog(HtmlSettings &inMemory, qint16 language, cons
 {
     m_chooseColour = [this](qint32 current) -> std::optional<qint32> {
         const QColor chosen = QColorDialog::getColor(colourOf(current), this, m_colour->text());
-        if (!chosen.isValid()) return std::nullopt;
+        if (!chosen.isValid())
+            return std::nullopt;
         return storedColour(chosen);
     };
     m_chooseImage = [this](int target, const QString &startPath) {
@@ -330,8 +332,12 @@ void HtmlLayoutDialog::buildControls()
     connect(help, &QPushButton::clicked, this, &HtmlLayoutDialog::cmdAide_Click);
     connect(headerExample, &QLabel::linkActivated, this,
             [this, t] { showExampleText(m_headerText, t.headerExample); });
-    const QString footerText = t.footerExample + t.footerCreditStart + productPage(m_language).toString() +
-                               QStringLiteral("\">Fichorama " FICHORAMA_VERSION_TEXT "</a></small></center>");
+    const QString programName = QStringLiteral("Fichorama " FICHORAMA_VERSION_TEXT);
+    const QString page = productPage(m_language).toString();
+    const QString credit =
+        page.isEmpty() ? programName : QStringLiteral("<a href=\"%1\">%2</a>").arg(page, programName);
+    const QString footerText =
+        t.footerExample + t.footerCreditStart + credit + QStringLiteral("</small></center>");
     connect(footerExample, &QLabel::linkActivated, this,
             [this, footerText] { showExampleText(m_footerText, footerText); });
     connect(m_headerText, &QPlainTextEdit::textChanged, this,
@@ -422,7 +428,8 @@ void HtmlLayoutDialog::browseImage(int target)
 {
     QLineEdit *field = imageField(target);
     const std::optional<QString> chosen = m_chooseImage(target, field->text());
-    if (!chosen) return;
+    if (!chosen)
+        return;
     switch (target) {
     case BrowseDialog::HeaderImage:
         m_inMemory.imageEnTete = *chosen;
@@ -475,7 +482,8 @@ void HtmlLayoutDialog::limitLength(QPlainTextEdit *edit, QString &previous)
     while (head + tail < common && previous.at(previous.size() - 1 - tail) == text.at(text.size() - 1 - tail))
         ++tail;
     qsizetype room = std::max<qsizetype>(0, kMaxTextLength - head - tail);
-    if (room > 0 && text.at(head + room - 1).isHighSurrogate()) --room; // never half a character
+    if (room > 0 && text.at(head + room - 1).isHighSurrogate())
+        --room; // never half a character
     previous = text.left(head + room) + text.right(tail);
     const QSignalBlocker blocker(edit);
     edit->setPlainText(previous);
@@ -512,6 +520,7 @@ std::optional<HtmlSettings> HtmlLayoutDialog::ask(QWidget *parent, HtmlSettings 
                                                   const QString &settingsDirectory, Prompter &prompter)
 {
     HtmlLayoutDialog dialog(inMemory, language, settingsDirectory, prompter, systemClock, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.settings();
 }

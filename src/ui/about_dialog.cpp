@@ -55,9 +55,7 @@ AboutDialog::AboutDialog(qint16 language, Shell &shell, QWidget *parent)
     credit2->setWordWrap(true);
     credit2->setAlignment(Qt::AlignCenter);
 
-    auto *link = linkLabel(QStringLiteral("lblLink"), productPage(language).toString(), shell);
     auto *link2 = linkLabel(QStringLiteral("lblLink2"), kPropertySetFormatPage.toString(), shell);
-    link->setAlignment(Qt::AlignCenter);
     link2->setAlignment(Qt::AlignCenter);
 
     auto *ok = new QPushButton(QStringLiteral("&OK"));
@@ -74,7 +72,12 @@ AboutDialog::AboutDialog(qint16 language, Shell &shell, QWidget *parent)
     layout->addSpacing(8);
     layout->addWidget(credit2);
     layout->addSpacing(8);
-    layout->addWidget(link);
+    // No product link while the program has no page of its own.
+    if (const QString page = productPage(language).toString(); !page.isEmpty()) {
+        auto *link = linkLabel(QStringLiteral("lblLink"), page, shell);
+        link->setAlignment(Qt::AlignCenter);
+        layout->addWidget(link);
+    }
     layout->addWidget(link2);
     layout->addSpacing(8);
     layout->addLayout(buttons);

@@ -81,6 +81,8 @@ MessageTexts messageTexts(qint16 language)
     x.imageNotCopied = t("Impossible de copier l'image :\n%1\n%2", "The image could not be copied:\n%1\n%2");
     x.gridListNotWritten = t("Impossible d'enregistrer la liste des tableaux :\n%1\n%2",
                              "The grids list could not be saved:\n%1\n%2");
+    x.configurationNotWritten = t("Impossible d'enregistrer la configuration :\n%1\n%2",
+                                  "The configuration could not be saved:\n%1\n%2");
     return x;
 }
 

@@ -73,6 +73,8 @@ struct MessageTexts
     QString pageNotWritten;
     QString imageNotCopied;
     QString gridListNotWritten;
+    // The configuration file, when a dialog's OK could not store its choice. %1 path, %2 reason.
+    QString configurationNotWritten;
 };
 
 // Language value 1 gives the French texts, any other value the English ones.

@@ -1,12 +1,15 @@
 #include "ui/main_window.h"
 
+#include "config/configuration_files.h"
 #include "config/configuration_loader.h"
 #include "config/configuration_writes.h"
-#include "gridlist/grid_list_file.h"
 #include "gridlist/grid_list_rules.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
 #include "platform/prompter.h"
+#include "ui/about_dialog.h"
+#include "ui/grid_context_menu.h"
+#include "ui/grid_controller.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 #include "ui/language_texts.h"
@@ -20,7 +23,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolTip>
 
 namespace {
 
@@ -78,9 +80,10 @@ MainWindow::MainWindow(const MainWindowEnvironment &environment, Prompter &promp
 
     m_model = new GridModel(m_grid, this);
     m_controls.gridFiles->setGridModel(m_model);
-    // TODO: construct the GridController here (header-click sort, context menu, cell tips, double-click
-    // open, Delete and rename) with m_controls.gridFiles, *m_model, m_grid, m_settings, m_sort,
-    // [this] { return m_listedDirectory; }, m_prompter, m_shell and [this] { refresh(); }.
+    // m_grid stays the one object the model shows: a listing moves its new grid into it.
+    m_controller = new GridController(
+        m_controls.gridFiles, m_model, m_grid, m_settings, m_sort, [this] { return m_listedDirectory; },
+        m_prompter, m_shell, [this] { refresh(); }, this);
 
     const QSize inner = designInnerSizeTwips();
     resize(Twips::toPixels(inner.width(), dpi),
@@ -91,7 +94,8 @@ MainWindow::MainWindow(const MainWindowEnvironment &environment, Prompter &promp
 
 MainWindow::~MainWindow()
 {
-    // The model reads m_grid, which goes before the base class deletes the child widgets.
+    // The controller and the model read m_grid, which goes before the base class deletes the children.
+    delete m_controller;
     m_controls.gridFiles->setGridModel(nullptr);
     delete m_model;
 }
@@ -99,9 +103,12 @@ MainWindow::~MainWindow()
 QString MainWindow::caption(const StartupValues &startup)
 {
     QString text = QStringLiteral("Fichorama " FICHORAMA_VERSION_TEXT);
-    if (!startup.computerName.isEmpty()) text += QStringLiteral(" - ") + startup.computerName;
-    if (!startup.userName.isEmpty()) text += QStringLiteral("; ") + startup.userName;
-    if (!startup.systemVersion.isEmpty()) text += QStringLiteral("; ") + startup.systemVersion;
+    if (!startup.computerName.isEmpty())
+        text += QStringLiteral(" - ") + startup.computerName;
+    if (!startup.userName.isEmpty())
+        text += QStringLiteral("; ") + startup.userName;
+    if (!startup.systemVersion.isEmpty())
+        text += QStringLiteral("; ") + startup.systemVersion;
     return text;
 }
 
@@ -116,18 +123,15 @@ void MainWindow::connectControls()
     connect(c.cmdHTMLEnsemble, &QPushButton::clicked, this, [this] { cmdHTMLEnsemble_Click(); });
     connect(c.cmdAjouterEnsemble, &QPushButton::clicked, this, [this] { cmdAjouterEnsemble_Click(); });
     connect(c.cmdSupprimerEnsemble, &QPushButton::clicked, this, [this] { cmdSupprimerEnsemble_Click(); });
-    // TODO: the grid-list organiser; it writes the list file and refills the list with setGridList.
-    connect(c.cmdEditerEnsemble, &QPushButton::clicked, this, [this] { showNotYetAvailable(); });
+    connect(c.cmdEditerEnsemble, &QPushButton::clicked, this, [this] { cmdEditerEnsemble_Click(); });
 
     const MainWindowMenu &m = m_menu;
     connect(m.mnuQuitter, &QAction::triggered, this, &QWidget::close);
     connect(m.mnuChoixFichierINI, &QAction::triggered, this, [this] { chooseConfiguration(); });
-    // TODO: the displayed-properties dialog; when it reports a change, refresh().
-    connect(m.mnuListeProprietes, &QAction::triggered, this, [this] { showNotYetAvailable(); });
-    // TODO: the HTML layout dialog.
-    connect(m.mnuConfigurationHTML, &QAction::triggered, this, [this] { showNotYetAvailable(); });
-    // TODO: the About dialog.
-    connect(m.mnuAPropos, &QAction::triggered, this, [this] { showNotYetAvailable(); });
+    connect(m.mnuListeProprietes, &QAction::triggered, this, [this] { chooseDisplayedProperties(); });
+    connect(m.mnuConfigurationHTML, &QAction::triggered, this, [this] { editHtmlLayout(); });
+    connect(m.mnuAPropos, &QAction::triggered, this,
+            [this] { AboutDialog::showModal(this, m_settings.language, m_shell); });
     for (QAction *entry : {m.mnuInclureTout, m.mnuInclurePDF, m.mnuInclureHTML, m.mnuInclureCaches})
         connect(entry, &QAction::triggered, this, [this, entry] { toggleListingOption(entry); });
     for (QAction *entry : {m.mnuSurligner, m.mnuToolTips, m.mnuContextuel})
@@ -139,21 +143,26 @@ void MainWindow::connectControls()
     connect(m.mnuFrancais, &QAction::triggered, this, [this] { switchLanguage(1); });
 }
 
-void MainWindow::loadConfiguration(const QString &name)
+void MainWindow::loadConfiguration(const QString &name, bool isNew)
 {
     m_paths = ConfigurationPaths(m_environment.settingsDirectory, name);
     m_controls.lblConfiguration->setText(name);
-    setGridList(LireListeTableaux(m_paths.gridListPath()));
-    m_settings = ChargerConfiguration(m_paths, m_environment.currentDirectory);
+    m_model->beginReset();
+    LoadedConfiguration loaded =
+        loadChosenConfiguration(m_paths, m_grid, m_environment.currentDirectory, gridWidthTwips(), isNew);
+    m_model->endReset();
+    ++m_columnsGeneration;
+    m_settings = std::move(loaded.settings);
+    m_displayed = loaded.displayed;
+    setGridList(loaded.gridList);
     applySettingsToWindow();
-    rebuildColumns();
-    LireLargeurs(m_grid, IniFile(m_paths.iniPath()), gridWidthTwips());
     m_controls.gridFiles->applyColumnWidths();
+    reportConfigurationFailure(loaded.failure);
 }
 
 void MainWindow::applySettingsToWindow()
 {
-    AppliquerLangue(m_controls, m_menu, m_settings.language, m_fileCount, m_documentCount);
+    applyLanguage(m_settings.language);
     m_listedDirectory = m_settings.directory;
     m_controls.lblDossier->setText(m_listedDirectory);
     m_controls.lblDossier->setToolTip(m_listedDirectory);
@@ -164,7 +173,6 @@ void MainWindow::applySettingsToWindow()
     m_menu.mnuSurligner->setChecked(m_settings.highlight);
     m_menu.mnuToolTips->setChecked(m_settings.toolTips);
     m_menu.mnuContextuel->setChecked(m_settings.contextLines);
-    m_controls.gridFiles->setCellTips(m_settings.toolTips);
     for (int lines = 1; lines <= 3; ++lines)
         m_menu.mnuLigne[size_t(lines - 1)]->setChecked(lines == m_settings.linesPerCell);
     m_controls.gridFiles->setLinesPerCell(m_settings.linesPerCell);
@@ -176,18 +184,6 @@ void MainWindow::rebuildColumns()
     m_displayed = ConstruireColonnes(m_grid, IniFile(m_paths.iniPath()), m_settings.language);
     m_model->endReset();
     ++m_columnsGeneration;
-}
-
-void MainWindow::applyDisplayedColumns()
-{
-    const int columnsBefore = m_grid.columnCount();
-    rebuildColumns();
-    IniFile configuration(m_paths.iniPath());
-    if (m_grid.columnCount() == columnsBefore)
-        LireLargeurs(m_grid, configuration, gridWidthTwips());
-    else
-        (void)ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
-    m_controls.gridFiles->applyColumnWidths();
 }
 
 double MainWindow::gridWidthTwips() const
@@ -234,7 +230,8 @@ bool MainWindow::event(QEvent *event)
 
 void MainWindow::firstActivation()
 {
-    if (!m_firstActivationPending) return;
+    if (!m_firstActivationPending)
+        return;
     m_firstActivationPending = false;
     m_sort.ascending = true;
     // A remembered directory that is gone leaves both lists as they are, without a message.
@@ -247,7 +244,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     // Escape interrupts a listing whichever control of the window has the focus.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         const auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this) m_scanControl.interruptRequested = true;
+        if (widget && widget->window() == this)
+            m_scanControl.interruptRequested = true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -260,7 +258,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::shutDown()
 {
-    if (m_shutDown) return;
+    if (m_shutDown)
+        return;
     m_shutDown = true;
     // A listing under way stops at its next entry; nothing waiting after it runs any more.
     m_scanControl.interruptRequested = true;
@@ -299,9 +298,8 @@ void MainWindow::toggleDisplayOption(QAction *entry)
     if (entry == m_menu.mnuSurligner) {
         m_settings.highlight = on;
     } else if (entry == m_menu.mnuToolTips) {
-        QToolTip::hideText();
+        m_controller->clearCellTip();
         m_settings.toolTips = on;
-        m_controls.gridFiles->setCellTips(on);
         flag = OptionFlag::ToolTips;
     } else {
         m_settings.contextLines = on;
@@ -329,12 +327,12 @@ void MainWindow::switchLanguage(qint16 language)
 {
     if (deferWhileListing([this, language] { switchLanguage(language); })) {
         // The check marks follow the language in use until the switch runs.
-        AppliquerLangue(m_controls, m_menu, m_settings.language, m_fileCount, m_documentCount);
+        applyLanguage(m_settings.language);
         return;
     }
     IniFile configuration(m_paths.iniPath());
     m_settings.language = language;
-    AppliquerLangue(m_controls, m_menu, language, m_fileCount, m_documentCount);
+    applyLanguage(language);
     rebuildColumns();
     (void)ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
     m_controls.gridFiles->applyColumnWidths();
@@ -342,18 +340,8 @@ void MainWindow::switchLanguage(qint16 language)
     (void)writeLanguage(configuration, language);
 }
 
-void MainWindow::chooseConfiguration()
+void MainWindow::applyLanguage(qint16 language)
 {
-    if (deferWhileListing([this] { chooseConfiguration(); })) return;
-    // TODO: the configuration chooser dialog; it calls loadConfiguration with the chosen name.
-    showNotYetAvailable();
-    if (!m_listedDirectory.isEmpty() && listDirectoryAt(m_listedDirectory)) return;
-    m_prompter.showInformation(messageTexts(m_settings.language).unknownDirectory + QStringLiteral("\r\n") +
-                               m_listedDirectory);
-}
-
-void MainWindow::showNotYetAvailable()
-{
-    m_prompter.showInformation(m_settings.isFrench() ? QStringLiteral("Pas encore disponible")
-                                                     : QStringLiteral("Not yet available"));
+    AppliquerLangue(m_controls, m_menu, language, m_fileCount, m_documentCount);
+    m_controller->contextMenu().retranslate(language);
 }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class GridController;
 class GridModel;
 class Prompter;
 class Shell;
@@ -55,13 +56,9 @@ public:
 
     // Loads the configuration `name` into the window (labels, check marks, language, grid list, columns,
     // widths) without listing anything: the start-up step, and what a configuration switch runs before it
-    // moves the window to the new remembered directory with listDirectory.
-    void loadConfiguration(const QString &name);
-
-    // After the displayed properties have been written: ConstruireColonnes, then LireLargeurs when the
-    // column count is unchanged, ReinitialiserLargeurs otherwise. The grid is empty afterwards; the caller
-    // lists the directory again with refresh().
-    void applyDisplayedColumns();
+    // moves the window to the new remembered directory with listDirectory. A new configuration gets equal
+    // widths, which are stored and so create its file; an existing one gets its stored widths.
+    void loadConfiguration(const QString &name, bool isNew = false);
 
     // Chemins_Change: lists the directory the directory list shows. When a listing is running it is
     // interrupted and this one runs once it has unwound; listings never nest.
@@ -78,11 +75,13 @@ public:
 
     // Program-wide values for the dialogs and the grid controller.
     Settings &settings() { return m_settings; }
+    const Settings &settings() const { return m_settings; }
     SortState &sortState() { return m_sort; }
     const ConfigurationPaths &paths() const { return m_paths; }
     const StartupValues &startupValues() const { return m_environment.startup; }
     const DocumentGrid &grid() const { return m_grid; }
     GridModel &gridModel() { return *m_model; }
+    GridController &gridController() { return *m_controller; }
 
     // The grid list as lstTableaux holds it (user ticks included), and a replacement for it.
     GridList gridList() const;
@@ -114,14 +113,18 @@ private:
     void toggleDisplayOption(QAction *entry);
     void chooseLinesPerCell(int lines);
     void switchLanguage(qint16 language);
+    void applyLanguage(qint16 language);
     void chooseConfiguration();
-    void showNotYetAvailable();
+    void chooseDisplayedProperties();
+    void editHtmlLayout();
+    void reportConfigurationFailure(const std::optional<WriteFailure> &failure);
 
     // HTML pages and the grid list.
     void cmdHTML_Click();
     void cmdHTMLEnsemble_Click();
     void cmdAjouterEnsemble_Click();
     void cmdSupprimerEnsemble_Click();
+    void cmdEditerEnsemble_Click();
     void reportPageFailure(const WriteFailure &failure);
 
     void shutDown();
@@ -137,6 +140,7 @@ private:
     DisplayedColumns m_displayed{};
     DocumentGrid m_grid;
     GridModel *m_model = nullptr;
+    GridController *m_controller = nullptr;
 
     MainWindowControls m_controls;
     MainWindowMenu m_menu;

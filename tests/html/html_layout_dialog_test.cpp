@@ -2,6 +2,7 @@
 #include "config/configuration_writes.h"
 #include "html/html_layout_dialog.h"
 #include "support/recording_platform.h"
+#include "ui/product_links.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -205,5 +206,11 @@ TEST_F(HtmlLayoutDialogTest, HelpAndExampleTexts)
     EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Remplacer le texte existant par un texte d'exemple"));
     EXPECT_TRUE(footer->toPlainText().startsWith(
         QStringLiteral("<br><marquee style=\"color:#0000FF\"><i>Cr&eacute;")));
-    EXPECT_TRUE(footer->toPlainText().endsWith(QStringLiteral("\">Fichorama 1.1a</a></small></center>")));
+    // Without a product page the credit names the program without a link to nowhere.
+    const QString credit = productPage(1).isEmpty()
+                               ? QStringLiteral("Fichorama 1.1a")
+                               : QStringLiteral("<a href=\"%1\">Fichorama 1.1a</a>").arg(productPage(1));
+    EXPECT_TRUE(footer->toPlainText().endsWith(
+        QStringLiteral("<center><small>Page compos&eacute;e &agrave; l'aide de %1</small></center>")
+            .arg(credit)));
 }

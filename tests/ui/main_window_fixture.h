@@ -4,9 +4,12 @@
 #include "support/test_files.h"
 #include "ui/main_window.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 // A main window over a settings directory and a documents directory of its own, with a recording
@@ -52,7 +55,8 @@ struct WindowFixture
     {
         window = MainWindow::start(environment(configurationName), prompter, shell);
         EXPECT_TRUE(window);
-        if (window) window->firstActivation();
+        if (window)
+            window->firstActivation();
         return *window;
     }
 
@@ -64,3 +68,27 @@ struct WindowFixture
         return widget;
     }
 };
+
+// Runs `open`, which shows a modal dialog, and drives the dialog named `name` with `drive` from the dialog's
+// own event loop, as the user would. `drive` must close it. False when no such dialog showed.
+inline bool driveModal(const char *name, const std::function<void(QDialog &)> &drive,
+                       const std::function<void()> &open)
+{
+    bool shown = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != QLatin1String(name))
+            return;
+        poll.stop();
+        shown = true;
+        drive(*dialog);
+        // A driver that did not close the dialog must not leave the test waiting.
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll.start();
+    open();
+    return shown;
+}

@@ -20,14 +20,21 @@ QString stored(const WindowFixture &f, const char *key)
 QString textOf(const WindowFixture &f, const char *name, bool tip)
 {
     QObject *object = f.window->findChild<QObject *>(QLatin1String(name));
-    if (!object) return QStringLiteral("<missing>");
-    if (auto *menu = qobject_cast<QMenu *>(object)) return menu->title();
-    if (auto *action = qobject_cast<QAction *>(object)) return action->text();
+    if (!object)
+        return QStringLiteral("<missing>");
+    if (auto *menu = qobject_cast<QMenu *>(object))
+        return menu->title();
+    if (auto *action = qobject_cast<QAction *>(object))
+        return action->text();
     auto *widget = qobject_cast<QWidget *>(object);
-    if (tip) return widget->toolTip();
-    if (auto *button = qobject_cast<QPushButton *>(object)) return button->text();
-    if (auto *label = qobject_cast<QLabel *>(object)) return label->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(object)) return frame->title();
+    if (tip)
+        return widget->toolTip();
+    if (auto *button = qobject_cast<QPushButton *>(object))
+        return button->text();
+    if (auto *label = qobject_cast<QLabel *>(object))
+        return label->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(object))
+        return frame->title();
     return QStringLiteral("<no text>");
 }
 
@@ -163,7 +170,8 @@ TEST(MainWindowOptions, EachListingOptionIsStoredBeforeTheListingItStarts)
         EXPECT_EQ(entry->isChecked(), c.startsOn);
         QString storedDuringListing = QStringLiteral("<no listing>");
         QTimer::singleShot(0, &window, [&] {
-            if (window.isListing()) storedDuringListing = stored(f, c.key);
+            if (window.isListing())
+                storedDuringListing = stored(f, c.key);
         });
         entry->trigger();
         EXPECT_EQ(storedDuringListing, c.startsOn ? QStringLiteral("0") : QStringLiteral("1"));
@@ -206,31 +214,4 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     // Rows of the next listing get the height too.
     window.refresh();
     EXPECT_EQ(grid->rowHeight(2), line * 2);
-}
-
-TEST(MainWindowOptions, NewDisplayedColumnsKeepTheStoredWidthsOnlyWhenTheirCountStays)
-{
-    WindowFixture f;
-    f.addDocuments();
-    f.writeConfiguration("Largeur0= 1000\r\nLargeur1= 1100\r\nLargeur2= 1200\r\nLargeur3= 1300\r\n");
-    MainWindow &window = f.start();
-    // Title swapped for subject: four columns still, the stored widths stay.
-    IniFile configuration(f.iniPath());
-    ASSERT_FALSE(
-        configuration.write({{QStringLiteral("Proprietes"), QStringLiteral("Titre"), QStringLiteral("0")},
-                             {QStringLiteral("Proprietes"), QStringLiteral("Sujet"), QStringLiteral("1")}}));
-    window.applyDisplayedColumns();
-    EXPECT_EQ(window.grid().rowCount(), 0);
-    ASSERT_EQ(window.grid().columnCount(), 4);
-    EXPECT_EQ(window.grid().column(3).caption, QStringLiteral(" Subject"));
-    EXPECT_EQ(window.grid().column(3).widthTwips, 1300);
-
-    // One column more: equal shares, stored; the next listing fills the new column.
-    ASSERT_FALSE(configuration.write(u"Proprietes", u"Pages", QStringLiteral("1")));
-    window.applyDisplayedColumns();
-    ASSERT_EQ(window.grid().columnCount(), 5);
-    EXPECT_EQ(stored(f, "Largeur4"), QStringLiteral(" %1").arg(window.grid().column(0).widthTwips));
-    window.refresh();
-    EXPECT_EQ(window.grid().rowCount(), 3);
-    EXPECT_EQ(window.grid().row(0).cells.size(), 5);
 }

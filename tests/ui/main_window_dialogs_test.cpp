@@ -1,0 +1,254 @@
+#include "gridlist/grid_list_file.h"
+#include "main_window_fixture.h"
+#include "ui/grid_controller.h"
+#include "ui/grid_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+QString stored(const WindowFixture &f, QStringView section, const char *key, const QString &file = {})
+{
+    return IniFile(file.isEmpty() ? f.iniPath() : file).read(section, QString::fromLatin1(key));
+}
+
+void click(QDialog &dialog, const char *button)
+{
+    auto *widget = dialog.findChild<QPushButton *>(QLatin1String(button));
+    ASSERT_TRUE(widget) << button;
+    widget->click();
+}
+
+void tick(QDialog &dialog, const char *box, bool on)
+{
+    auto *widget = dialog.findChild<QCheckBox *>(QLatin1String(box));
+    ASSERT_TRUE(widget) << box;
+    widget->setChecked(on);
+}
+
+void pressEscape(QDialog &dialog)
+{
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &escape);
+}
+
+void clickAt(QWidget *widget, QPoint at, Qt::MouseButton button)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace
+
+TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEscapeChangesNothing)
+{
+    WindowFixture f;
+    f.addDocuments();
+    f.writeConfiguration("Largeur0= 1000\r\nLargeur1= 1100\r\nLargeur2= 1200\r\nLargeur3= 1300\r\n");
+    MainWindow &window = f.start();
+    QAction *entry = f.find<QAction>("mnuListeProprietes");
+    ASSERT_EQ(window.grid().columnCount(), 4);
+
+    // Escape: nothing written, the grid stays listed.
+    EXPECT_TRUE(driveModal(
+        "frmConfigListeProprietes",
+        [](QDialog &d) {
+            tick(d, "chkPages", true);
+            pressEscape(d);
+        },
+        [&] { entry->trigger(); }));
+    EXPECT_TRUE(stored(f, u"Proprietes", "Pages").isEmpty());
+    EXPECT_EQ(window.grid().columnCount(), 4);
+    EXPECT_EQ(window.grid().rowCount(), 3);
+
+    // Title swapped for subject: four columns still, so the stored widths stay; the grid is listed again.
+    EXPECT_TRUE(driveModal(
+        "frmConfigListeProprietes",
+        [](QDialog &d) {
+            tick(d, "chkTitre", false);
+            tick(d, "chkSujet", true);
+            click(d, "cmdOK");
+        },
+        [&] { entry->trigger(); }));
+    EXPECT_EQ(stored(f, u"Proprietes", "Titre"), QStringLiteral("0"));
+    EXPECT_EQ(stored(f, u"Proprietes", "Sujet"), QStringLiteral("1"));
+    EXPECT_EQ(stored(f, u"Proprietes", "TempsEdition"), QStringLiteral("0")); // all eighteen keys
+    ASSERT_EQ(window.grid().columnCount(), 4);
+    EXPECT_EQ(window.grid().column(3).caption, QStringLiteral(" Subject"));
+    EXPECT_EQ(window.grid().column(3).widthTwips, 1300);
+    EXPECT_EQ(window.grid().rowCount(), 3);
+
+    // One column more: equal shares, stored; the listing fills the new column.
+    EXPECT_TRUE(driveModal(
+        "frmConfigListeProprietes",
+        [](QDialog &d) {
+            tick(d, "chkPages", true);
+            click(d, "cmdOK");
+        },
+        [&] { entry->trigger(); }));
+    ASSERT_EQ(window.grid().columnCount(), 5);
+    EXPECT_EQ(stored(f, u"Configuration", "Largeur4"),
+              QStringLiteral(" %1").arg(window.grid().column(0).widthTwips));
+    ASSERT_EQ(window.grid().rowCount(), 3);
+    EXPECT_EQ(window.grid().row(0).cells.size(), 5);
+    EXPECT_TRUE(f.prompter.boxes.isEmpty());
+}
+
+TEST(MainWindowDialogs, SwitchingToANewConfigurationCreatesItLoadsDefaultsAndListsItsDirectory)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QTemporaryDir elsewhere;
+    f.writeConfiguration("Langue=1\r\nRepertoire=" + QDir::cleanPath(elsewhere.path()).toUtf8() + "\r\n");
+    MainWindow &window = f.start();
+    auto *open = f.find<QAction>("mnuOuvrir");
+    EXPECT_EQ(open->text(),
+              QStringLiteral("&Ouvrir")); // the context menu speaks the configuration's language
+    EXPECT_EQ(window.grid().rowCount(), 0);
+
+    f.prompter.yesNoAnswers = {true};
+    EXPECT_TRUE(driveModal(
+        "frmChoixFichierINI",
+        [](QDialog &d) {
+            d.findChild<QComboBox *>(QStringLiteral("lstNomFichierINI"))
+                ->setEditText(QStringLiteral("Nouvelle"));
+            click(d, "cmdOK");
+        },
+        [&] { f.find<QPushButton>("cmdConfiguration")->click(); }));
+
+    ASSERT_EQ(f.prompter.boxes.size(), 1); // the create question only
+    const QString created = f.settingsPath(QStringLiteral("Nouvelle.ini"));
+    for (const char *key : {"Largeur0", "Largeur1", "Largeur2", "Largeur3"})
+        EXPECT_FALSE(stored(f, u"Configuration", key, created).isEmpty()) << key;
+    EXPECT_EQ(stored(f, u"Configuration", "Nom", f.settingsPath(QStringLiteral("ChoixConfiguration.ini"))),
+              QStringLiteral("Nouvelle"));
+    EXPECT_EQ(f.find<QLabel>("lblConfiguration")->text(), QStringLiteral("Nouvelle"));
+    // Defaults: English, and the current directory, which is listed.
+    EXPECT_EQ(window.settings().language, 0);
+    EXPECT_EQ(open->text(), QStringLiteral("&Open"));
+    EXPECT_EQ(window.listedDirectory(), f.documentsPath());
+    EXPECT_EQ(window.grid().rowCount(), 3);
+}
+
+TEST(MainWindowDialogs, OrganizerGoesToAnEntryAndItsOkReplacesTheGridList)
+{
+    WindowFixture f;
+    f.addDocuments();
+    QTemporaryDir other;
+    const QString listFile = f.settingsPath(QStringLiteral("Fichorama.txt"));
+    ASSERT_FALSE(
+        EcrireListeTableaux(listFile, {{QDir::cleanPath(other.path()), true}, {f.documentsPath(), false}}));
+    MainWindow &window = f.start();
+    EXPECT_EQ(window.grid().rowCount(), 3);
+
+    f.prompter.yesNoAnswers = {true};
+    EXPECT_TRUE(driveModal(
+        "frmEnsembleTableaux",
+        [](QDialog &d) {
+            d.findChild<QListWidget *>(QStringLiteral("lstEnsembleTableaux"))->setCurrentRow(0);
+            click(d, "cmdGoTo");
+            click(d, "cmdSupprimerTout");
+            click(d, "cmdOK");
+        },
+        [&] { f.find<QPushButton>("cmdEditerEnsemble")->click(); }));
+    EXPECT_EQ(window.listedDirectory(), QDir::cleanPath(other.path()));
+    EXPECT_EQ(window.grid().rowCount(), 0);
+    EXPECT_EQ(f.find<QListWidget>("lstTableaux")->count(), 0);
+    EXPECT_TRUE(LireListeTableaux(listFile).isEmpty());
+}
+
+TEST(MainWindowDialogs, HtmlLayoutOkStoresTheSettingsOrReportsAFileThatCannotBeWritten)
+{
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable);
+        WindowFixture f;
+        if (!writable)
+            QDir(f.settings.path()).mkdir(QStringLiteral("Fichorama.ini"));
+        MainWindow &window = f.start();
+        EXPECT_TRUE(driveModal(
+            "frmOptionsHTML",
+            [](QDialog &d) {
+                d.findChild<QLineEdit *>(QStringLiteral("txtPrefixeTableauHTML"))
+                    ->setText(QStringLiteral("Inventaire"));
+                tick(d, "chkAjouterDate", true);
+                click(d, "cmdOK");
+            },
+            [&] { f.find<QAction>("mnuConfigurationHTML")->trigger(); }));
+        EXPECT_EQ(window.settings().html.prefixeTableau, QStringLiteral("Inventaire"));
+        if (writable) {
+            EXPECT_TRUE(f.prompter.boxes.isEmpty());
+            EXPECT_EQ(stored(f, u"HTML", "PrefixeTableau"), QStringLiteral("Inventaire"));
+            EXPECT_EQ(stored(f, u"HTML", "AjouterDate"), QStringLiteral("1"));
+            EXPECT_FALSE(stored(f, u"HTML", "CouleurTitre").isEmpty());
+        } else {
+            ASSERT_EQ(f.prompter.boxes.size(), 1);
+            EXPECT_EQ(f.prompter.boxes[0].kind, RecordingPrompter::Kind::Error);
+            EXPECT_TRUE(
+                f.prompter.boxes[0].text.startsWith(QStringLiteral("The configuration could not be saved:")));
+        }
+    }
+}
+
+TEST(MainWindowDialogs, AboutOpensFromTheHelpMenu)
+{
+    WindowFixture f;
+    f.start();
+    EXPECT_TRUE(driveModal(
+        "frmAbout", [](QDialog &d) { click(d, "cmdOK"); },
+        [&] { f.find<QAction>("mnuAPropos")->trigger(); }));
+}
+
+TEST(MainWindowGrid, HeaderClickSortsAndRightClickShowsTheDocumentsMenuOnTheListedGrid)
+{
+    WindowFixture f;
+    f.addDocuments();
+    f.writeConfiguration("Contextuel=1\r\n");
+    MainWindow &window = f.start();
+    window.show();
+    auto *grid = f.find<GridView>("gridFiles");
+    QStringList shown;
+    window.gridController().setMenuPopup([&](QMenu *menu, const QPoint &) {
+        for (const QAction *action : menu->actions())
+            if (action->isVisible() && !action->isSeparator())
+                shown << action->text();
+    });
+
+    // Each click on the name header reverses the order of the grid the listing swapped in.
+    QHeaderView *header = grid->horizontalHeader();
+    const QPoint onName(header->sectionViewportPosition(0) + 5, header->height() / 2);
+    clickAt(header->viewport(), onName, Qt::LeftButton);
+    const bool firstAscending = window.sortState().ascending;
+    clickAt(header->viewport(), onName, Qt::LeftButton);
+    ASSERT_EQ(window.grid().rowCount(), 3);
+    EXPECT_NE(window.sortState().ascending, firstAscending);
+    EXPECT_EQ(window.grid().row(0).cells[0], window.sortState().ascending
+                                                 ? QStringLiteral("PHPWord__docSlovak.doc")
+                                                 : QStringLiteral("si_cp1252_tous_pid.doc"));
+
+    window.refresh(); // a new listing: the controller acts on what the model shows now
+    int row = 0;      // the document that holds every property
+    while (row < window.grid().rowCount() &&
+           window.grid().row(row).cells[0] != QStringLiteral("si_cp1252_tous_pid.doc"))
+        ++row;
+    ASSERT_LT(row, window.grid().rowCount());
+    const QRect cell = grid->visualRect(grid->model()->index(row, 0));
+    clickAt(grid->viewport(), cell.center(), Qt::RightButton);
+    ASSERT_GE(shown.size(), 6) << qPrintable(shown.join(u'|'));
+    EXPECT_EQ(shown.mid(0, 4),
+              (QStringList{QStringLiteral("&Open"), QStringLiteral("&Properties"),
+                           QStringLiteral("&Delete document"), QStringLiteral("&Rename document")}));
+    EXPECT_EQ(shown[4], QStringLiteral("si_cp1252_tous_pid.doc"));
+    EXPECT_TRUE(shown[5].contains(QStringLiteral(": "))) << qPrintable(shown[5]);
+}
