@@ -29,8 +29,9 @@ TEST(AboutDialog, ShowsItsTextsAndOpensBothLinksThroughTheShell)
             Q_EMIT link->linkActivated(address);
         }
         ASSERT_EQ(shell.opened.size(), hasPage ? 2 : 1);
-        if (hasPage)
+        if (hasPage) {
             EXPECT_EQ(shell.opened[0], productPage(language).toString());
+        }
         EXPECT_TRUE(shell.opened.last().contains(QStringLiteral("MS-OLEPS")));
     }
 }
