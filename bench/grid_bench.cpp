@@ -12,8 +12,9 @@ DocumentGrid makeGrid(int rows)
                      GridColumn{QStringLiteral("Pages")}});
     for (int i = 0; i < rows; ++i) {
         const int key = (i * 7919) % rows; // a fixed shuffle
-        grid.appendRow(GridRow{{QStringLiteral("document %1.doc").arg(key), QStringLiteral("Rapport n° %1").arg(key % 977),
-                                QString::number(key % 1000)}});
+        grid.appendRow(
+            GridRow{{QStringLiteral("document %1.doc").arg(key),
+                     QStringLiteral("Rapport n° %1").arg(key % 977), QString::number(key % 1000)}});
     }
     return grid;
 }

@@ -28,7 +28,8 @@ bool buildTree(const QString &root)
         for (int b = 0; b < kMiddle; ++b) {
             const QString middle = QStringLiteral("%1/dossier %2/sous-dossier %3").arg(root).arg(a).arg(b);
             for (int c = 0; c < kLeaves; ++c) {
-                if (!QDir().mkpath(middle + QStringLiteral("/feuille %1").arg(c))) return false;
+                if (!QDir().mkpath(middle + QStringLiteral("/feuille %1").arg(c)))
+                    return false;
             }
         }
     }
@@ -113,10 +114,12 @@ void addTreeInDialog(benchmark::State &state, const QString &root)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QString base = QDir::tempPath();
     for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--tree") == 0) base = QString::fromLocal8Bit(argv[i + 1]);
+        if (std::strcmp(argv[i], "--tree") == 0)
+            base = QString::fromLocal8Bit(argv[i + 1]);
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

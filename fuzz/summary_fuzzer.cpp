@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const auto file = SummaryFile::parse(bytes);
-    if (!file) return 0;
+    if (!file)
+        return 0;
     for (int id = 0; id <= 20; ++id) {
         (void)summaryCell(*file, id);
         (void)file->date(id);

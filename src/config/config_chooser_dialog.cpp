@@ -121,7 +121,8 @@ ConfigChooserDialog::ConfigChooserDialog(const QString &settingsDirectory, const
 void ConfigChooserDialog::lstNomFichierINI_Change(const QString &text)
 {
     const CleanedFileName cleaned = removeForbiddenCharacters(text);
-    if (!cleaned.hadForbidden) return;
+    if (!cleaned.hadForbidden)
+        return;
     {
         const QSignalBlocker blocker(m_names);
         m_names->setEditText(cleaned.text);
@@ -159,10 +160,12 @@ void ConfigChooserDialog::cmdSupprimer_Click()
         m_prompter.showInformation(texts.selectToRemove);
         return;
     }
-    if (!m_prompter.askYesNo(texts.removeQuestion + QStringLiteral("\r\n") + name)) return;
+    if (!m_prompter.askYesNo(texts.removeQuestion + QStringLiteral("\r\n") + name))
+        return;
     deleteConfigurationFile(m_settingsDirectory, name); // a file that stays is still left out of the list
     m_names->removeItem(selected);
-    if (m_names->count() == 0) return;
+    if (m_names->count() == 0)
+        return;
     m_names->setCurrentIndex(0);
     m_names->setEditText(m_names->itemText(0));
     m_error->clear();

@@ -20,7 +20,8 @@ QStringList listConfigurationNames(const QString &settingsDirectory)
     DirectoryReader reader(settingsDirectory);
     DirectoryEntry entry;
     while (reader.next(entry)) {
-        if (entry.isDirectory || entry.name == selectorName) continue;
+        if (entry.isDirectory || entry.name == selectorName)
+            continue;
         // Configuration files are named name + ".ini" exactly; "A.INI" would name no configuration here.
         if (!entry.name.endsWith(kIniSuffix, Qt::CaseSensitive) || entry.name.size() == kIniSuffix.size())
             continue;

@@ -36,7 +36,8 @@ HtmlSettings readHtml(const IniDocument &stored, const QString &settingsDirector
     const auto text = [&](QStringView key) { return stored.read(Html, key); };
     HtmlSettings html;
     html.prefixeTableau = text(PrefixeTableau);
-    if (html.prefixeTableau.isEmpty()) html.prefixeTableau = kDefaultName;
+    if (html.prefixeTableau.isEmpty())
+        html.prefixeTableau = kDefaultName;
     html.ajouterDate = readDefaultOffFlag(text(AjouterDate));
     html.effacerAnciensTableaux = readDefaultOnFlag(text(EffacerAnciensTableaux));
     html.imagesSuivent = readDefaultOffFlag(text(ImagesSuivent));
@@ -75,7 +76,8 @@ Settings ChargerConfiguration(const ConfigurationPaths &paths, const QString &cu
     Settings settings;
     settings.language = readLanguage(text(Langue));
     settings.directory = text(Repertoire);
-    if (settings.directory.isEmpty()) settings.directory = currentDirectory;
+    if (settings.directory.isEmpty())
+        settings.directory = currentDirectory;
     settings.listing.includeAll = readDefaultOffFlag(text(InclureTout));
     settings.listing.includePdf = readDefaultOffFlag(text(InclurePDF));
     settings.listing.includeHtml = readDefaultOffFlag(text(InclureHTML));

@@ -105,6 +105,7 @@ std::optional<WriteFailure> writeConfigurationName(IniFile &selector, const QStr
 SplitText splitStoredText(const QString &text)
 {
     const qsizetype cut = characterPrefixLength(text, IniDocument::kMaxValueLength);
-    if (cut >= text.size()) return {text, QString()};
+    if (cut >= text.size())
+        return {text, QString()};
     return {text.left(cut), text.mid(cut)};
 }

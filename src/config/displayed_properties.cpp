@@ -15,7 +15,8 @@ DisplayedPropertiesApplied applyDisplayedProperties(DocumentGrid &grid, IniFile 
     } else {
         applied.widthsReset = true;
         const auto failure = ReinitialiserLargeurs(grid, configuration, gridWidthTwips);
-        if (!applied.failure) applied.failure = failure;
+        if (!applied.failure)
+            applied.failure = failure;
     }
     return applied;
 }

@@ -88,6 +88,7 @@ std::optional<DisplayedColumns>
 DisplayedPropertiesDialog::ask(QWidget *parent, const DisplayedColumns &current, qint16 language)
 {
     DisplayedPropertiesDialog dialog(current, language, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.chosen();
 }

@@ -15,7 +15,8 @@ QString absoluteClean(const QString &path)
 
 QString resolveSettingsDirectory(const SettingsDirectorySources &sources)
 {
-    if (!sources.commandLineDirectory.isEmpty()) return absoluteClean(sources.commandLineDirectory);
+    if (!sources.commandLineDirectory.isEmpty())
+        return absoluteClean(sources.commandLineDirectory);
     if (!sources.executableDirectory.isEmpty() && sources.isExecutableDirectoryWritable)
         return absoluteClean(sources.executableDirectory);
     const QString configHome = QDir::isAbsolutePath(sources.xdgConfigHome)

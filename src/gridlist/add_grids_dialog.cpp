@@ -1,9 +1,8 @@
 #include "gridlist/add_grids_dialog.h"
 
-#include "platform/child_path.h"
-
 #include "gridlist/grid_list_edits.h"
 #include "gridlist/sub_directory_scan.h"
+#include "platform/child_path.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
 #include "platform/prompter.h"
@@ -98,27 +97,32 @@ void AddGridsDialog::showStart()
 {
     const int current = m_organizer.currentIndex();
     QString start = current >= 0 ? m_organizer.entries().at(current).path : QString();
-    if (start.isEmpty() && m_context.listedDirectory) start = m_context.listedDirectory();
+    if (start.isEmpty() && m_context.listedDirectory)
+        start = m_context.listedDirectory();
     // A start directory that no longer exists leaves the lists on the process's current directory.
-    if (!m_directories->setPath(start)) m_directories->setPath(QDir::currentPath());
+    if (!m_directories->setPath(start))
+        m_directories->setPath(QDir::currentPath());
     m_drives->setDriveForPath(m_directories->path());
     m_directoryLabel->setText(m_directories->path());
 }
 
 void AddGridsDialog::onDriveChanged(const QString &directory)
 {
-    if (!m_directories->setPath(directory)) m_drives->setDriveForPath(m_directories->path());
+    if (!m_directories->setPath(directory))
+        m_drives->setDriveForPath(m_directories->path());
 }
 
 void AddGridsDialog::reject()
 {
-    if (m_scanning) m_stopRequested = true;
+    if (m_scanning)
+        m_stopRequested = true;
     QDialog::reject();
 }
 
 void AddGridsDialog::add()
 {
-    if (m_scanning) return;
+    if (m_scanning)
+        return;
     const QString directory = m_directories->path();
     if (m_withSubDirectories->isChecked()) {
         addWithSubDirectories(directory);
@@ -144,7 +148,8 @@ void AddGridsDialog::addWithSubDirectories(const QString &directory)
 {
     m_found->clear();
     m_found->addItem(directory);
-    if (!isScannableDirectory(directory)) return;
+    if (!isScannableDirectory(directory))
+        return;
     if (!canEnumerateDirectory(directory)) {
         m_context.prompter->showTitledInformation(m_texts.pathInvalidTitle, childPath(directory, {}));
         return;
@@ -163,7 +168,8 @@ void AddGridsDialog::addWithSubDirectories(const QString &directory)
         setChoosingEnabled(true);
         m_scanning = false;
     }
-    if (scan.stopped) return;
+    if (scan.stopped)
+        return;
     m_found->addItems(scan.directories);
     m_status->setText(scannedCountText(m_found->count(), m_context.language));
 
@@ -172,7 +178,8 @@ void AddGridsDialog::addWithSubDirectories(const QString &directory)
         m_context.prompter->showInformation(m_texts.noSubDirectories.arg(directory));
         return;
     }
-    if (!m_context.prompter->askYesNo(m_texts.confirmAdd.arg(directory, QString::number(found)))) return;
+    if (!m_context.prompter->askYesNo(m_texts.confirmAdd.arg(directory, QString::number(found))))
+        return;
 
     const QStringList candidates = QStringList{directory} + scan.directories;
     const QStringList added = withoutListed(candidates, m_organizer.entries());

@@ -39,11 +39,13 @@ GridListDirectoryDialog::GridListDirectoryDialog(const QString &current, const Q
     connect(m_directories, &DirectoryList::pathChanged, m_shown, &QLabel::setText);
     connect(m_drives, &DriveList::driveChanged, this, [this](const QString &directory) {
         // A drive that cannot be entered: the drive list goes back to the shown directory's drive.
-        if (!m_directories->setPath(directory)) m_drives->setDriveForPath(m_directories->path());
+        if (!m_directories->setPath(directory))
+            m_drives->setDriveForPath(m_directories->path());
     });
 
     if (current.isEmpty() || !m_directories->setPath(current)) {
-        if (!m_directories->setPath(settingsDirectory)) m_directories->setPath(QDir::homePath());
+        if (!m_directories->setPath(settingsDirectory))
+            m_directories->setPath(QDir::homePath());
     }
     m_drives->setDriveForPath(m_directories->path());
 
@@ -68,6 +70,7 @@ std::optional<QString> GridListDirectoryDialog::ask(QWidget *parent, const QStri
                                                     const QString &settingsDirectory, qint16 language)
 {
     GridListDirectoryDialog dialog(current, settingsDirectory, language, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.shownDirectory();
 }

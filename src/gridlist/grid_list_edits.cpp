@@ -15,7 +15,8 @@ bool isIndexOf(const GridList &entries, qsizetype index)
 
 bool moveEntry(GridList &entries, qsizetype from, qsizetype to)
 {
-    if (!isIndexOf(entries, from) || !isIndexOf(entries, to)) return false;
+    if (!isIndexOf(entries, from) || !isIndexOf(entries, to))
+        return false;
     entries.move(from, to);
     return true;
 }
@@ -29,7 +30,8 @@ void sortEntries(GridList &entries)
 
 bool removeEntry(GridList &entries, qsizetype index)
 {
-    if (!isIndexOf(entries, index)) return false;
+    if (!isIndexOf(entries, index))
+        return false;
     entries.remove(index);
     return true;
 }
@@ -60,7 +62,8 @@ QStringList withoutListed(const QStringList &directories, const GridList &entrie
         listed.insert(entry.path);
     QStringList kept;
     for (const QString &directory : directories) {
-        if (!listed.contains(directory)) kept << directory;
+        if (!listed.contains(directory))
+            kept << directory;
     }
     return kept;
 }

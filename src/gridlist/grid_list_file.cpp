@@ -13,11 +13,13 @@ namespace {
 // Reads one line of the written form; nullopt for anything else.
 std::optional<GridListEntry> parseLine(QStringView line)
 {
-    if (line.size() < 2 || line.front() != u'"') return std::nullopt;
+    if (line.size() < 2 || line.front() != u'"')
+        return std::nullopt;
     QString path;
     qsizetype i = 1;
     for (;; ++i) {
-        if (i >= line.size()) return std::nullopt; // no closing quote
+        if (i >= line.size())
+            return std::nullopt; // no closing quote
         if (line[i] != u'"') {
             path += line[i];
             continue;
@@ -30,8 +32,10 @@ std::optional<GridListEntry> parseLine(QStringView line)
         break;
     }
     const QStringView rest = line.mid(i + 1);
-    if (rest == u",#TRUE#") return GridListEntry{path, true};
-    if (rest == u",#FALSE#") return GridListEntry{path, false};
+    if (rest == u",#TRUE#")
+        return GridListEntry{path, true};
+    if (rest == u",#FALSE#")
+        return GridListEntry{path, false};
     return std::nullopt;
 }
 
@@ -51,12 +55,15 @@ QByteArray formatGridList(const GridList &entries)
 GridList parseGridList(const QByteArray &bytes)
 {
     QByteArray body = bytes;
-    if (body.startsWith("\xEF\xBB\xBF")) body.remove(0, 3);
+    if (body.startsWith("\xEF\xBB\xBF"))
+        body.remove(0, 3);
     const QString text = isValidUtf8(body) ? QString::fromUtf8(body) : fromWindows1252(body);
     GridList entries;
     for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.endsWith(u'\r')) line.chop(1);
-        if (auto entry = parseLine(line)) entries << *entry;
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (auto entry = parseLine(line))
+            entries << *entry;
     }
     return entries;
 }
@@ -64,10 +71,12 @@ GridList parseGridList(const QByteArray &bytes)
 GridList LireListeTableaux(const QString &filePath)
 {
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     GridList entries = parseGridList(file.readAll());
     for (GridListEntry &entry : entries) {
-        if (!QFileInfo(entry.path).isDir()) entry.checked = false;
+        if (!QFileInfo(entry.path).isDir())
+            entry.checked = false;
     }
     return entries;
 }

@@ -35,7 +35,8 @@ std::optional<GridList> GridListOrganizerDialog::ask(QWidget *parent, const Grid
                                                      const OrganizerContext &context)
 {
     GridListOrganizerDialog dialog(current, context, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.entries();
 }
 
@@ -210,9 +211,11 @@ void GridListOrganizerDialog::setCurrent(int index)
 void GridListOrganizerDialog::onItemChanged(QListWidgetItem *item)
 {
     const int row = m_list->row(item);
-    if (row < 0 || row >= m_entries.size()) return;
+    if (row < 0 || row >= m_entries.size())
+        return;
     const bool ticked = item->checkState() == Qt::Checked;
-    if (ticked == m_entries[row].checked) return;
+    if (ticked == m_entries[row].checked)
+        return;
     if (ticked && !directoryExists(m_entries[row].path)) {
         m_context.prompter->showExclamation(m_texts.tickUnknownDirectory);
         const QSignalBlocker blocker(m_list);
@@ -226,7 +229,8 @@ void GridListOrganizerDialog::onItemChanged(QListWidgetItem *item)
 void GridListOrganizerDialog::moveCurrent(int step)
 {
     const int current = currentIndex();
-    if (current < 0 || !moveEntry(m_entries, current, current + step)) return;
+    if (current < 0 || !moveEntry(m_entries, current, current + step))
+        return;
     {
         const QSignalBlocker blocker(m_list);
         m_list->insertItem(current + step, m_list->takeItem(current));
@@ -243,14 +247,16 @@ void GridListOrganizerDialog::sortList()
 
 void GridListOrganizerDialog::removeCurrent()
 {
-    if (!removeEntry(m_entries, currentIndex())) return;
+    if (!removeEntry(m_entries, currentIndex()))
+        return;
     fillList();
     showNoCurrentEntry();
 }
 
 void GridListOrganizerDialog::removeAll()
 {
-    if (!m_context.prompter->askYesNo(m_texts.removeAllQuestion)) return;
+    if (!m_context.prompter->askYesNo(m_texts.removeAllQuestion))
+        return;
     m_entries.clear();
     fillList();
     showNoCurrentEntry();
@@ -259,20 +265,23 @@ void GridListOrganizerDialog::removeAll()
 void GridListOrganizerDialog::goToCurrent()
 {
     const int current = currentIndex();
-    if (current < 0) return;
+    if (current < 0)
+        return;
     const QString path = m_entries[current].path;
     if (!directoryExists(path)) {
         m_context.prompter->showExclamation(m_texts.goToUnknownDirectory);
         return;
     }
-    if (m_context.goTo) m_context.goTo(path);
+    if (m_context.goTo)
+        m_context.goTo(path);
 }
 
 bool GridListOrganizerDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_list->viewport() && event->type() == QEvent::MouseMove) {
         const auto *move = static_cast<QMouseEvent *>(event);
-        if (move->buttons() == Qt::NoButton) updateTip(move->position().toPoint());
+        if (move->buttons() == Qt::NoButton)
+            updateTip(move->position().toPoint());
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -12,7 +12,8 @@ qsizetype findEntry(const GridList &entries, const QString &directory)
 {
     const QString wanted = directory.toUpper();
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (entries[i].path.toUpper() == wanted) return i;
+        if (entries[i].path.toUpper() == wanted)
+            return i;
     }
     return -1;
 }
@@ -41,7 +42,8 @@ ListEditResult removeDisplayedDirectory(GridList &entries, const QString &displa
                                         const QString &listFile)
 {
     const qsizetype position = findEntry(entries, displayedDirectory);
-    if (position < 0) return ListEditResult{ListChange::NotListed, kNotListed, {}};
+    if (position < 0)
+        return ListEditResult{ListChange::NotListed, kNotListed, {}};
     GridList changed = entries;
     changed.remove(position);
     if (auto failure = EcrireListeTableaux(listFile, changed))

@@ -1,7 +1,6 @@
 #include "gridlist/sub_directory_scan.h"
 
 #include "platform/child_path.h"
-
 #include "platform/directory_reader.h"
 
 #include <QDir>
@@ -25,11 +24,13 @@ QStringList childDirectories(const QString &directory)
     DirectoryEntry entry;
     while (reader.next(entry)) {
         // A leading full stop skips ".", ".." and every dot directory.
-        if (!entry.isDirectory || entry.name.startsWith(QLatin1Char('.'))) continue;
+        if (!entry.isDirectory || entry.name.startsWith(QLatin1Char('.')))
+            continue;
         const QString path = childPath(directory, entry.name);
         // The reader reports a link to a directory as a directory; a link may lead back up the tree.
         const QFileInfo info(path);
-        if (info.isSymbolicLink() || info.isJunction()) continue;
+        if (info.isSymbolicLink() || info.isJunction())
+            continue;
         children << path;
     }
     return children;
@@ -41,21 +42,25 @@ SubDirectoryList ListerSousDossiers(const QString &directory, const SubDirectory
 {
     SubDirectoryList result;
     auto carryOn = [&] {
-        if (progress && !progress(result.directories.size())) result.stopped = true;
+        if (progress && !progress(result.directories.size()))
+            result.stopped = true;
         return !result.stopped;
     };
     std::vector<Level> stack;
     auto enter = [&](const QString &path) {
-        if (!carryOn()) return false;
+        if (!carryOn())
+            return false;
         Level level{childDirectories(path), 0};
         for (const QString &child : std::as_const(level.children)) {
             result.directories << child;
-            if (!carryOn()) return false;
+            if (!carryOn())
+                return false;
         }
         stack.push_back(std::move(level));
         return true;
     };
-    if (!enter(directory)) return result;
+    if (!enter(directory))
+        return result;
     while (!stack.empty()) {
         Level &top = stack.back();
         if (top.next == top.children.size()) {
@@ -63,14 +68,16 @@ SubDirectoryList ListerSousDossiers(const QString &directory, const SubDirectory
             continue;
         }
         const QString child = top.children[top.next++];
-        if (!enter(child)) return result;
+        if (!enter(child))
+            return result;
     }
     return result;
 }
 
 bool isScannableDirectory(const QString &path)
 {
-    if (path.startsWith(QStringLiteral("//")) || path.startsWith(QStringLiteral("\\\\"))) return false;
+    if (path.startsWith(QStringLiteral("//")) || path.startsWith(QStringLiteral("\\\\")))
+        return false;
     return QDir::isAbsolutePath(path);
 }
 
@@ -78,4 +85,3 @@ bool canEnumerateDirectory(const QString &directory)
 {
     return DirectoryReader(directory).isOpen();
 }
-

@@ -24,10 +24,12 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
 {
     const HtmlSettings &html = context.html;
     const bool french = context.language == 1;
-    if (entries.isEmpty()) return PageResult{PageStatus::NothingToWrite, {}, {}};
+    if (entries.isEmpty())
+        return PageResult{PageStatus::NothingToWrite, {}, {}};
     const QString pageDirectory = html.pathListeTableaux;
     Q_ASSERT(!pageDirectory.isEmpty()); // the loader resolves an unset or vanished directory
-    if (html.effacerAnciensTableaux) deleteOldPages(pageDirectory, html.prefixeTableau);
+    if (html.effacerAnciensTableaux)
+        deleteOldPages(pageDirectory, html.prefixeTableau);
 
     PageImages images;
     if (auto failure = buildImageReferences(
@@ -38,9 +40,11 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
     int ticked = 0;
     QVector<int> included; // positions in the list
     for (int i = 0; i < entries.size(); ++i) {
-        if (!entries[i].checked) continue;
+        if (!entries[i].checked)
+            continue;
         ++ticked;
-        if (QFileInfo(entries[i].path).isDir()) included << i;
+        if (QFileInfo(entries[i].path).isDir())
+            included << i;
     }
 
     QStringList lines;
@@ -71,7 +75,8 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
         total += listed.grid.rowCount();
         table.directory = listed.directory;
         EcrireTableauHTML(lines, listed.grid, table, context.language);
-        if (position != entries.size() - 1) lines << QStringLiteral("<br><hr size=\"10\">");
+        if (position != entries.size() - 1)
+            lines << QStringLiteral("<br><hr size=\"10\">");
     }
 
     if (html.totalDocuments)

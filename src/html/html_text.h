@@ -18,8 +18,6 @@ QString escapeLink(const QString &target);
 // The "CouleurTitre" value as six upper-case hex digits RRGGBB; the value holds red in its low byte.
 QString titleColourText(qint32 colour);
 
-
-
 // The page file's bytes: every line ended with CR LF, in Windows-1252 with numeric references for the
 // characters it cannot hold.
 QByteArray encodePage(const QStringList &lines);

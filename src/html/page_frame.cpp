@@ -65,10 +65,12 @@ std::optional<WriteFailure> copyImage(const QString &source, const QString &targ
         return std::nullopt;
     if (targetInfo.exists() || targetInfo.isSymLink()) {
         QFile old(target);
-        if (!old.remove()) return WriteFailure{target, old.errorString()};
+        if (!old.remove())
+            return WriteFailure{target, old.errorString()};
     }
     QFile file(source);
-    if (!file.copy(target)) return WriteFailure{target, file.errorString()};
+    if (!file.copy(target))
+        return WriteFailure{target, file.errorString()};
     return std::nullopt;
 }
 
@@ -81,7 +83,8 @@ QString imageLine(const QString &reference)
 
 void deleteOldPages(const QString &directory, const QString &prefix)
 {
-    if (prefix.isEmpty()) return;
+    if (prefix.isEmpty())
+        return;
     const QString html = QStringLiteral(".html");
     QStringList copies;
     for (const PageImage image :
@@ -96,7 +99,8 @@ void deleteOldPages(const QString &directory, const QString &prefix)
                                    name.startsWith(prefix + u' ', Qt::CaseInsensitive) &&
                                    name.endsWith(html, Qt::CaseInsensitive);
         const bool isCopy = copies.contains(name, Qt::CaseInsensitive);
-        if (isPage || isStampedPage || isCopy) QFile::remove(dir.filePath(name));
+        if (isPage || isStampedPage || isCopy)
+            QFile::remove(dir.filePath(name));
     }
 }
 
@@ -108,10 +112,12 @@ std::optional<WriteFailure> buildImageReferences(const HtmlSettings &html, const
         reference.clear();
         const QString &setting = imageSetting(html, image);
         const QFileInfo source(setting);
-        if (setting.isEmpty() || !source.exists() || source.isDir()) continue;
+        if (setting.isEmpty() || !source.exists() || source.isDir())
+            continue;
         if (html.imagesSuivent) {
             const QString name = html.prefixeTableau + copySuffix(image);
-            if (auto failure = copyImage(setting, childPath(pageDirectory, name))) return failure;
+            if (auto failure = copyImage(setting, childPath(pageDirectory, name)))
+                return failure;
             reference = escapeLink(name);
         } else {
             reference = escapeLink(u"file://"_s + QDir::cleanPath(source.absoluteFilePath()));
@@ -126,14 +132,16 @@ void appendPageTop(QStringList &lines, const PageImages &images, const PageConte
         lines << QStringLiteral("<body>");
     else
         lines << u"<body background=\""_s + images.background + u"\">"_s;
-    if (!images.header.isEmpty()) lines << imageLine(images.header);
+    if (!images.header.isEmpty())
+        lines << imageLine(images.header);
     if (!context.html.texteEnTete.isEmpty())
         lines << RemplacerVariables(context.html.headerText(), context.stamp, context.startup);
 }
 
 void appendPageBottom(QStringList &lines, const PageImages &images, const PageContext &context)
 {
-    if (!images.footer.isEmpty()) lines << imageLine(images.footer);
+    if (!images.footer.isEmpty())
+        lines << imageLine(images.footer);
     if (!context.html.textePied.isEmpty())
         lines << RemplacerVariables(context.html.footerText(), context.stamp, context.startup);
     lines << QStringLiteral("</body>") << QStringLiteral("</html>");
@@ -141,6 +149,7 @@ void appendPageBottom(QStringList &lines, const PageImages &images, const PageCo
 
 QString headingImage(const PageImages &images)
 {
-    if (images.tableImage.isEmpty()) return {};
+    if (images.tableImage.isEmpty())
+        return {};
     return u"<img src=\""_s + images.tableImage + u"\">&nbsp;"_s;
 }

@@ -23,7 +23,8 @@ QString DateDuJour(const QDate &date, qint16 language)
     const int month = qBound(1, date.month(), 12) - 1;
     const QString day = QString::number(date.day());
     const QString year = QString::number(date.year());
-    if (language == 1) return day + u' ' + QString::fromUtf16(kFrenchMonths[month]) + u' ' + year;
+    if (language == 1)
+        return day + u' ' + QString::fromUtf16(kFrenchMonths[month]) + u' ' + year;
     return QString::fromUtf16(kEnglishMonths[month]) + u' ' + day + u", "_s + year;
 }
 
@@ -47,7 +48,8 @@ PageStamp makePageStamp(const Clock &clock, qint16 language)
 
 QString pageBaseName(const HtmlSettings &html, const PageStamp &stamp)
 {
-    if (!html.ajouterDate) return html.prefixeTableau;
+    if (!html.ajouterDate)
+        return html.prefixeTableau;
     return html.prefixeTableau + u' ' + stamp.date + u" - "_s + stamp.time;
 }
 

@@ -9,8 +9,10 @@ PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, co
                           const PageContext &context)
 {
     const HtmlSettings &html = context.html;
-    if (grid.rowCount() == 0) return PageResult{PageStatus::NothingToWrite, {}, {}};
-    if (html.effacerAnciensTableaux) deleteOldPages(directory, html.prefixeTableau);
+    if (grid.rowCount() == 0)
+        return PageResult{PageStatus::NothingToWrite, {}, {}};
+    if (html.effacerAnciensTableaux)
+        deleteOldPages(directory, html.prefixeTableau);
 
     PageImages images;
     if (auto failure = buildImageReferences(

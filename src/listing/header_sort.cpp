@@ -15,14 +15,16 @@ bool isNumericCaption(const QString &caption)
         ++start;
     const QStringView text = QStringView(caption).mid(start);
     for (const QStringView numeric : numericCaptions) {
-        if (text == numeric) return true;
+        if (text == numeric)
+            return true;
     }
     return false;
 }
 
 void sortByHeaderClick(DocumentGrid &grid, int column, SortState &sort, const QLocale &locale)
 {
-    if (column < 0 || column >= grid.columnCount()) return;
+    if (column < 0 || column >= grid.columnCount())
+        return;
     // The arrow of the clicked header decides: up turns down, down or none turns up.
     const bool ascending = !(grid.arrowColumn() == column && grid.arrow() == SortArrow::Up);
     grid.setBoldColumn(column);

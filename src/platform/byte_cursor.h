@@ -29,7 +29,8 @@ private:
     template <typename T>
     std::optional<T> read(qint64 offset) const
     {
-        if (!contains(offset, qint64(sizeof(T)))) return std::nullopt;
+        if (!contains(offset, qint64(sizeof(T))))
+            return std::nullopt;
         return qFromLittleEndian<T>(m_bytes.data() + offset);
     }
 

@@ -16,7 +16,8 @@ QString decodeCodePage(const QByteArray &bytes, quint16 codePage)
     default:
         break;
     }
-    if (auto text = decodeWithSystemConverter(bytes, codePage)) return *text;
+    if (auto text = decodeWithSystemConverter(bytes, codePage))
+        return *text;
     return fromWindows1252(bytes);
 }
 

@@ -39,7 +39,8 @@ QByteArray iconvName(quint16 codePage)
     default:
         break;
     }
-    if (codePage >= 28591 && codePage <= 28606) return "ISO-8859-" + QByteArray::number(codePage - 28590);
+    if (codePage >= 28591 && codePage <= 28606)
+        return "ISO-8859-" + QByteArray::number(codePage - 28590);
     return "CP" + QByteArray::number(codePage);
 }
 
@@ -48,7 +49,8 @@ QByteArray iconvName(quint16 codePage)
 std::optional<QString> decodeWithSystemConverter(const QByteArray &bytes, quint16 codePage)
 {
     const iconv_t converter = iconv_open("UTF-16LE", iconvName(codePage).constData());
-    if (converter == iconv_t(-1)) return std::nullopt;
+    if (converter == iconv_t(-1))
+        return std::nullopt;
     // Each input byte gives at most two UTF-16 units (4 bytes), plus room for a shift sequence reset.
     QByteArray output(bytes.size() * 4 + 16, '\0');
     char *in = const_cast<char *>(bytes.constData());
@@ -57,7 +59,8 @@ std::optional<QString> decodeWithSystemConverter(const QByteArray &bytes, quint1
     size_t outLeft = size_t(output.size());
     const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
     iconv_close(converter);
-    if (result == size_t(-1)) return std::nullopt;
+    if (result == size_t(-1))
+        return std::nullopt;
     const qsizetype written = output.size() - qsizetype(outLeft);
     return fromUtf16Le(QByteArrayView(output.constData(), written));
 }

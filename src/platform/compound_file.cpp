@@ -28,11 +28,13 @@ quint64 ceilDiv(quint64 value, quint64 divisor)
 
 bool sameNameIgnoringAsciiCase(QStringView a, QStringView b)
 {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
         const char16_t x = a[i].unicode(), y = b[i].unicode();
         const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-        if (lower(x) != lower(y)) return false;
+        if (lower(x) != lower(y))
+            return false;
     }
     return true;
 }
@@ -43,18 +45,24 @@ ReadStatus CompoundFile::open()
 {
     QByteArray header(kHeaderSize, '\0');
     const qint64 size = m_source.size();
-    if (size < 8) return ReadStatus::NotCompoundFile;
-    if (!m_source.read(0, std::min(size, kHeaderSize), header.data())) return ReadStatus::Unreadable;
-    if (!header.startsWith(QByteArrayView(kSignature, 8))) return ReadStatus::NotCompoundFile;
-    if (size < kHeaderSize) return ReadStatus::Damaged;
+    if (size < 8)
+        return ReadStatus::NotCompoundFile;
+    if (!m_source.read(0, std::min(size, kHeaderSize), header.data()))
+        return ReadStatus::Unreadable;
+    if (!header.startsWith(QByteArrayView(kSignature, 8)))
+        return ReadStatus::NotCompoundFile;
+    if (size < kHeaderSize)
+        return ReadStatus::Damaged;
 
     const ByteCursor cursor(header);
     // 0x1A, 2 bytes: major version, 3 or 4. 0x1C: byte order mark 0xFFFE.
     // 0x1E, 2 bytes: sector shift; 9 gives 512-byte sectors, 12 gives 4096. 0x20: mini sector shift, 6.
     const quint16 major = *cursor.u16(0x1A);
-    if ((major != 3 && major != 4) || *cursor.u16(0x1C) != 0xFFFE) return ReadStatus::Damaged;
+    if ((major != 3 && major != 4) || *cursor.u16(0x1C) != 0xFFFE)
+        return ReadStatus::Damaged;
     m_sectorShift = *cursor.u16(0x1E);
-    if ((m_sectorShift != 9 && m_sectorShift != 12) || *cursor.u16(0x20) != 6) return ReadStatus::Damaged;
+    if ((m_sectorShift != 9 && m_sectorShift != 12) || *cursor.u16(0x20) != 6)
+        return ReadStatus::Damaged;
     m_versionFour = major == 4;
     m_sectorSize = qint64(1) << m_sectorShift;
     // Sector n starts at (n + 1) * sector size; the header fills sector -1. A short last sector counts.
@@ -79,27 +87,34 @@ ReadStatus CompoundFile::open()
 
 std::optional<quint32> CompoundFile::validSector(quint32 sector) const
 {
-    if (sector > kMaxRegularSector || sector >= m_sectorCount) return std::nullopt;
+    if (sector > kMaxRegularSector || sector >= m_sectorCount)
+        return std::nullopt;
     return sector;
 }
 
 QByteArray CompoundFile::sector(quint32 id)
 {
-    if (const auto cached = m_sectorCache.constFind(id); cached != m_sectorCache.cend()) return *cached;
-    if (!validSector(id)) return {};
+    if (const auto cached = m_sectorCache.constFind(id); cached != m_sectorCache.cend())
+        return *cached;
+    if (!validSector(id))
+        return {};
     const qint64 offset = (qint64(id) + 1) * m_sectorSize;
     const qint64 available = std::min(m_sectorSize, m_source.size() - offset);
     QByteArray bytes(m_sectorSize, '\0');
-    if (available <= 0 || !m_source.read(offset, available, bytes.data())) return {};
-    if (m_sectorCache.size() >= kMaxCachedSectors) m_sectorCache.clear();
+    if (available <= 0 || !m_source.read(offset, available, bytes.data()))
+        return {};
+    if (m_sectorCache.size() >= kMaxCachedSectors)
+        m_sectorCache.clear();
     m_sectorCache.insert(id, bytes);
     return bytes;
 }
 
 std::optional<quint32> CompoundFile::fatSectorLocation(quint32 index)
 {
-    if (index >= m_fatSectorCount) return std::nullopt;
-    if (index < m_headerDifat.size()) return validSector(m_headerDifat[index]);
+    if (index >= m_fatSectorCount)
+        return std::nullopt;
+    if (index < m_headerDifat.size())
+        return validSector(m_headerDifat[index]);
     // Each DIFAT sector holds (sector size / 4 - 1) FAT sector numbers, then the next DIFAT sector.
     const quint32 perSector = quint32(m_sectorSize / 4 - 1);
     const quint32 rest = index - quint32(m_headerDifat.size());
@@ -108,7 +123,8 @@ std::optional<quint32> CompoundFile::fatSectorLocation(quint32 index)
         return value ? validSector(*value) : std::nullopt;
     };
     const auto difat = m_difatChain.at(rest / perSector, next);
-    if (!difat) return std::nullopt;
+    if (!difat)
+        return std::nullopt;
     const auto value = ByteCursor(sector(*difat)).u32(4 * qint64(rest % perSector));
     return value ? validSector(*value) : std::nullopt;
 }
@@ -117,7 +133,8 @@ std::optional<quint32> CompoundFile::nextSector(quint32 current)
 {
     const quint32 perSector = quint32(m_sectorSize / 4);
     const auto location = fatSectorLocation(current / perSector);
-    if (!location) return std::nullopt;
+    if (!location)
+        return std::nullopt;
     const auto value = ByteCursor(sector(*location)).u32(4 * qint64(current % perSector));
     return value ? validSector(*value) : std::nullopt;
 }
@@ -126,9 +143,11 @@ std::optional<quint32> CompoundFile::nextMiniSector(quint32 current)
 {
     const quint32 perSector = quint32(m_sectorSize / 4);
     const auto location = m_miniFatChain.at(current / perSector, [this](quint32 s) { return nextSector(s); });
-    if (!location) return std::nullopt;
+    if (!location)
+        return std::nullopt;
     const auto value = ByteCursor(sector(*location)).u32(4 * qint64(current % perSector));
-    if (!value || *value >= ceilDiv(m_miniStreamSize, kMiniSectorSize)) return std::nullopt;
+    if (!value || *value >= ceilDiv(m_miniStreamSize, kMiniSectorSize))
+        return std::nullopt;
     return value;
 }
 
@@ -136,11 +155,13 @@ std::optional<CompoundFile::Entry> CompoundFile::entry(quint32 id)
 {
     const quint64 perSector = quint64(m_sectorSize / kDirectoryEntrySize);
     const auto location = m_directoryChain.at(id / perSector, [this](quint32 s) { return nextSector(s); });
-    if (!location) return std::nullopt;
+    if (!location)
+        return std::nullopt;
     const QByteArray bytes = sector(*location);
     const ByteCursor cursor(bytes);
     const qint64 base = qint64(id % perSector) * kDirectoryEntrySize;
-    if (!cursor.contains(base, kDirectoryEntrySize)) return std::nullopt;
+    if (!cursor.contains(base, kDirectoryEntrySize))
+        return std::nullopt;
 
     // 0x00, 64 bytes: name in UTF-16LE, NUL-terminated; 0x40, 2 bytes: its length in bytes with the NUL.
     // 0x42: object type; 0x44, 0x48, 0x4C: left sibling, right sibling, child; 0x74: start sector;
@@ -149,7 +170,8 @@ std::optional<CompoundFile::Entry> CompoundFile::entry(quint32 id)
     const int units = std::min<int>(*cursor.u16(base + 0x40) / 2, 32);
     for (int i = 0; i < units; ++i) {
         const quint16 unit = *cursor.u16(base + 2 * i);
-        if (unit == 0) break;
+        if (unit == 0)
+            break;
         entry.name.append(QChar(unit));
     }
     entry.type = *cursor.u8(base + 0x42);
@@ -158,14 +180,16 @@ std::optional<CompoundFile::Entry> CompoundFile::entry(quint32 id)
     entry.child = *cursor.u32(base + 0x4C);
     entry.start = *cursor.u32(base + 0x74);
     entry.size = *cursor.u64(base + 0x78);
-    if (!m_versionFour) entry.size &= 0xFFFFFFFFu;
+    if (!m_versionFour)
+        entry.size &= 0xFFFFFFFFu;
     return entry;
 }
 
 std::optional<CompoundFile::Entry> CompoundFile::findRootChild(QStringView name)
 {
     const auto root = entry(0);
-    if (!root || root->type != kRootType) return std::nullopt;
+    if (!root || root->type != kRootType)
+        return std::nullopt;
     m_miniStreamSize = root->size;
     m_miniStreamChain = SectorChain(validSector(root->start), ceilDiv(root->size, quint64(m_sectorSize)));
 
@@ -175,11 +199,14 @@ std::optional<CompoundFile::Entry> CompoundFile::findRootChild(QStringView name)
     pending.push(root->child);
     while (!pending.isEmpty() && visited.size() < kMaxVisitedEntries) {
         const quint32 id = pending.pop();
-        if (id == kNoStream || visited.contains(id)) continue;
+        if (id == kNoStream || visited.contains(id))
+            continue;
         visited.insert(id);
         const auto child = entry(id);
-        if (!child) continue;
-        if (child->type == kStreamType && sameNameIgnoringAsciiCase(child->name, name)) return child;
+        if (!child)
+            continue;
+        if (child->type == kStreamType && sameNameIgnoringAsciiCase(child->name, name))
+            return child;
         pending.push(child->left);
         pending.push(child->right);
     }
@@ -213,11 +240,13 @@ QByteArray CompoundFile::readRegular(const Entry &stream, qint64 length)
     while (bytes.size() < length) {
         // Consecutive sectors are read in one go.
         const auto first = chain.at(index, next);
-        if (!first) break;
+        if (!first)
+            break;
         quint64 run = 1;
         while (qint64(run) * m_sectorSize < length - bytes.size()) {
             const auto following = chain.at(index + run, next);
-            if (!following || *following != *first + run) break;
+            if (!following || *following != *first + run)
+                break;
             ++run;
         }
         const qint64 offset = (qint64(*first) + 1) * m_sectorSize;
@@ -229,7 +258,8 @@ QByteArray CompoundFile::readRegular(const Entry &stream, qint64 length)
             bytes.resize(oldSize);
             break;
         }
-        if (available < wanted) break;
+        if (available < wanted)
+            break;
         index += run;
     }
     return bytes;
@@ -245,16 +275,19 @@ QByteArray CompoundFile::readMini(const Entry &stream, qint64 length)
     bytes.reserve(length);
     for (quint64 index = 0; bytes.size() < length; ++index) {
         const auto mini = chain.at(index, [this](quint32 s) { return nextMiniSector(s); });
-        if (!mini) break;
+        if (!mini)
+            break;
         // A mini sector is 64 bytes of the mini stream, which is the root entry's chain of sectors.
         const qint64 offset = qint64(*mini) * kMiniSectorSize;
         const auto location = m_miniStreamChain.at(quint64(offset >> m_sectorShift),
                                                    [this](quint32 s) { return nextSector(s); });
-        if (!location) break;
+        if (!location)
+            break;
         const QByteArray data = sector(*location);
         const auto piece = ByteCursor(data).bytes(offset & (m_sectorSize - 1),
                                                   std::min(kMiniSectorSize, length - bytes.size()));
-        if (!piece) break;
+        if (!piece)
+            break;
         bytes.append(*piece);
     }
     return bytes;

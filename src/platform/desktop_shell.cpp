@@ -23,10 +23,12 @@ DesktopShell::DesktopShell(PropertiesFallback fallback)
 
 QUrl DesktopShell::urlFor(const QString &pathOrUrl)
 {
-    if (QDir::isAbsolutePath(pathOrUrl)) return QUrl::fromLocalFile(pathOrUrl);
+    if (QDir::isAbsolutePath(pathOrUrl))
+        return QUrl::fromLocalFile(pathOrUrl);
     const QUrl url(pathOrUrl);
     // A one-letter scheme is a Windows drive ("c:report.doc"), not an address.
-    if (url.isValid() && url.scheme().size() > 1) return url;
+    if (url.isValid() && url.scheme().size() > 1)
+        return url;
     return QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
 }
 
@@ -39,7 +41,8 @@ void DesktopShell::showProperties(const QString &path, QWidget *owner)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        if (m_fallback) m_fallback(path, owner);
+        if (m_fallback)
+            m_fallback(path, owner);
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
@@ -52,8 +55,10 @@ void DesktopShell::showProperties(const QString &path, QWidget *owner)
                      [fallback = m_fallback, path, guard = QPointer<QWidget>(owner),
                       hadOwner = owner != nullptr](QDBusPendingCallWatcher *finished) {
                          finished->deleteLater();
-                         if (!finished->isError() || !fallback) return;
-                         if (hadOwner && !guard) return;
+                         if (!finished->isError() || !fallback)
+                             return;
+                         if (hadOwner && !guard)
+                             return;
                          fallback(path, guard);
                      });
 }
@@ -61,7 +66,8 @@ void DesktopShell::showProperties(const QString &path, QWidget *owner)
 std::optional<ShellFailure> DesktopShell::moveToTrash(const QString &path)
 {
     QFile file(path);
-    if (file.moveToTrash()) return std::nullopt;
+    if (file.moveToTrash())
+        return std::nullopt;
     return ShellFailure{path, file.errorString()};
 }
 
@@ -70,6 +76,7 @@ std::optional<ShellFailure> DesktopShell::rename(const QString &from, const QStr
     // QFile::rename refuses an existing target, and on Linux renames with RENAME_NOREPLACE, so a file
     // that appears in between is not replaced either.
     QFile file(from);
-    if (file.rename(to)) return std::nullopt;
+    if (file.rename(to))
+        return std::nullopt;
     return ShellFailure{from, file.errorString()};
 }

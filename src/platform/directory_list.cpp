@@ -50,7 +50,8 @@ QStringList ancestry(const QString &path)
     QStringList chain{path};
     for (QString current = path; !QDir(current).isRoot();) {
         const QString parent = QFileInfo(current).path();
-        if (parent.size() >= current.size()) break;
+        if (parent.size() >= current.size())
+            break;
         chain.prepend(parent);
         current = parent;
     }
@@ -69,10 +70,13 @@ DirectoryList::DirectoryList(QWidget *parent)
 
 bool DirectoryList::setPath(const QString &path)
 {
-    if (path.isEmpty()) return false;
+    if (path.isEmpty())
+        return false;
     const QString cleaned = cleanAbsolute(path);
-    if (!QFileInfo(cleaned).isDir()) return false;
-    if (cleaned == m_path) return true;
+    if (!QFileInfo(cleaned).isDir())
+        return false;
+    if (cleaned == m_path)
+        return true;
     m_path = cleaned;
     fill();
     Q_EMIT pathChanged(m_path);
@@ -81,7 +85,8 @@ bool DirectoryList::setPath(const QString &path)
 
 void DirectoryList::refresh()
 {
-    if (!m_path.isEmpty()) fill();
+    if (!m_path.isEmpty())
+        fill();
 }
 
 QString DirectoryList::highlighted() const
@@ -124,5 +129,6 @@ void DirectoryList::fill()
 
 void DirectoryList::openItem(QListWidgetItem *item)
 {
-    if (item) setPath(item->data(pathRole).toString());
+    if (item)
+        setPath(item->data(pathRole).toString());
 }

@@ -15,12 +15,14 @@ DirectoryReader::DirectoryReader(const QString &directory)
 {
     m_handle->path = QFile::encodeName(directory.isEmpty() ? QStringLiteral("/") : directory);
     m_handle->dir = opendir(m_handle->path.constData());
-    if (!m_handle->path.endsWith('/')) m_handle->path.append('/');
+    if (!m_handle->path.endsWith('/'))
+        m_handle->path.append('/');
 }
 
 DirectoryReader::~DirectoryReader()
 {
-    if (m_handle->dir) closedir(m_handle->dir);
+    if (m_handle->dir)
+        closedir(m_handle->dir);
 }
 
 bool DirectoryReader::isOpen() const
@@ -30,9 +32,11 @@ bool DirectoryReader::isOpen() const
 
 bool DirectoryReader::next(DirectoryEntry &entry)
 {
-    if (!m_handle->dir) return false;
+    if (!m_handle->dir)
+        return false;
     const dirent *item = readdir(m_handle->dir);
-    if (!item) return false;
+    if (!item)
+        return false;
     entry.name = QFile::decodeName(item->d_name);
     entry.isHidden = item->d_name[0] == '.';
     if (item->d_type == DT_DIR) {

@@ -11,7 +11,8 @@ constexpr int rootPathRole = Qt::UserRole;
 // True when `root` is `path` or one of its parent directories; both cleaned and absolute.
 bool holds(const QString &root, const QString &path)
 {
-    if (path.compare(root, Qt::CaseSensitive) == 0) return true;
+    if (path.compare(root, Qt::CaseSensitive) == 0)
+        return true;
     const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
     return path.startsWith(prefix);
 }
@@ -31,7 +32,8 @@ QList<DriveList::Volume> DriveList::mountedVolumes()
     QList<Volume> volumes;
     const QList<QStorageInfo> infos = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &info : infos) {
-        if (info.isValid() && info.isReady()) volumes.append({info.rootPath(), info.name()});
+        if (info.isValid() && info.isReady())
+            volumes.append({info.rootPath(), info.name()});
     }
     return volumes;
 }
@@ -45,7 +47,8 @@ void DriveList::setVolumes(QList<Volume> volumes)
     QString previousRoot;
     for (const Volume &volume : volumes) {
         // A volume mounted twice on one root shows once.
-        if (count() > 0 && volume.rootPath == previousRoot) continue;
+        if (count() > 0 && volume.rootPath == previousRoot)
+            continue;
         previousRoot = volume.rootPath;
         const QString text = volume.label.isEmpty()
                                  ? volume.rootPath
@@ -72,13 +75,15 @@ QString DriveList::driveText() const
 
 QString DriveList::driveDirectory() const
 {
-    if (currentIndex() < 0) return {};
+    if (currentIndex() < 0)
+        return {};
     return directoryForEntry(currentText(), currentData(rootPathRole).toString());
 }
 
 bool DriveList::setDriveForPath(const QString &path)
 {
-    if (path.isEmpty()) return false;
+    if (path.isEmpty())
+        return false;
     const QString cleaned = QDir::cleanPath(QDir(path).absolutePath());
     int best = -1;
     qsizetype bestLength = -1;
@@ -89,7 +94,8 @@ bool DriveList::setDriveForPath(const QString &path)
             bestLength = root.size();
         }
     }
-    if (best < 0) return false;
+    if (best < 0)
+        return false;
     const QSignalBlocker blocker(this);
     setCurrentIndex(best);
     return true;
@@ -98,6 +104,7 @@ bool DriveList::setDriveForPath(const QString &path)
 QString DriveList::directoryForEntry(const QString &text, const QString &rootPath)
 {
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    if (colon >= 0) return text.left(colon + 1);
+    if (colon >= 0)
+        return text.left(colon + 1);
     return rootPath;
 }

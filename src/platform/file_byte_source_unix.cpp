@@ -10,7 +10,8 @@ FileByteSource::FileByteSource(const QString &path)
 {
     // Without O_NONBLOCK, opening a named pipe would wait for a writer; reads of regular files ignore it.
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) return;
+    if (descriptor < 0)
+        return;
     struct stat info;
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
@@ -22,7 +23,8 @@ FileByteSource::FileByteSource(const QString &path)
 
 FileByteSource::~FileByteSource()
 {
-    if (m_handle != -1) ::close(int(m_handle));
+    if (m_handle != -1)
+        ::close(int(m_handle));
 }
 
 bool FileByteSource::read(qint64 offset, qint64 length, char *out)
@@ -32,8 +34,10 @@ bool FileByteSource::read(qint64 offset, qint64 length, char *out)
     qint64 done = 0;
     while (done < length) {
         const ssize_t got = ::pread(int(m_handle), out + done, size_t(length - done), off_t(offset + done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
         done += got;
     }
     return true;

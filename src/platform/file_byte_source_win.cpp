@@ -10,7 +10,8 @@ FileByteSource::FileByteSource(const QString &path)
     const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+    if (file == INVALID_HANDLE_VALUE)
+        return;
     LARGE_INTEGER size;
     if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size)) {
         CloseHandle(file);
@@ -22,7 +23,8 @@ FileByteSource::FileByteSource(const QString &path)
 
 FileByteSource::~FileByteSource()
 {
-    if (m_handle != -1) CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+    if (m_handle != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(m_handle));
 }
 
 bool FileByteSource::read(qint64 offset, qint64 length, char *out)

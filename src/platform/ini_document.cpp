@@ -39,7 +39,8 @@ IniDocument::IniDocument(const QByteArray &bytes)
         const qsizetype lf = bytes.indexOf('\n', start);
         qsizetype end = lf < 0 ? bytes.size() : lf;
         const qsizetype next = lf < 0 ? bytes.size() : lf + 1;
-        if (end > start && bytes.at(end - 1) == '\r') --end;
+        if (end > start && bytes.at(end - 1) == '\r')
+            --end;
         m_lines.append(
             parseLine(bytes.mid(start, end - start), bytes.mid(end, next - end), m_utf8, m_lines.isEmpty()));
         start = next;
@@ -54,7 +55,8 @@ IniDocument::Line IniDocument::parseLine(QByteArray bytes, QByteArray ending, bo
     line.text = decode(line.bytes, utf8);
 
     QStringView rest(line.text);
-    if (first && rest.startsWith(QChar(0xFEFF))) rest = rest.mid(1); // byte order mark of some editors
+    if (first && rest.startsWith(QChar(0xFEFF)))
+        rest = rest.mid(1); // byte order mark of some editors
     while (!rest.isEmpty() && isBlank(rest.front()))
         rest = rest.mid(1);
     if (rest.startsWith(u'[')) {
@@ -65,12 +67,16 @@ IniDocument::Line IniDocument::parseLine(QByteArray bytes, QByteArray ending, bo
         }
         return line;
     }
-    if (rest.startsWith(u';')) return line; // comment
+    if (rest.startsWith(u';'))
+        return line; // comment
     const qsizetype equals = line.text.indexOf(u'=');
-    if (equals < 0) return line;
+    if (equals < 0)
+        return line;
     line.name = QStringView(line.text).left(equals).trimmed().toString();
-    if (line.name.startsWith(QChar(0xFEFF))) line.name = line.name.mid(1).trimmed();
-    if (line.name.isEmpty()) return line;
+    if (line.name.startsWith(QChar(0xFEFF)))
+        line.name = line.name.mid(1).trimmed();
+    if (line.name.isEmpty())
+        return line;
     line.kind = LineKind::Key;
     line.valueStart = equals + 1;
     // "=" is one byte in both encodings and never part of a longer UTF-8 sequence.
@@ -82,7 +88,8 @@ int IniDocument::findSection(QStringView section) const
 {
     for (int i = 0; i < m_lines.size(); ++i) {
         const Line &line = m_lines.at(i);
-        if (line.kind == LineKind::Section && line.name.compare(section, Qt::CaseInsensitive) == 0) return i;
+        if (line.kind == LineKind::Section && line.name.compare(section, Qt::CaseInsensitive) == 0)
+            return i;
     }
     return -1;
 }
@@ -91,8 +98,10 @@ int IniDocument::findKey(int sectionLine, QStringView key) const
 {
     for (int i = sectionLine + 1; i < m_lines.size(); ++i) {
         const Line &line = m_lines.at(i);
-        if (line.kind == LineKind::Section) break;
-        if (line.kind == LineKind::Key && line.name.compare(key, Qt::CaseInsensitive) == 0) return i;
+        if (line.kind == LineKind::Section)
+            break;
+        if (line.kind == LineKind::Key && line.name.compare(key, Qt::CaseInsensitive) == 0)
+            return i;
     }
     return -1;
 }
@@ -100,9 +109,11 @@ int IniDocument::findKey(int sectionLine, QStringView key) const
 QString IniDocument::read(QStringView section, QStringView key) const
 {
     const int sectionLine = findSection(section);
-    if (sectionLine < 0) return {};
+    if (sectionLine < 0)
+        return {};
     const int keyLine = findKey(sectionLine, key);
-    if (keyLine < 0) return {};
+    if (keyLine < 0)
+        return {};
     const Line &line = m_lines.at(keyLine);
     const QStringView value = QStringView(line.text).mid(line.valueStart);
     return value.left(characterPrefixLength(value, kMaxValueLength)).toString();
@@ -110,8 +121,10 @@ QString IniDocument::read(QStringView section, QStringView key) const
 
 QByteArray IniDocument::encode(const QString &text)
 {
-    if (m_utf8) return text.toUtf8();
-    if (fitsWindows1252(text)) return toWindows1252WithReferences(text);
+    if (m_utf8)
+        return text.toUtf8();
+    if (fitsWindows1252(text))
+        return toWindows1252WithReferences(text);
     // A character that Windows-1252 cannot hold: the whole file moves to UTF-8, every text kept.
     convertToUtf8();
     return text.toUtf8();
@@ -121,7 +134,8 @@ void IniDocument::convertToUtf8()
 {
     for (Line &line : m_lines) {
         line.bytes = line.text.toUtf8();
-        if (line.kind == LineKind::Key) line.valueByteStart = line.bytes.indexOf('=') + 1;
+        if (line.kind == LineKind::Key)
+            line.valueByteStart = line.bytes.indexOf('=') + 1;
     }
     m_utf8 = true;
 }
@@ -157,7 +171,8 @@ void IniDocument::write(QStringView section, QStringView key, const QString &val
     // A new key goes after the section's last key, before any blank lines or comments that follow it.
     int insertAfter = sectionLine;
     for (int i = sectionLine + 1; i < m_lines.size() && m_lines.at(i).kind != LineKind::Section; ++i) {
-        if (m_lines.at(i).kind == LineKind::Key) insertAfter = i;
+        if (m_lines.at(i).kind == LineKind::Key)
+            insertAfter = i;
     }
     const QByteArray encoded = encode(key.toString() + u'=' + oneLine);
     terminateLine(insertAfter);

@@ -18,11 +18,15 @@ struct FileBytes
 FileBytes readExisting(const QString &path)
 {
     QFile file(path);
-    if (!file.exists()) return {};
-    if (!file.open(QIODevice::ReadOnly)) return {{}, WriteFailure{path, file.errorString()}};
-    if (file.size() > kMaxFileSize) return {{}, WriteFailure{path, QStringLiteral("File too large")}};
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, WriteFailure{path, file.errorString()}};
+    if (file.size() > kMaxFileSize)
+        return {{}, WriteFailure{path, QStringLiteral("File too large")}};
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return {{}, WriteFailure{path, file.errorString()}};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, WriteFailure{path, file.errorString()}};
     return {bytes, std::nullopt};
 }
 
@@ -31,7 +35,8 @@ FileBytes readExisting(const QString &path)
 IniDocument IniFile::load() const
 {
     FileBytes existing = readExisting(m_path);
-    if (existing.failure) return {};
+    if (existing.failure)
+        return {};
     return IniDocument(existing.bytes);
 }
 
@@ -44,13 +49,15 @@ std::optional<WriteFailure> IniFile::write(const QList<IniEntry> &entries)
 {
     // A file that exists but cannot be read is not replaced: that would lose every other key in it.
     const FileBytes existing = readExisting(m_path);
-    if (existing.failure) return existing.failure;
+    if (existing.failure)
+        return existing.failure;
 
     IniDocument document(existing.bytes);
     for (const IniEntry &entry : entries)
         document.write(entry.section, entry.key, entry.value);
     const QByteArray bytes = document.toBytes();
-    if (bytes == existing.bytes && QFileInfo::exists(m_path)) return std::nullopt;
+    if (bytes == existing.bytes && QFileInfo::exists(m_path))
+        return std::nullopt;
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     return writeWholeFile(m_path, bytes);

@@ -54,6 +54,7 @@ std::optional<QString> MessageBoxPrompter::askText(const QString &prompt, const 
     bool accepted = false;
     const QString text =
         QInputDialog::getText(m_parent, boxTitle(), prompt, QLineEdit::Normal, initial, &accepted);
-    if (!accepted) return std::nullopt;
+    if (!accepted)
+        return std::nullopt;
     return text;
 }

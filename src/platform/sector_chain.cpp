@@ -32,6 +32,7 @@ std::optional<quint32> SectorChain::at(quint64 index, const NextSector &next)
         m_sectors.push_back(*following);
         m_visited.insert(*following);
     }
-    if (index >= m_sectors.size()) return std::nullopt;
+    if (index >= m_sectors.size())
+        return std::nullopt;
     return m_sectors[size_t(index)];
 }

@@ -15,7 +15,8 @@ constexpr quint64 kFileTimeAtUnixEpoch = 116444736000000000ULL;
 
 std::optional<SummaryFile> failWith(ReadStatus *status, ReadStatus why)
 {
-    if (status) *status = why;
+    if (status)
+        *status = why;
     return std::nullopt;
 }
 
@@ -24,7 +25,8 @@ std::optional<SummaryFile> failWith(ReadStatus *status, ReadStatus why)
 std::optional<SummaryFile> SummaryFile::open(const QString &path, ReadStatus *status)
 {
     FileByteSource source(path);
-    if (!source.isOpen()) return failWith(status, ReadStatus::Unreadable);
+    if (!source.isOpen())
+        return failWith(status, ReadStatus::Unreadable);
     return read(source, status);
 }
 
@@ -38,19 +40,24 @@ std::optional<SummaryFile> SummaryFile::read(ByteSource &source, ReadStatus *sta
 {
     CompoundFile file(source);
     ReadStatus why = file.open();
-    if (why != ReadStatus::Ok) return failWith(status, why);
+    if (why != ReadStatus::Ok)
+        return failWith(status, why);
     const auto stream = file.rootStream(u"\u0005SummaryInformation", kMaxSummaryBytes, why);
-    if (!stream) return failWith(status, why);
+    if (!stream)
+        return failWith(status, why);
     auto set = PropertySet::parse(*stream);
-    if (!set) return failWith(status, ReadStatus::Damaged);
-    if (status) *status = ReadStatus::Ok;
+    if (!set)
+        return failWith(status, ReadStatus::Damaged);
+    if (status)
+        *status = ReadStatus::Ok;
     return SummaryFile(std::move(*set));
 }
 
 std::optional<QDateTime> SummaryFile::date(int id) const
 {
     const auto fileTime = m_set.fileTime(id);
-    if (!fileTime || *fileTime == 0) return std::nullopt;
+    if (!fileTime || *fileTime == 0)
+        return std::nullopt;
     // Whole milliseconds, rounded down, since the Unix epoch (negative before 1970).
     const qint64 msecs = qint64(*fileTime / 10000) - qint64(kFileTimeAtUnixEpoch / 10000);
     return QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime);
@@ -59,6 +66,7 @@ std::optional<QDateTime> SummaryFile::date(int id) const
 std::optional<qint64> SummaryFile::duration(int id) const
 {
     const auto fileTime = m_set.fileTime(id);
-    if (!fileTime || *fileTime > quint64(std::numeric_limits<qint64>::max())) return std::nullopt;
+    if (!fileTime || *fileTime > quint64(std::numeric_limits<qint64>::max()))
+        return std::nullopt;
     return qint64(*fileTime);
 }

@@ -17,7 +17,8 @@ QString loginName()
         return QString::fromLocal8Bit(entry->pw_name);
 #endif
     QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty()) name = qEnvironmentVariable("USERNAME");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("USERNAME");
     return name;
 }
 
@@ -26,16 +27,21 @@ QString loginName()
 QString cleanSystemName(const QString &raw)
 {
     QString name = raw.trimmed();
-    if (name.size() > 1 && name.endsWith(QChar(0))) name.chop(1);
+    if (name.size() > 1 && name.endsWith(QChar(0)))
+        name.chop(1);
     return name;
 }
 
 QString windowsVersionName(int platformId, int majorVersion, int minorVersion)
 {
-    if (platformId == 1 && minorVersion == 0) return QStringLiteral("Windows 95");
-    if (platformId == 1 && minorVersion == 10) return QStringLiteral("Windows 98");
-    if (platformId == 2 && majorVersion == 3) return QStringLiteral("Windows NT 3.51");
-    if (platformId == 2 && majorVersion == 4) return QStringLiteral("Windows NT 4.0");
+    if (platformId == 1 && minorVersion == 0)
+        return QStringLiteral("Windows 95");
+    if (platformId == 1 && minorVersion == 10)
+        return QStringLiteral("Windows 98");
+    if (platformId == 2 && majorVersion == 3)
+        return QStringLiteral("Windows NT 3.51");
+    if (platformId == 2 && majorVersion == 4)
+        return QStringLiteral("Windows NT 4.0");
     return {};
 }
 

@@ -15,9 +15,11 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 int byteFor(uint codePoint)
 {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return int(codePoint);
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return int(codePoint);
     for (int i = 0; i < int(kHighControls.size()); ++i) {
-        if (kHighControls[i] == codePoint) return 0x80 + i;
+        if (kHighControls[i] == codePoint)
+            return 0x80 + i;
     }
     return -1;
 }

@@ -102,7 +102,8 @@ BrowseDialog::BrowseDialog(int target, const QString &startPath, qint16 language
 
     connect(m_directories, &DirectoryList::pathChanged, this, &BrowseDialog::fillFiles);
     connect(m_drives, &DriveList::driveChanged, this, [this](const QString &directory) {
-        if (!m_directories->setPath(directory)) m_drives->setDriveForPath(m_directories->path());
+        if (!m_directories->setPath(directory))
+            m_drives->setDriveForPath(m_directories->path());
     });
     connect(m_files, &QListWidget::currentRowChanged, this, &BrowseDialog::showPreview);
     connect(m_files, &QListWidget::itemDoubleClicked, this, &BrowseDialog::cmdOK_Click);
@@ -136,14 +137,17 @@ BrowseDialog::BrowseDialog(int target, const QString &startPath, qint16 language
 
 void BrowseDialog::openStartPath(const QString &startPath)
 {
-    if (startPath.isEmpty()) return;
+    if (startPath.isEmpty())
+        return;
     m_error->setVisible(!QFileInfo(startPath).isFile());
     const qsizetype slash = startPath.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0) return;
+    if (slash < 0)
+        return;
     const QString directory = slash == 0 ? QStringLiteral("/") : startPath.left(slash);
     const QString name = startPath.mid(slash + 1);
     // A directory that cannot be reached leaves the lists where they are.
-    if (!m_directories->setPath(directory)) return;
+    if (!m_directories->setPath(directory))
+        return;
     m_drives->setDriveForPath(m_directories->path());
     for (int row = 0; row < m_files->count(); ++row) {
         if (m_files->item(row)->text() == name) {
@@ -162,13 +166,15 @@ void BrowseDialog::fillFiles(const QString &directory)
 QString BrowseDialog::selectedPath() const
 {
     const QListWidgetItem *item = m_files->currentItem();
-    if (!item || !item->isSelected()) return {};
+    if (!item || !item->isSelected())
+        return {};
     return joinPath(m_directories->path(), item->text());
 }
 
 void BrowseDialog::showPreview(int row)
 {
-    if (row < 0) return;
+    if (row < 0)
+        return;
     m_error->hide();
     m_image->hide();
     const int box = m_box->width();
@@ -192,7 +198,8 @@ void BrowseDialog::showPreview(int row)
 void BrowseDialog::cmdOK_Click()
 {
     const QString path = selectedPath();
-    if (!path.isEmpty() && isNonEmptyFile(path)) m_chosen = path;
+    if (!path.isEmpty() && isNonEmptyFile(path))
+        m_chosen = path;
     accept();
 }
 

@@ -1,7 +1,6 @@
 #include "ui/document_actions.h"
 
 #include "platform/child_path.h"
-
 #include "platform/prompter.h"
 #include "platform/shell.h"
 #include "ui/language_texts.h"
@@ -11,10 +10,12 @@
 NewNameCheck checkNewName(const QString &oldName, const QString &newName)
 {
     // Comparing in upper case makes a change of letter case alone count as no change.
-    if (newName.isEmpty() || newName.toUpper() == oldName.toUpper()) return NewNameCheck::Unchanged;
+    if (newName.isEmpty() || newName.toUpper() == oldName.toUpper())
+        return NewNameCheck::Unchanged;
     static constexpr QStringView forbidden = u"\\/:*?\"<>|";
     for (const QChar c : forbidden) {
-        if (newName.contains(c)) return NewNameCheck::Forbidden;
+        if (newName.contains(c))
+            return NewNameCheck::Forbidden;
     }
     return NewNameCheck::Acceptable;
 }
@@ -65,5 +66,6 @@ void DocumentActions::moveToTrash(const QString &path)
     }
     // Only visible files count as still there, so a hidden file is listed again even when it stays.
     const QFileInfo info(path);
-    if (!info.exists() || info.isHidden()) m_refresh();
+    if (!info.exists() || info.isHidden())
+        m_refresh();
 }

@@ -7,7 +7,6 @@ class Prompter;
 class QWidget;
 class Shell;
 
-
 // What a rename does with the name the user typed.
 enum class NewNameCheck {
     Unchanged, // empty, or the old name up to letter case: nothing happens

@@ -38,13 +38,15 @@ QList<DocumentFact> documentFacts(const QString &path, qint16 language)
     QList<DocumentFact> facts;
     facts.append({inLanguage(language, "Nom", "Name"), info.fileName()});
     facts.append({inLanguage(language, "Dossier", "Folder"), info.absolutePath()});
-    if (!info.exists()) return facts;
+    if (!info.exists())
+        return facts;
     facts.append({inLanguage(language, "Taille", "Size"),
                   QString::number(info.size()) + inLanguage(language, " octets", " bytes")});
     facts.append({inLanguage(language, "Modifié le", "Modified"), dateCell(info.lastModified())});
 
     const std::optional<SummaryFile> summary = SummaryFile::open(path);
-    if (!summary) return facts;
+    if (!summary)
+        return facts;
     for (const PropertyColumn &column : kPropertyColumns) {
         if (holds(*summary, column))
             facts.append({column.caption(language).trimmed(), summaryCell(*summary, column.propertyId)});

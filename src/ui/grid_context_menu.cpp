@@ -65,7 +65,8 @@ QString GridContextMenu::propertyLine(const QString &caption, const QString &cel
 {
     qsizetype length = qMin(cell.size(), kPropertyLineLength);
     // Half a surrogate pair would show as a broken character.
-    if (length < cell.size() && length > 0 && cell[length - 1].isHighSurrogate()) --length;
+    if (length < cell.size() && length > 0 && cell[length - 1].isHighSurrogate())
+        --length;
     return caption + QStringLiteral(": ") + cell.first(length);
 }
 
@@ -78,7 +79,8 @@ void GridContextMenu::fill(const DocumentGrid &grid, int row, bool withPropertie
         QAction *line = m_lines[size_t(column)];
         const QString cell = cells.cells.value(column);
         const bool shown = withProperties && column > 0 && column < grid.columnCount() && !cell.isEmpty();
-        if (shown) line->setText(literalCaption(propertyLine(grid.column(column).caption, cell)));
+        if (shown)
+            line->setText(literalCaption(propertyLine(grid.column(column).caption, cell)));
         line->setVisible(shown);
         anyLine = anyLine || shown;
     }

@@ -1,9 +1,8 @@
 #include "ui/grid_controller.h"
 
-#include "platform/child_path.h"
-
 #include "listing/document_grid.h"
 #include "listing/header_sort.h"
+#include "platform/child_path.h"
 #include "ui/grid_context_menu.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
@@ -64,23 +63,27 @@ QString GridController::pathOfRow(int row) const
 
 void GridController::sortByColumn(int column)
 {
-    if (column < 0 || column >= m_grid.columnCount()) return;
+    if (column < 0 || column >= m_grid.columnCount())
+        return;
     m_view->setSelectionHighlight(false);
     m_model->beginReset();
     sortByHeaderClick(m_grid, column, m_sort, QLocale());
     m_model->endReset();
     // No current index stays: Delete right after a header click deletes nothing.
-    if (QItemSelectionModel *selection = m_view->selectionModel()) selection->clearCurrentIndex();
+    if (QItemSelectionModel *selection = m_view->selectionModel())
+        selection->clearCurrentIndex();
 }
 
 void GridController::openDocument()
 {
-    if (const int row = documentRow(); row >= 0) m_actions.open(pathOfRow(row));
+    if (const int row = documentRow(); row >= 0)
+        m_actions.open(pathOfRow(row));
 }
 
 void GridController::showDocumentProperties()
 {
-    if (const int row = documentRow(); row >= 0) m_actions.showProperties(pathOfRow(row), m_view->window());
+    if (const int row = documentRow(); row >= 0)
+        m_actions.showProperties(pathOfRow(row), m_view->window());
 }
 
 void GridController::renameDocument()
@@ -91,13 +94,15 @@ void GridController::renameDocument()
 
 void GridController::deleteDocument()
 {
-    if (const int row = documentRow(); row >= 0) m_actions.moveToTrash(pathOfRow(row));
+    if (const int row = documentRow(); row >= 0)
+        m_actions.moveToTrash(pathOfRow(row));
 }
 
 void GridController::showContextMenu(const QPoint &globalPos)
 {
     const int row = documentRow();
-    if (row < 0) return;
+    if (row < 0)
+        return;
     clearCellTip();
     m_menu->retranslate(m_settings.language);
     m_menu->fill(m_grid, row, m_settings.contextLines);
@@ -109,7 +114,8 @@ void GridController::pressRight(const QPoint &pos, const QPoint &globalPos)
     const QModelIndex index = m_view->indexAt(pos);
     if (index.isValid()) {
         m_view->setSelectionHighlight(true);
-        if (index.row() != documentRow()) m_view->setCurrentIndex(m_model->index(index.row(), 0));
+        if (index.row() != documentRow())
+            m_view->setCurrentIndex(m_model->index(index.row(), 0));
     }
     showContextMenu(globalPos);
 }
@@ -122,14 +128,16 @@ void GridController::clearCellTip()
 
 void GridController::trackCellTip(const QPoint &pos)
 {
-    if (!m_settings.toolTips) return;
+    if (!m_settings.toolTips)
+        return;
     const QModelIndex index = m_view->indexAt(pos);
     if (!index.isValid()) {
         m_tip.clear();
         return;
     }
     // Within the same cell the tip is already right.
-    if (index.data().toString() == m_tip) return;
+    if (index.data().toString() == m_tip)
+        return;
     m_tip = m_view->cellTip(index);
 }
 
@@ -161,13 +169,15 @@ bool GridController::eventFilter(QObject *watched, QEvent *event)
     }
     const bool onCells = watched == m_view->viewport();
     const bool onHeader = watched == m_view->horizontalHeader()->viewport();
-    if (!onCells && !onHeader) return QObject::eventFilter(watched, event);
+    if (!onCells && !onHeader)
+        return QObject::eventFilter(watched, event);
 
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::RightButton) break;
+        if (mouse->button() != Qt::RightButton)
+            break;
         if (onCells) {
             pressRight(mouse->position().toPoint(), mouse->globalPosition().toPoint());
         } else {
@@ -189,10 +199,12 @@ bool GridController::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Enter:
     case QEvent::Leave:
-        if (m_settings.toolTips) m_tip.clear();
+        if (m_settings.toolTips)
+            m_tip.clear();
         break;
     case QEvent::ToolTip:
-        if (!onCells) break;
+        if (!onCells)
+            break;
         {
             const auto *help = static_cast<QHelpEvent *>(event);
             showCellTip(help->pos(), help->globalPos());

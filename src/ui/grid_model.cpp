@@ -38,18 +38,21 @@ void GridModel::reset()
 
 void GridModel::rowChanged(int row)
 {
-    if (row < 0 || row >= m_grid.rowCount() || m_grid.columnCount() == 0) return;
+    if (row < 0 || row >= m_grid.rowCount() || m_grid.columnCount() == 0)
+        return;
     Q_EMIT dataChanged(index(row, 0), index(row, m_grid.columnCount() - 1));
 }
 
 void GridModel::headerChanged()
 {
-    if (m_grid.columnCount() > 0) Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_grid.columnCount() - 1);
+    if (m_grid.columnCount() > 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_grid.columnCount() - 1);
 }
 
 void GridModel::setColumnWidthTwips(int column, int twips)
 {
-    if (column >= 0 && column < m_grid.columnCount()) m_grid.column(column).widthTwips = twips;
+    if (column >= 0 && column < m_grid.columnCount())
+        m_grid.column(column).widthTwips = twips;
 }
 
 void GridModel::setPalette(const QPalette &palette)
@@ -59,7 +62,8 @@ void GridModel::setPalette(const QPalette &palette)
     m_normal = palette.brush(QPalette::WindowText);
     m_upArrow = drawArrow(true, palette.color(QPalette::WindowText));
     m_downArrow = drawArrow(false, palette.color(QPalette::WindowText));
-    if (m_grid.rowCount() > 0) Q_EMIT dataChanged(index(0, 0), index(m_grid.rowCount() - 1, 0));
+    if (m_grid.rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(m_grid.rowCount() - 1, 0));
     headerChanged();
 }
 
@@ -99,7 +103,8 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
                    ? int(Qt::AlignHCenter | Qt::AlignTop)
                    : int(Qt::AlignLeft | Qt::AlignTop);
     case Qt::ForegroundRole:
-        if (index.column() != 0) return {};
+        if (index.column() != 0)
+            return {};
         switch (row.nameColour) {
         case NameColour::Highlight:
             return m_highlight;
@@ -116,21 +121,24 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_grid.columnCount()) return {};
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_grid.columnCount())
+        return {};
     switch (role) {
     case Qt::DisplayRole:
         return m_grid.column(section).caption;
     case Qt::TextAlignmentRole:
         return int(Qt::AlignHCenter | Qt::AlignTop);
     case Qt::FontRole:
-        if (section != m_grid.boldColumn()) return {};
+        if (section != m_grid.boldColumn())
+            return {};
         {
             QFont bold;
             bold.setBold(true);
             return bold;
         }
     case Qt::DecorationRole:
-        if (section != m_grid.arrowColumn()) return {};
+        if (section != m_grid.arrowColumn())
+            return {};
         return arrowPixmap(m_grid.arrow());
     default:
         return {};

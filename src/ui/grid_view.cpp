@@ -26,7 +26,8 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (!m_highlight) option->state &= ~QStyle::State_Selected;
+        if (!m_highlight)
+            option->state &= ~QStyle::State_Selected;
     }
 
 private:
@@ -59,7 +60,8 @@ GridView::GridView(QWidget *parent)
     // nothing.
     connect(horizontalHeader(), &QHeaderView::sectionPressed, this, [this] {
         setSelectionHighlight(false);
-        if (!selectionModel()) return;
+        if (!selectionModel())
+            return;
         selectionModel()->clearSelection();
         selectionModel()->clearCurrentIndex();
     });
@@ -67,10 +69,12 @@ GridView::GridView(QWidget *parent)
 
 void GridView::setGridModel(GridModel *model)
 {
-    if (m_model) disconnect(m_model, nullptr, this, nullptr);
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
     m_model = model;
     setModel(model);
-    if (!model) return;
+    if (!model)
+        return;
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         applyColumnWidths();
         applyRowHeights();
@@ -91,7 +95,8 @@ int GridView::columnWidthTwips(int column) const
 
 void GridView::setColumnWidthTwips(int column, int twips)
 {
-    if (!m_model || column < 0 || column >= m_model->columnCount()) return;
+    if (!m_model || column < 0 || column >= m_model->columnCount())
+        return;
     m_model->setColumnWidthTwips(column, twips);
     m_applyingWidths = true;
     setColumnWidth(column, Twips::toPixels(twips, dpi()));
@@ -100,7 +105,8 @@ void GridView::setColumnWidthTwips(int column, int twips)
 
 void GridView::applyColumnWidths()
 {
-    if (!m_model) return;
+    if (!m_model)
+        return;
     const DocumentGrid &grid = m_model->grid();
     for (int column = 0; column < grid.columnCount(); ++column)
         setColumnWidthTwips(column, grid.column(column).widthTwips);
@@ -109,7 +115,8 @@ void GridView::applyColumnWidths()
 void GridView::storeUserWidth(int column, int, int newPixels)
 {
     // Widths the program sets are already in the grid; converting them back could round them.
-    if (m_applyingWidths || !m_model) return;
+    if (m_applyingWidths || !m_model)
+        return;
     m_model->setColumnWidthTwips(column, Twips::fromPixels(newPixels, dpi()));
 }
 
@@ -120,7 +127,8 @@ int GridView::lineHeight() const
 
 void GridView::applyRowHeights()
 {
-    if (!m_model) return;
+    if (!m_model)
+        return;
     const DocumentGrid &grid = m_model->grid();
     const int line = lineHeight();
     // A grid whose rows all have the same lines (the usual case) needs one default size, not one size
@@ -130,7 +138,8 @@ void GridView::applyRowHeights()
     const bool uniform = std::all_of(rows.begin(), rows.end(),
                                      [firstLines](const GridRow &row) { return row.lines == firstLines; });
     verticalHeader()->setDefaultSectionSize(line * qMax(1, firstLines));
-    if (uniform) return;
+    if (uniform)
+        return;
     for (int row = 0; row < rows.size(); ++row)
         setRowHeight(row, line * qMax(1, rows[row].lines));
 }
@@ -143,14 +152,16 @@ void GridView::setLinesPerCell(int lines)
 
 void GridView::setSelectionHighlight(bool on)
 {
-    if (m_highlightSelection == on) return;
+    if (m_highlightSelection == on)
+        return;
     m_highlightSelection = on;
     viewport()->update();
 }
 
 void GridView::mousePressEvent(QMouseEvent *event)
 {
-    if (indexAt(event->position().toPoint()).isValid()) setSelectionHighlight(true);
+    if (indexAt(event->position().toPoint()).isValid())
+        setSelectionHighlight(true);
     QTableView::mousePressEvent(event);
 }
 
@@ -162,9 +173,11 @@ int GridView::documentRow() const
 
 QString GridView::cellTip(const QModelIndex &index) const
 {
-    if (!index.isValid()) return {};
+    if (!index.isValid())
+        return {};
     const QString text = index.data().toString();
-    if (text.isEmpty() || fontMetrics().horizontalAdvance(text) <= columnWidth(index.column())) return {};
+    if (text.isEmpty() || fontMetrics().horizontalAdvance(text) <= columnWidth(index.column()))
+        return {};
     return text;
 }
 
@@ -180,7 +193,8 @@ void GridView::keyPressEvent(QKeyEvent *event)
 
 bool GridView::viewportEvent(QEvent *event)
 {
-    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
     const auto *help = static_cast<QHelpEvent *>(event);
     const QString tip = m_cellTips ? cellTip(indexAt(help->pos())) : QString();
     if (tip.isEmpty())

@@ -91,13 +91,15 @@ void keepBelowTitle(QGroupBox *frame)
     for (const QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         top = qMin(top, child->y());
     const int shift = contentTop - top;
-    if (shift <= 0) return;
+    if (shift <= 0)
+        return;
     for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         child->move(child->x(), child->y() + shift);
     // The last child (the grid list) gives back the room so it still ends inside the frame.
     QWidget *last = frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).constLast();
     const int bottom = frame->height() - 6;
-    if (last->geometry().bottom() > bottom) last->resize(last->width(), qMax(1, bottom - last->y()));
+    if (last->geometry().bottom() > bottom)
+        last->resize(last->width(), qMax(1, bottom - last->y()));
 }
 
 constexpr const char *kDesignGeometry = "designGeometry";
@@ -137,7 +139,8 @@ void fitButtonRow(const QList<QPushButton *> &row)
     int used = 0;
     for (int i = 0; i < row.size(); ++i) {
         used += widths[i];
-        if (i > 0) gaps.append(design[i].left() - design[i - 1].right() - 1);
+        if (i > 0)
+            gaps.append(design[i].left() - design[i - 1].right() - 1);
     }
     for (const int gap : gaps)
         used += gap;
@@ -270,7 +273,8 @@ MainWindowMenu buildMenu(QMainWindow *window)
 
 void applyResizeRules(const MainWindowControls &controls, QSize inner)
 {
-    if (!controls.Chemins || !controls.gridFiles) return; // not built yet
+    if (!controls.Chemins || !controls.gridFiles)
+        return; // not built yet
     const QRect chemins = controls.Chemins->geometry();
     if (inner.width() - chemins.left() > 0)
         controls.Chemins->resize(inner.width() - chemins.left(), chemins.height());

@@ -33,7 +33,8 @@ void MainWindow::Chemins_Change()
         m_scanControl.interruptRequested = true;
         return;
     }
-    if (m_controls.Chemins->path().isEmpty()) return; // nothing chosen yet
+    if (m_controls.Chemins->path().isEmpty())
+        return; // nothing chosen yet
     m_listing = true;
     do {
         m_listingPending = false;
@@ -46,7 +47,8 @@ void MainWindow::Chemins_Change()
 
 bool MainWindow::deferWhileListing(std::function<void()> action)
 {
-    if (!m_listing) return false;
+    if (!m_listing)
+        return false;
     m_scanControl.interruptRequested = true;
     m_afterListing.append(std::move(action));
     return true;
@@ -111,10 +113,12 @@ bool MainWindow::listDirectoryAt(const QString &path)
 {
     DirectoryList *chemins = m_controls.Chemins;
     const QString before = chemins->path();
-    if (!chemins->setPath(path)) return false;
+    if (!chemins->setPath(path))
+        return false;
     m_controls.Lecteurs->setDriveForPath(chemins->path());
     // Setting the path it already shows lists nothing by itself.
-    if (chemins->path() == before) Chemins_Change();
+    if (chemins->path() == before)
+        Chemins_Change();
     return true;
 }
 

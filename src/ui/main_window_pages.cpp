@@ -25,7 +25,8 @@ void MainWindow::reportPageFailure(const WriteFailure &failure)
 
 void MainWindow::cmdHTML_Click()
 {
-    if (deferWhileListing([this] { cmdHTML_Click(); })) return;
+    if (deferWhileListing([this] { cmdHTML_Click(); }))
+        return;
     const PageContext context{m_settings.html, m_settings.language,
                               makePageStamp(m_environment.clock, m_settings.language), m_environment.startup};
     const PageResult result = EcrirePageHTML(m_grid, m_listedDirectory, m_sort, context);
@@ -45,7 +46,8 @@ void MainWindow::cmdHTML_Click()
 void MainWindow::cmdHTMLEnsemble_Click()
 {
     // Each directory of the page is listed here, synchronously: never inside another listing.
-    if (deferWhileListing([this] { cmdHTMLEnsemble_Click(); })) return;
+    if (deferWhileListing([this] { cmdHTMLEnsemble_Click(); }))
+        return;
     const QString startingDirectory = m_listedDirectory;
     const GridList entries = gridList();
     if (entries.isEmpty()) {
@@ -61,7 +63,8 @@ void MainWindow::cmdHTMLEnsemble_Click()
         return ListedDirectory{m_grid, m_listedDirectory};
     };
     const PageResult result = writeCombinedPage(entries, m_sort, context, listOne);
-    if (!listDirectoryAt(startingDirectory)) listDirectoryAt(m_controls.Chemins->path());
+    if (!listDirectoryAt(startingDirectory))
+        listDirectoryAt(m_controls.Chemins->path());
     switch (result.status) {
     case PageStatus::NothingToWrite:
         m_prompter.showInformation(messageTexts(m_settings.language).noGridInList);

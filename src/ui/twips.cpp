@@ -11,7 +11,8 @@ int toPixels(int twips, qreal dpi)
 
 int fromPixels(int pixels, qreal dpi)
 {
-    if (dpi <= 0) return 0;
+    if (dpi <= 0)
+        return 0;
     return int(std::lround(qreal(pixels) * 1440.0 / dpi));
 }
 

@@ -41,7 +41,8 @@ protected:
         QDirIterator it(m_d, QDir::Dirs | QDir::NoDotAndDotDot);
         while (it.hasNext()) {
             const QString name = it.nextFileInfo().fileName();
-            if (!name.startsWith(u'.')) found << m_d + u'/' + name;
+            if (!name.startsWith(u'.'))
+                found << m_d + u'/' + name;
         }
         return found;
     }

@@ -19,7 +19,8 @@ QStringList fileSystemOrder(const QString &directory, const QStringList &names)
     QDirIterator it(directory, QDir::Dirs | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         const QString name = it.nextFileInfo().fileName();
-        if (names.contains(name)) ordered << name;
+        if (names.contains(name))
+            ordered << name;
     }
     return ordered;
 }

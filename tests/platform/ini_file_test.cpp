@@ -158,7 +158,8 @@ TEST(IniFile, UnreadableFileReadsAsMissingAndIsNotReplaced)
 TEST(IniFile, FileWithoutReadPermissionReadsAsMissing)
 {
     IniFixture fixture;
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
     writeFile(fixture.path(QStringLiteral("locked.ini")), "[S]\r\nK=v\r\n");
     QFile::setPermissions(fixture.path(QStringLiteral("locked.ini")), QFileDevice::WriteOwner);
     IniFile locked(fixture.path(QStringLiteral("locked.ini")));

@@ -57,7 +57,8 @@ TEST(SummaryCorpus, RealDocumentsReadAsExpected)
         const QJsonObject expected = it.value().toObject();
         const auto file = SummaryFile::open(testData(QStringLiteral("ole/") + it.key()));
         ASSERT_EQ(file.has_value(), expected.value("opens").toBool());
-        if (!file) continue;
+        if (!file)
+            continue;
         EXPECT_EQ(file->codePage(), expected.value("codepage").toInt(1252));
         const QJsonObject properties = expected.value("props").toObject();
         for (int id = 2; id <= 19; ++id)
@@ -73,7 +74,8 @@ TEST(SummaryCorpus, MalformedDocumentsAreSurvived)
     for (const QString &name : names) {
         SCOPED_TRACE(qPrintable(name));
         const auto file = SummaryFile::open(dir.filePath(name));
-        if (!file) continue;
+        if (!file)
+            continue;
         for (int id = 1; id <= 19; ++id)
             (void)summaryCell(*file, id);
     }

@@ -23,7 +23,8 @@ QByteArray summaryStream(qint64 minimumSize)
 // Reads every value the grid can show; the point is that nothing crashes or hangs.
 void readEverything(const std::optional<SummaryFile> &file)
 {
-    if (!file) return;
+    if (!file)
+        return;
     for (int id = 0; id < 40; ++id)
         (void)summaryCell(*file, id);
 }

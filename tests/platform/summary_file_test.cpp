@@ -113,7 +113,8 @@ TEST(SummaryFile, DecodesTextsInTheSetsCodePage)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         PropertySetWriter set;
-        if (c.codePage) set.addCodePage(*c.codePage);
+        if (c.codePage)
+            set.addCodePage(*c.codePage);
         set.addLpstr(2, c.bytes);
         const auto file = SummaryFile::parse(summaryDocument(set.build()));
         ASSERT_TRUE(file.has_value());

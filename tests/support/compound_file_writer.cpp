@@ -29,7 +29,8 @@ void appendU32(QByteArray &bytes, quint32 value)
 
 void padTo(QByteArray &bytes, qint64 multiple)
 {
-    if (bytes.size() % multiple) bytes.append(multiple - bytes.size() % multiple, '\0');
+    if (bytes.size() % multiple)
+        bytes.append(multiple - bytes.size() % multiple, '\0');
 }
 
 QByteArray typed(quint16 type, const QByteArray &value)
@@ -129,7 +130,8 @@ QByteArray PropertySetWriter::build(qint64 minimumSize) const
     stream.append(QByteArray::fromHex("E0859FF2F94F6810AB9108002B27B3D9"));
     appendU32(stream, 48);
     stream.append(section);
-    if (stream.size() < minimumSize) stream.append(minimumSize - stream.size(), '\0');
+    if (stream.size() < minimumSize)
+        stream.append(minimumSize - stream.size(), '\0');
     return stream;
 }
 
@@ -175,7 +177,8 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
     QVector<quint32> miniFat;
     for (int i = 1; i < m_nodes.size(); ++i) {
         const Node &node = m_nodes[i];
-        if (node.type != 2 || node.bytes.isEmpty()) continue;
+        if (node.type != 2 || node.bytes.isEmpty())
+            continue;
         if (node.bytes.size() >= kCutoff) {
             starts[i] = allocate(node.bytes);
         } else {
@@ -203,10 +206,12 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
     for (int parent = 0; parent < m_nodes.size(); ++parent) {
         QVector<int> children;
         for (int i = 1; i < m_nodes.size(); ++i) {
-            if (m_nodes[i].parent == parent) children.append(i);
+            if (m_nodes[i].parent == parent)
+                children.append(i);
         }
         const std::function<quint32(int, int)> tree = [&](int low, int high) -> quint32 {
-            if (low > high) return kNoStream;
+            if (low > high)
+                return kNoStream;
             const int middle = (low + high) / 2;
             const int id = children[middle];
             links[id][0] = tree(low, middle - 1);
@@ -246,7 +251,8 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
         const quint32 total = used + fatCount + difatCount;
         const quint32 neededFat = (total + perFat - 1) / perFat;
         const quint32 neededDifat = neededFat > 109 ? (neededFat - 109 + perFat - 2) / (perFat - 1) : 0;
-        if (neededFat == fatCount && neededDifat == difatCount) break;
+        if (neededFat == fatCount && neededDifat == difatCount)
+            break;
         fatCount = neededFat;
         difatCount = neededDifat;
     }
@@ -291,7 +297,8 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
     for (quint32 i = 0; i < 109; ++i)
         appendU32(header, i < fatCount ? layout.fatSectors[int(i)] : kFree);
     header.append(sectorSize - header.size(), '\0');
-    if (layoutOut) *layoutOut = layout;
+    if (layoutOut)
+        *layoutOut = layout;
     return header + body;
 }
 

@@ -67,16 +67,19 @@ public:
     std::optional<ShellFailure> moveToTrash(const QString &path) override
     {
         trashed.append(path);
-        if (!trashSucceeds) return ShellFailure{path, QStringLiteral("refused by the test")};
+        if (!trashSucceeds)
+            return ShellFailure{path, QStringLiteral("refused by the test")};
         QFile file(path);
-        if (file.remove()) return std::nullopt;
+        if (file.remove())
+            return std::nullopt;
         return ShellFailure{path, file.errorString()};
     }
     std::optional<ShellFailure> rename(const QString &from, const QString &to) override
     {
         renamed.append({from, to});
         QFile file(from);
-        if (file.rename(to)) return std::nullopt;
+        if (file.rename(to))
+            return std::nullopt;
         return ShellFailure{from, file.errorString()};
     }
 };

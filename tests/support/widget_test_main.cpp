@@ -11,7 +11,8 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         listingOnly = listingOnly || std::strcmp(argv[i], "--gtest_list_tests") == 0;
     std::unique_ptr<QApplication> app;
-    if (!listingOnly) app = std::make_unique<QApplication>(argc, argv);
+    if (!listingOnly)
+        app = std::make_unique<QApplication>(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

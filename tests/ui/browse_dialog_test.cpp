@@ -132,7 +132,8 @@ TEST_F(BrowseDialogTest, OkGivesOnlyASelectedNonEmptyFile)
         BrowseDialog dialog(BrowseDialog::TableImage, m_root + QStringLiteral("/none.gif"), 0);
         int closed = 0;
         QObject::connect(&dialog, &QDialog::finished, [&closed] { ++closed; });
-        if (!c.selected.isEmpty()) select(dialog, c.selected);
+        if (!c.selected.isEmpty())
+            select(dialog, c.selected);
         static_cast<QPushButton *>(widget(dialog, "cmdOK"))->click();
         EXPECT_EQ(closed, 1);
         EXPECT_EQ(dialog.chosenPath(), c.chosen);

@@ -98,7 +98,8 @@ protected:
     int rowOf(const QString &name) const
     {
         for (int row = 0; row < grid.rowCount(); ++row)
-            if (grid.row(row).cells[0] == name) return row;
+            if (grid.row(row).cells[0] == name)
+                return row;
         return -1;
     }
     QPoint cellCentre(int row, int column) const
@@ -166,7 +167,8 @@ TEST_F(GridControllerTest, HeaderClicksSortByCaptionAndMoveArrowAndBold)
         EXPECT_EQ(grid.arrow(), c.ascending ? SortArrow::Up : SortArrow::Down);
         EXPECT_EQ(model.headerData(c.column, Qt::Horizontal, Qt::FontRole).value<QFont>().bold(), true);
         for (int other = 0; other < grid.columnCount(); ++other) {
-            if (other == c.column) continue;
+            if (other == c.column)
+                continue;
             EXPECT_FALSE(model.headerData(other, Qt::Horizontal, Qt::FontRole).value<QFont>().bold())
                 << other;
             EXPECT_TRUE(model.headerData(other, Qt::Horizontal, Qt::DecorationRole).isNull()) << other;
@@ -370,6 +372,5 @@ TEST_F(GridControllerTest, RenameRefusesAndNeverReplaces)
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("si_lpwstr.doc"))), otherBytes) << "not replaced";
     EXPECT_FALSE(QFile::exists(dir.filePath(oldName)));
 }
-
 
 } // namespace

@@ -18,9 +18,11 @@ std::pair<int, int> topAndBottomWidths(const QPixmap &pixmap)
         int width = 0;
         for (int x = 0; x < image.width(); ++x)
             width += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-        if (width > 0) widths.append(width);
+        if (width > 0)
+            widths.append(width);
     }
-    if (widths.isEmpty()) return {0, 0};
+    if (widths.isEmpty())
+        return {0, 0};
     return {widths.first(), widths.last()};
 }
 

@@ -14,7 +14,8 @@ QStringList lines(const QDialog &dialog)
 {
     QStringList result;
     const auto *form = dialog.findChild<QFormLayout *>();
-    if (!form) return result;
+    if (!form)
+        return result;
     for (int row = 0; row < form->rowCount(); ++row) {
         const auto *caption = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::LabelRole)->widget());
         const auto *value = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::FieldRole)->widget());
