@@ -74,23 +74,34 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         return commandNamed(argument).has_value() || argument == QLatin1String("--help") ||
                argument == QLatin1String("-h") || argument == QLatin1String("--version");
     });
-    if (!hasCommandWord) {
-        // The desktop program: keep our two options, leave the rest to Qt (-platform, -style, ...).
-        for (int i = 0; i + 1 < arguments.size(); ++i) {
-            if (arguments[i] == QLatin1String("--settings"))
-                line.settingsDirectory = arguments[++i];
-            else if (arguments[i] == QLatin1String("--config"))
-                line.configurationName = arguments[++i];
-        }
-        return line;
-    }
-    bool hasCommand = false;
-    bool hasDirectory = false;
     auto fail = [&](const QString &message) {
         if (error)
             *error = message;
         return std::nullopt;
     };
+    if (!hasCommandWord) {
+        // The desktop program: keep our two options and leave Qt's own (-platform X, -style X, ...) to Qt.
+        // A word that is neither an option nor an option's value is a command we do not know.
+        for (int i = 0; i < arguments.size(); ++i) {
+            const QString &argument = arguments[i];
+            const bool isOurs =
+                argument == QLatin1String("--settings") || argument == QLatin1String("--config");
+            if (isOurs && i + 1 >= arguments.size())
+                return fail(QStringLiteral("%1 needs a value").arg(argument));
+            if (argument == QLatin1String("--settings"))
+                line.settingsDirectory = arguments[++i];
+            else if (argument == QLatin1String("--config"))
+                line.configurationName = arguments[++i];
+            else if (argument.startsWith(QLatin1String("--")))
+                return fail(QStringLiteral("unknown option %1").arg(argument));
+            else if (!argument.startsWith(QLatin1Char('-')) &&
+                     (i == 0 || !arguments[i - 1].startsWith(QLatin1Char('-'))))
+                return fail(QStringLiteral("unknown command %1").arg(argument));
+        }
+        return line;
+    }
+    bool hasCommand = false;
+    bool hasDirectory = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         const bool takesValue = argument == QLatin1String("--settings") ||

@@ -28,7 +28,9 @@ TEST(CommandLineParsing, CommandsOptionsAndErrors)
          {QStringList{QStringLiteral("list"), QStringLiteral("--sort")},
           QStringList{QStringLiteral("list"), QStringLiteral("a"), QStringLiteral("b")},
           QStringList{QStringLiteral("html-list"), QStringLiteral("/d")},
-          QStringList{QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("xml")}}) {
+          QStringList{QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("xml")},
+          QStringList{QStringLiteral("bogus")}, QStringList{QStringLiteral("--bogus")},
+          QStringList{QStringLiteral("--settings")}}) {
         SCOPED_TRACE(qPrintable(wrong.join(QLatin1Char(' '))));
         error.clear();
         EXPECT_FALSE(parse(wrong));
