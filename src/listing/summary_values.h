@@ -26,7 +26,7 @@ QString textCell(const std::optional<QString> &text);
 QString applicationCell(const std::optional<QString> &text);
 // Decimal; missing gives "0".
 QString numberCell(std::optional<qint32> number);
-// "2000/05/09 07:03" in the date's own time spec; missing gives empty.
+// "2000/05/09 07:03" in the date's own time zone (local for the reader's dates); missing gives empty.
 QString dateCell(const std::optional<QDateTime> &date);
 // "0 j 01 h 05 min" from a count of 100-nanosecond units; missing gives empty.
 QString durationCell(std::optional<qint64> hundredNanoseconds);
