@@ -3,6 +3,7 @@
 #include "config/configuration_paths.h"
 #include "config/settings.h"
 #include "gridlist/grid_list_entry.h"
+#include "gridlist/grid_list_rules.h"
 #include "html/page_stamp.h"
 #include "listing/directory_scan.h"
 #include "listing/document_grid.h"
@@ -124,6 +125,8 @@ private:
     void cmdHTMLEnsemble_Click();
     void cmdAjouterEnsemble_Click();
     void cmdSupprimerEnsemble_Click();
+    // Sets the add/remove buttons after an edit of the grid list, takes the edited list or says why not.
+    void showListEdit(const GridList &entries, const ListEditResult &result);
     void cmdEditerEnsemble_Click();
     void reportPageFailure(const WriteFailure &failure);
 

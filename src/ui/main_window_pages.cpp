@@ -81,46 +81,33 @@ void MainWindow::cmdHTMLEnsemble_Click()
 void MainWindow::cmdAjouterEnsemble_Click()
 {
     GridList entries = gridList();
-    const ListEditResult result = addDisplayedDirectory(entries, m_listedDirectory, m_paths.gridListPath());
-    m_controls.cmdAjouterEnsemble->setEnabled(result.buttons.addEnabled);
-    m_controls.cmdSupprimerEnsemble->setEnabled(result.buttons.removeEnabled);
-    const MessageTexts messages = messageTexts(m_settings.language);
-    switch (result.change) {
-    case ListChange::Added:
-        setGridList(entries);
-        return;
-    case ListChange::AlreadyListed:
-        m_prompter.showInformation(messages.gridAlreadyListed);
-        return;
-    case ListChange::WriteFailed:
-        m_prompter.showError(messages.gridListNotWritten.arg(result.failure.path, result.failure.reason));
-        return;
-    case ListChange::Removed:
-    case ListChange::NotListed:
-        return;
-    }
+    showListEdit(entries, addDisplayedDirectory(entries, m_listedDirectory, m_paths.gridListPath()));
 }
 
 void MainWindow::cmdSupprimerEnsemble_Click()
 {
     GridList entries = gridList();
-    const ListEditResult result =
-        removeDisplayedDirectory(entries, m_listedDirectory, m_paths.gridListPath());
+    showListEdit(entries, removeDisplayedDirectory(entries, m_listedDirectory, m_paths.gridListPath()));
+}
+
+void MainWindow::showListEdit(const GridList &entries, const ListEditResult &result)
+{
     m_controls.cmdAjouterEnsemble->setEnabled(result.buttons.addEnabled);
     m_controls.cmdSupprimerEnsemble->setEnabled(result.buttons.removeEnabled);
     const MessageTexts messages = messageTexts(m_settings.language);
     switch (result.change) {
+    case ListChange::Added:
     case ListChange::Removed:
         setGridList(entries);
+        return;
+    case ListChange::AlreadyListed:
+        m_prompter.showInformation(messages.gridAlreadyListed);
         return;
     case ListChange::NotListed:
         m_prompter.showInformation(messages.gridNotListed);
         return;
     case ListChange::WriteFailed:
         m_prompter.showError(messages.gridListNotWritten.arg(result.failure.path, result.failure.reason));
-        return;
-    case ListChange::Added:
-    case ListChange::AlreadyListed:
         return;
     }
 }
