@@ -4,6 +4,7 @@
 #include "config/settings.h"
 #include "gridlist/grid_list_entry.h"
 #include "gridlist/grid_list_rules.h"
+#include "html/page_frame.h"
 #include "html/page_stamp.h"
 #include "listing/directory_scan.h"
 #include "listing/document_grid.h"
@@ -129,6 +130,12 @@ private:
     void showListEdit(const GridList &entries, const ListEditResult &result);
     void cmdEditerEnsemble_Click();
     void reportPageFailure(const WriteFailure &failure);
+    // The context of a page made now: the settings, the language, a fresh page stamp, the start-up values.
+    PageContext pageContext() const;
+    // Opens a written page, reports a failure, or shows `refusal` through `refuse` when there was nothing to
+    // write.
+    void showPageResult(const PageResult &result, void (Prompter::*refuse)(const QString &),
+                        const QString &refusal);
 
     void shutDown();
 

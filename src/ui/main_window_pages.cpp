@@ -27,20 +27,8 @@ void MainWindow::cmdHTML_Click()
 {
     if (deferWhileListing([this] { cmdHTML_Click(); }))
         return;
-    const PageContext context{m_settings.html, m_settings.language,
-                              makePageStamp(m_environment.clock, m_settings.language), m_environment.startup};
-    const PageResult result = EcrirePageHTML(m_grid, m_listedDirectory, m_sort, context);
-    switch (result.status) {
-    case PageStatus::NothingToWrite:
-        m_prompter.showExclamation(messageTexts(m_settings.language).htmlImpossible);
-        return;
-    case PageStatus::Failed:
-        reportPageFailure(result.failure);
-        return;
-    case PageStatus::Written:
-        m_shell.open(result.path);
-        return;
-    }
+    showPageResult(EcrirePageHTML(m_grid, m_listedDirectory, m_sort, pageContext()),
+                   &Prompter::showExclamation, messageTexts(m_settings.language).htmlImpossible);
 }
 
 void MainWindow::cmdHTMLEnsemble_Click()
@@ -56,8 +44,7 @@ void MainWindow::cmdHTMLEnsemble_Click()
     }
     // The settings directory is made at its first write; the page may be that write.
     QDir().mkpath(m_settings.html.pathListeTableaux);
-    const PageContext context{m_settings.html, m_settings.language,
-                              makePageStamp(m_environment.clock, m_settings.language), m_environment.startup};
+    const PageContext context = pageContext();
     const ListDirectory listOne = [this](const QString &path) {
         listDirectoryAt(path);
         return ListedDirectory{m_grid, m_listedDirectory};
@@ -65,9 +52,21 @@ void MainWindow::cmdHTMLEnsemble_Click()
     const PageResult result = writeCombinedPage(entries, m_sort, context, listOne);
     if (!listDirectoryAt(startingDirectory))
         listDirectoryAt(m_controls.Chemins->path());
+    showPageResult(result, &Prompter::showInformation, messageTexts(m_settings.language).noGridInList);
+}
+
+PageContext MainWindow::pageContext() const
+{
+    return {m_settings.html, m_settings.language, makePageStamp(m_environment.clock, m_settings.language),
+            m_environment.startup};
+}
+
+void MainWindow::showPageResult(const PageResult &result, void (Prompter::*refuse)(const QString &),
+                                const QString &refusal)
+{
     switch (result.status) {
     case PageStatus::NothingToWrite:
-        m_prompter.showInformation(messageTexts(m_settings.language).noGridInList);
+        (m_prompter.*refuse)(refusal);
         return;
     case PageStatus::Failed:
         reportPageFailure(result.failure);
