@@ -1,5 +1,6 @@
 #include "cli/headless_session.h"
 
+#include "common/language_texts.h"
 #include "config/configuration_loader.h"
 #include "config/settings_directory.h"
 #include "gridlist/grid_list_file.h"
@@ -7,7 +8,6 @@
 #include "html/single_page.h"
 #include "listing/directory_scan.h"
 #include "platform/system_names.h"
-#include "ui/language_texts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "common/settings.h"
 #include "config/configuration_paths.h"
-#include "config/settings.h"
 #include "html/page_frame.h"
 #include "listing/document_grid.h"
 #include "listing/property_columns.h"

@@ -1,7 +1,7 @@
 #include "config/configuration_loader.h"
 
-#include "config/configuration_keys.h"
-#include "config/stored_values.h"
+#include "common/configuration_keys.h"
+#include "common/stored_values.h"
 
 #include <QFileInfo>
 #include <limits>

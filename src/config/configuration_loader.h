@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/settings.h"
 #include "config/configuration_paths.h"
-#include "config/settings.h"
 #include "platform/ini_file.h"
 
 // The configuration name kept in the selector file; "Fichorama" when the file or its key is missing or

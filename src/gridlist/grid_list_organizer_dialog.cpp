@@ -1,11 +1,11 @@
 #include "gridlist/grid_list_organizer_dialog.h"
 
+#include "common/language_texts.h"
 #include "gridlist/add_grids_dialog.h"
 #include "gridlist/grid_list_edits.h"
 #include "gridlist/grid_list_file.h"
 #include "platform/prompter.h"
-#include "ui/language_texts.h"
-#include "ui/twips.h"
+#include "platform/twips.h"
 
 #include <QBoxLayout>
 #include <QEvent>

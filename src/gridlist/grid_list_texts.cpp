@@ -1,6 +1,6 @@
 #include "gridlist/grid_list_texts.h"
 
-#include "ui/text_choice.h"
+#include "common/text_choice.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "html/html_layout_dialog.h"
 
+#include "common/product_links.h"
 #include "config/configuration_writes.h"
 #include "gridlist/grid_list_directory_dialog.h"
+#include "platform/browse_dialog.h"
 #include "platform/file_name_characters.h"
 #include "platform/prompter.h"
-#include "ui/browse_dialog.h"
-#include "ui/product_links.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

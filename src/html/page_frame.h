@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/settings.h"
+#include "common/settings.h"
 #include "html/page_stamp.h"
 #include "platform/safe_write.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/settings.h"
+#include "common/settings.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "listing/property_columns.h"
 
-#include "config/configuration_keys.h"
-#include "config/stored_values.h"
+#include "common/configuration_keys.h"
+#include "common/stored_values.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/settings.h"
+#include "common/settings.h"
 
 // The start-up values of this machine: host name, login name of the process's user, the system's name.
 StartupValues readStartupValues();

@@ -1,7 +1,7 @@
 #include "ui/about_dialog.h"
 
+#include "common/product_links.h"
 #include "platform/shell.h"
-#include "ui/product_links.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

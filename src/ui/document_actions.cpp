@@ -1,9 +1,9 @@
 #include "ui/document_actions.h"
 
+#include "common/language_texts.h"
 #include "platform/child_path.h"
 #include "platform/prompter.h"
 #include "platform/shell.h"
-#include "ui/language_texts.h"
 
 #include <QFileInfo>
 

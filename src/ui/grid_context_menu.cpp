@@ -1,7 +1,7 @@
 #include "ui/grid_context_menu.h"
 
+#include "common/language_texts.h"
 #include "listing/document_grid.h"
-#include "ui/language_texts.h"
 
 #include <QAction>
 #include <QMenu>

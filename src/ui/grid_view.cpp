@@ -1,7 +1,7 @@
 #include "ui/grid_view.h"
 
+#include "platform/twips.h"
 #include "ui/grid_model.h"
-#include "ui/twips.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "common/language_texts.h"
 #include "config/configuration_files.h"
 #include "config/configuration_loader.h"
 #include "config/configuration_writes.h"
@@ -7,13 +8,12 @@
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
 #include "platform/prompter.h"
+#include "platform/twips.h"
 #include "ui/about_dialog.h"
 #include "ui/grid_context_menu.h"
 #include "ui/grid_controller.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
-#include "ui/language_texts.h"
-#include "ui/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/settings.h"
 #include "config/configuration_paths.h"
-#include "config/settings.h"
 #include "gridlist/grid_list_entry.h"
 #include "gridlist/grid_list_rules.h"
 #include "html/page_frame.h"

@@ -1,10 +1,10 @@
 #include "ui/main_window_controls.h"
 
+#include "common/language_texts.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
+#include "platform/twips.h"
 #include "ui/grid_view.h"
-#include "ui/language_texts.h"
-#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

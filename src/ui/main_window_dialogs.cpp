@@ -1,6 +1,7 @@
 // The main window's dialogs: the configuration chooser, the displayed properties, the HTML layout and the
 // grid-list organiser, and what the window does with their results.
 
+#include "common/language_texts.h"
 #include "config/config_chooser_dialog.h"
 #include "config/configuration_writes.h"
 #include "config/displayed_properties.h"
@@ -10,7 +11,6 @@
 #include "platform/prompter.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
-#include "ui/language_texts.h"
 #include "ui/main_window.h"
 
 void MainWindow::chooseConfiguration()

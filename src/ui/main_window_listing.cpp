@@ -1,12 +1,12 @@
 // The listing of the main window: Chemins_Change, the drive list, the refresh button and the queue of
 // commands that wait for a running listing to unwind.
 
+#include "common/language_texts.h"
 #include "config/configuration_writes.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
-#include "ui/language_texts.h"
 #include "ui/main_window.h"
 
 #include <QCoreApplication>

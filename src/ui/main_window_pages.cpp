@@ -1,13 +1,13 @@
 // The HTML buttons and the grid list of the main window: cmdHTML, cmdHTMLEnsemble, cmdAjouterEnsemble and
 // cmdSupprimerEnsemble.
 
+#include "common/language_texts.h"
 #include "gridlist/grid_list_rules.h"
 #include "html/combined_page.h"
 #include "html/single_page.h"
 #include "platform/directory_list.h"
 #include "platform/prompter.h"
 #include "platform/shell.h"
-#include "ui/language_texts.h"
 #include "ui/main_window.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
+#include "common/product_links.h"
 #include "config/configuration_loader.h"
 #include "config/configuration_writes.h"
 #include "html/html_layout_dialog.h"
 #include "support/recording_platform.h"
-#include "ui/product_links.h"
 
 #include <QCheckBox>
 #include <QLabel>

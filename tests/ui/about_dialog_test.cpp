@@ -1,6 +1,6 @@
+#include "common/product_links.h"
 #include "support/recording_platform.h"
 #include "ui/about_dialog.h"
-#include "ui/product_links.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "common/language_texts.h"
 #include "listing/directory_scan.h"
 #include "support/compound_file_writer.h"
 #include "support/recording_platform.h"
@@ -6,7 +7,6 @@
 #include "ui/grid_controller.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
-#include "ui/language_texts.h"
 
 #include <QAction>
 #include <QApplication>

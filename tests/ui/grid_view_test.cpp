@@ -1,7 +1,7 @@
 #include "grid_test_data.h"
+#include "platform/twips.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
-#include "ui/twips.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -3,8 +3,8 @@
 #include "platform/drive_list.h"
 #include "platform/instance_lock.h"
 #include "platform/system_names.h"
+#include "platform/twips.h"
 #include "ui/grid_view.h"
-#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QHeaderView>

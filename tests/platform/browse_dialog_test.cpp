@@ -1,7 +1,7 @@
+#include "platform/browse_dialog.h"
 #include "platform/directory_list.h"
+#include "platform/twips.h"
 #include "support/test_files.h"
-#include "ui/browse_dialog.h"
-#include "ui/twips.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "ui/language_texts.h"
+#include "common/language_texts.h"
 
-#include "ui/text_choice.h"
+#include "common/text_choice.h"
 
 MainWindowTexts mainWindowTexts(qint16 language)
 {

@@ -1,4 +1,4 @@
-#include "ui/image_files.h"
+#include "platform/image_files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "config/stored_values.h"
+#include "common/stored_values.h"
 
 #include <cmath>
 

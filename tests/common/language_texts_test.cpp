@@ -1,4 +1,4 @@
-#include "ui/language_texts.h"
+#include "common/language_texts.h"
 
 #include <gtest/gtest.h>
 

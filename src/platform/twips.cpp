@@ -1,4 +1,4 @@
-#include "ui/twips.h"
+#include "platform/twips.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "ui/browse_dialog.h"
+#include "platform/browse_dialog.h"
 
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
-#include "ui/image_files.h"
-#include "ui/twips.h"
+#include "platform/image_files.h"
+#include "platform/twips.h"
 
 #include <QDir>
 #include <QFileInfo>
