@@ -46,11 +46,11 @@ ReadStatus CompoundFile::open()
     QByteArray header(kHeaderSize, '\0');
     const qint64 size = m_source.size();
     if (size < 8)
-        return ReadStatus::NotCompoundFile;
+        return ReadStatus::OtherFormat;
     if (!m_source.read(0, std::min(size, kHeaderSize), header.data()))
         return ReadStatus::Unreadable;
     if (!header.startsWith(QByteArrayView(kSignature, 8)))
-        return ReadStatus::NotCompoundFile;
+        return ReadStatus::OtherFormat;
     if (size < kHeaderSize)
         return ReadStatus::Damaged;
 

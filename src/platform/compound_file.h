@@ -18,7 +18,7 @@ public:
         : m_source(source)
     {}
 
-    // Reads and checks the header; Ok, NotCompoundFile, Damaged or Unreadable.
+    // Reads and checks the header; Ok, OtherFormat, Damaged or Unreadable.
     ReadStatus open();
     // The bytes of the stream called `name` (compared without regard to ASCII case) directly under the root
     // storage, at most `maxBytes` of them. A chain that stops early gives the bytes found so far. Nothing,

@@ -172,8 +172,8 @@ TEST(SummaryFile, RefusesWhatIsNotASummary)
         ReadStatus status;
     };
     const Case cases[] = {
-        {"empty file", {}, ReadStatus::NotCompoundFile},
-        {"text file", "Lorem ipsum dolor sit amet", ReadStatus::NotCompoundFile},
+        {"empty file", {}, ReadStatus::OtherFormat},
+        {"text file", "Lorem ipsum dolor sit amet", ReadStatus::OtherFormat},
         {"header cut short", good.left(300), ReadStatus::Damaged},
         {"version 5", badVersion, ReadStatus::Damaged},
         {"sector shift 10", badShift, ReadStatus::Damaged},
