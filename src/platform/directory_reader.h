@@ -8,12 +8,14 @@
 struct DirectoryEntry
 {
     QString name;
-    bool isDirectory = false; // a directory, or a symbolic link to one
-    bool isHidden = false;    // the platform's hidden mark: a name starting with a full stop here
+    bool isDirectory = false;    // a directory, or a symbolic link to one
+    bool isSymbolicLink = false; // a symbolic link, whatever it leads to
+    bool isHidden = false;       // the platform's hidden mark: a name starting with a full stop here
 };
 
 // Enumerates one directory in the order the file system returns its entries ("." and ".." included,
-// as directories), without sorting and without reading more than each entry's type.
+// as directories), without sorting. Each entry's type comes from the enumeration itself; the file system
+// is asked only for a symbolic link's target and for entries whose type the enumeration does not give.
 class DirectoryReader
 {
 public:
