@@ -48,7 +48,7 @@ bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome
         outcome = {1, {}, QStringLiteral("%1: no such directory").arg(directory)};
         return false;
     }
-    ScanControl control;
+    JobControl control;
     const ScanResult result = listDirectory(
         directory,
         makeScanOptions(m_settings, m_displayed, {m_commandLine.sortColumn, m_commandLine.sortAscending}),
@@ -67,6 +67,7 @@ CommandOutcome HeadlessSession::pageOutcome(const PageResult &result, const QStr
         return {0, QFile::encodeName(result.path) + '\n', {}};
     case PageStatus::NothingToWrite:
         return {1, {}, refusal};
+    case PageStatus::Cancelled: // nothing cancels a command
     case PageStatus::Failed:
         break;
     }
@@ -92,21 +93,18 @@ CommandOutcome HeadlessSession::run()
         const QString directory = directoryArgument();
         if (!listInto(directory, outcome))
             break;
-        outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context), messages.htmlImpossible);
+        JobControl control;
+        outcome =
+            pageOutcome(EcrirePageHTML(m_grid, directory, sort, context, control), messages.htmlImpossible);
         break;
     }
     case CommandLine::Command::HtmlList: {
-        const DocumentGrid columns = m_grid;
-        auto listOne = [&](const QString &path) {
-            ListedDirectory listed{columns, QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
-            ScanControl control;
-            listDirectory(listed.directory, makeScanOptions(m_settings, m_displayed, sort), listed.grid,
-                          control);
-            return listed;
-        };
-        outcome =
-            pageOutcome(writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne),
-                        messages.noGridInList);
+        JobControl control;
+        const ListDirectory listOne =
+            scanningLister(m_grid, makeScanOptions(m_settings, m_displayed, sort), control);
+        outcome = pageOutcome(
+            writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne, control),
+            messages.noGridInList);
         break;
     }
     default:

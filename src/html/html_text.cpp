@@ -1,6 +1,6 @@
 #include "html/html_text.h"
 
-#include "platform/windows1252.h"
+#include <algorithm>
 
 QString escapeHtml(const QString &text)
 {
@@ -27,8 +27,11 @@ QString escapeHtml(const QString &text)
     return result;
 }
 
-QString escapeLink(const QString &target)
+QString linkTarget(const QString &target)
 {
+    const auto needsCode = [](QChar c) { return c == u'%' || c == u'#' || c == u'?'; };
+    if (std::none_of(target.cbegin(), target.cend(), needsCode))
+        return target;
     QString safe;
     safe.reserve(target.size());
     for (const QChar c : target) {
@@ -46,7 +49,12 @@ QString escapeLink(const QString &target)
             safe += c;
         }
     }
-    return escapeHtml(safe);
+    return safe;
+}
+
+QString escapeLink(const QString &target)
+{
+    return escapeHtml(linkTarget(target));
 }
 
 QString titleColourText(qint32 colour)
@@ -60,14 +68,4 @@ QString titleColourText(qint32 colour)
         .arg(green, 2, 16, QLatin1Char('0'))
         .arg(blue, 2, 16, QLatin1Char('0'))
         .toUpper();
-}
-
-QByteArray encodePage(const QStringList &lines)
-{
-    QString text;
-    for (const QString &line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
-    return toWindows1252WithReferences(text);
 }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -85,8 +86,26 @@ bool DirectoryList::setPath(const QString &path)
 
 void DirectoryList::refresh()
 {
-    if (!m_path.isEmpty())
-        fill();
+    if (m_path.isEmpty())
+        return;
+    fill();
+    if (!m_readsSubDirectories)
+        addSubDirectories(QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+}
+
+void DirectoryList::showSubDirectories(const QString &path, QStringList names)
+{
+    if (path != m_path)
+        return;
+    // Drop what an earlier call showed: everything below the current directory.
+    const QString highlighted = this->highlighted();
+    for (int row = count() - 1; row >= 0 && item(row)->data(pathRole).toString() != m_path; --row)
+        delete takeItem(row);
+    addSubDirectories(std::move(names));
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(pathRole).toString() == highlighted)
+            setCurrentItem(item(row));
+    }
 }
 
 QString DirectoryList::highlighted() const
@@ -110,7 +129,6 @@ void DirectoryList::fill()
     clear();
     const QStringList chain = ancestry(m_path);
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     auto add = [this](const QString &path, const QString &name, const QIcon &icon, int depth) {
         auto *item = new QListWidgetItem(icon, name, this);
         item->setData(pathRole, path);
@@ -120,11 +138,25 @@ void DirectoryList::fill()
     QListWidgetItem *current = nullptr;
     for (int depth = 0; depth < chain.size(); ++depth)
         current = add(chain[depth], entryName(chain[depth]), openIcon, depth);
-    const QStringList names =
-        QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names)
-        add(childPath(m_path, name), name, closedIcon, int(chain.size()));
     setCurrentItem(current);
+    if (m_readsSubDirectories)
+        addSubDirectories(QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+}
+
+void DirectoryList::addSubDirectories(QStringList names)
+{
+    // By name without regard to case, then by case, so that the order does not depend on the reader.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const int depth = int(ancestry(m_path).size());
+    for (const QString &name : std::as_const(names)) {
+        auto *item = new QListWidgetItem(closedIcon, name, this);
+        item->setData(pathRole, childPath(m_path, name));
+        item->setData(depthRole, depth);
+    }
 }
 
 void DirectoryList::openItem(QListWidgetItem *item)

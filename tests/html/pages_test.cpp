@@ -147,7 +147,8 @@ TEST(SinglePage, MatchesHandWrittenPages)
     for (const Case &test : cases) {
         SCOPED_TRACE(test.fixture);
         const PageContext context{test.html, test.language, fixedStamp(test.language), kStartup, test.locale};
-        const PageResult result = EcrirePageHTML(test.grid, test.directory, test.sort, context);
+        JobControl control;
+        const PageResult result = EcrirePageHTML(test.grid, test.directory, test.sort, context, control);
         ASSERT_EQ(result.status, PageStatus::Written) << qPrintable(result.failure.reason);
         EXPECT_EQ(result.path, test.directory + u'/' + test.pageName);
         EXPECT_EQ(pageAt(result.path), expectedPage(QString::fromUtf8(test.fixture), root));
@@ -252,7 +253,8 @@ TEST(CombinedPage, MatchesHandWrittenPages)
         listed.clear();
         const PageContext context{test.html, test.language, fixedStamp(test.language), kStartup,
                                   QLocale::c()};
-        const PageResult result = writeCombinedPage(test.entries, test.sort, context, listDirectory);
+        JobControl control;
+        const PageResult result = writeCombinedPage(test.entries, test.sort, context, listDirectory, control);
         ASSERT_EQ(result.status, PageStatus::Written) << qPrintable(result.failure.reason);
         EXPECT_EQ(result.path, root + u"/pages/Fichorama.html"_s);
         EXPECT_EQ(pageAt(result.path), expectedPage(QString::fromUtf8(test.fixture), root));
@@ -269,14 +271,24 @@ TEST(Pages, RefuseEmptyInputAndTouchNothing)
     const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
 
     const DocumentGrid empty = makeGrid({u"Nom"_s}, {});
-    EXPECT_EQ(EcrirePageHTML(empty, temp.path(), {}, context).status, PageStatus::NothingToWrite);
+    JobControl control;
+    EXPECT_EQ(EcrirePageHTML(empty, temp.path(), {}, context, control).status, PageStatus::NothingToWrite);
     bool listed = false;
-    const PageResult combined = writeCombinedPage({}, {}, context, [&](const QString &path) {
+    const ListDirectory listDirectory = [&](const QString &path) {
         listed = true;
-        return ListedDirectory{{}, path};
-    });
+        return ListedDirectory{makeGrid({u"Nom"_s}, {{u"a.doc"_s}}), path};
+    };
+    const PageResult combined = writeCombinedPage({}, {}, context, listDirectory, control);
     EXPECT_EQ(combined.status, PageStatus::NothingToWrite);
     EXPECT_FALSE(listed);
+    EXPECT_EQ(readFile(temp.filePath(u"Fichorama.html"_s)), QByteArray("old"));
+
+    // A cancelled page leaves the older one whole.
+    control.cancel();
+    const DocumentGrid grid = makeGrid({u"Nom"_s}, {{u"a.doc"_s}, {u"b.doc"_s}});
+    EXPECT_EQ(EcrirePageHTML(grid, temp.path(), {}, context, control).status, PageStatus::Cancelled);
+    EXPECT_EQ(writeCombinedPage({{temp.path(), true}}, {}, context, listDirectory, control).status,
+              PageStatus::Cancelled);
     EXPECT_EQ(readFile(temp.filePath(u"Fichorama.html"_s)), QByteArray("old"));
 }
 
@@ -291,14 +303,18 @@ TEST(Pages, ReportFilesThatCannotBeWritten)
     HtmlSettings html;
     html.pathListeTableaux = blocked;
     const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
-    PageResult result = EcrirePageHTML(grid, blocked, {}, context);
+    JobControl control;
+    PageResult result = EcrirePageHTML(grid, blocked, {}, context, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama.html"_s);
     EXPECT_FALSE(result.failure.reason.isEmpty());
 
-    result = writeCombinedPage({{temp.path(), true}}, {}, context, [&](const QString &path) {
-        return ListedDirectory{grid, path};
-    });
+    result = writeCombinedPage(
+        {{temp.path(), true}}, {}, context,
+        [&](const QString &path) {
+            return ListedDirectory{grid, path};
+        },
+        control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama.html"_s);
 
@@ -306,7 +322,7 @@ TEST(Pages, ReportFilesThatCannotBeWritten)
     copying.imagesSuivent = true;
     copying.imagePied = makeImage(temp.path(), u"pied.png"_s);
     const PageContext copyContext{copying, 1, fixedStamp(1), kStartup, QLocale::c()};
-    result = EcrirePageHTML(grid, blocked, {}, copyContext);
+    result = EcrirePageHTML(grid, blocked, {}, copyContext, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama pied"_s);
 }
