@@ -22,7 +22,7 @@ void fitWindowTitle(QWidget *window)
     const int needed = titleWidth(window);
     if (window->width() >= needed)
         return;
-    const int growth = needed - window->width();
+    // A resize, not a move: a dialog not yet shown is then still centred over its parent at its new width.
     window->setMinimumWidth(qMax(window->minimumWidth(), needed));
-    window->setGeometry(window->x() - growth / 2, window->y(), needed, window->height());
+    window->resize(needed, window->height());
 }
