@@ -7,7 +7,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev
-          googletest libgtest-dev libgmock-dev fonts-dejavu-core)
+          googletest libgtest-dev libgmock-dev fonts-dejavu-core libqpdf-dev zlib1g-dev)
 for arg in "$@"; do
     case "$arg" in
     --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time) ;;
