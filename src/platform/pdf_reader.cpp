@@ -4,6 +4,7 @@
 #include "platform/pdf_capped_pipeline.h"
 #include "platform/pdf_input_source.h"
 #include "platform/pdf_page_count.h"
+#include "platform/pdf_stream_filters.h"
 #include "platform/pdf_text.h"
 #include "platform/xmp_properties.h"
 
@@ -63,7 +64,7 @@ DocumentProperties xmpProperties(QPDF &pdf)
     if (!metadata.isStream())
         return {};
     PdfCappedPipeline packet(kMaxXmpBytes);
-    if (!metadata.pipeStreamData(&packet, nullptr, 0, qpdf_dl_generalized, true, false))
+    if (!metadata.pipeStreamData(&packet, nullptr, 0, qpdf_dl_specialized, true, false))
         return {};
     return readXmpProperties(packet.bytes());
 }
@@ -99,6 +100,7 @@ DocumentProperties readOpened(QPDF &pdf)
 
 std::optional<DocumentProperties> read(ByteSource &source, ReadStatus &status)
 {
+    installPdfStreamFilters();
     const auto input = std::make_shared<PdfInputSource>(
         source, kFixedBudget + kBudgetPerFileByte * source.size(), QDeadlineTimer(kTimeLimitMs));
     if (!input->head(kSignatureWindow).contains(QByteArrayView("%PDF-"))) {

@@ -10,6 +10,15 @@ const QByteArray kXmpHead = "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
                             "xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:creator><rdf:Seq><rdf:li>XMP"
                             "</rdf:li></rdf:Seq></dc:creator></rdf:Description></rdf:RDF></x:xmpmeta>";
 
+// Run-length encoding: literal runs of at most 128 bytes, then 300 blanks as repeats, then the end mark.
+QByteArray runLength(const QByteArray &bytes)
+{
+    QByteArray encoded;
+    for (qsizetype at = 0; at < bytes.size(); at += 128)
+        encoded += char(std::min<qsizetype>(128, bytes.size() - at) - 1) + bytes.mid(at, 128);
+    return encoded + QByteArray("\x9D \x9D \x9D \x80");
+}
+
 QByteArray replaced(QByteArray bytes, const QByteArray &before, const QByteArray &after)
 {
     return bytes.replace(before, after);
@@ -63,6 +72,20 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
                     {{5, pdfStream("/Type /Metadata /Subtype /XML /Filter /FlateDecode",
                                    deflated(kXmpHead, 1000))}}),
          ReadStatus::Ok, title, 1, QStringLiteral("XMP")},
+        {"XMP stream in run-length encoding",
+         minimalPdf(
+             "/Title (Titre)", "/Metadata 5 0 R",
+             {{5, pdfStream("/Type /Metadata /Subtype /XML /Filter /RunLengthDecode", runLength(kXmpHead))}}),
+         ReadStatus::Ok, title, 1, QStringLiteral("XMP")},
+        // A rebuilt cross-reference would take the last "4 0 obj" in the file, the decoy in stream 5.
+        {"cross-reference stream with PNG predictors",
+         minimalPdfWriter("/Title (Titre)", {},
+                          {{5, pdfStream({}, "\n4 0 obj\n<< /Title (Leurre) >>\nendobj\n")}})
+             .buildWithStream(kMinimalTrailer, true),
+         ReadStatus::Ok, title, 1},
+        {"Flate bomb as the cross-reference stream",
+         minimalPdfWriter("/Title (Titre)").buildWithStream(kMinimalTrailer, false, 64 << 20),
+         ReadStatus::Damaged, std::nullopt, std::nullopt},
         {"signature after the first kilobyte", QByteArray(1024, ' ') + sound, ReadStatus::OtherFormat,
          std::nullopt, std::nullopt},
         {"empty file", QByteArray(), ReadStatus::OtherFormat, std::nullopt, std::nullopt},

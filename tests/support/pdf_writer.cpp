@@ -14,31 +14,67 @@ QByteArray pdfStream(const QByteArray &entries, const QByteArray &data)
            "\nendstream";
 }
 
-QByteArray PdfWriter::build(const QByteArray &trailerEntries) const
+QByteArray PdfWriter::objects(QVector<qint64> &offsets) const
 {
     QByteArray file = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
-    int highest = 0;
-    QVector<qint64> offsets;
     for (const auto &[number, body] : m_objects) {
-        highest = std::max(highest, number);
         offsets.resize(std::max<qsizetype>(offsets.size(), number + 1));
         offsets[number] = file.size();
         file += QByteArray::number(number) + " 0 obj\n" + body + "\nendobj\n";
     }
-    offsets.resize(highest + 1);
+    return file;
+}
+
+QByteArray PdfWriter::build(const QByteArray &trailerEntries) const
+{
+    QVector<qint64> offsets;
+    QByteArray file = objects(offsets);
     const qint64 xref = file.size();
-    file += "xref\n0 " + QByteArray::number(highest + 1) + "\n0000000000 65535 f \n";
-    for (int number = 1; number <= highest; ++number) {
+    file += "xref\n0 " + QByteArray::number(offsets.size()) + "\n0000000000 65535 f \n";
+    for (qsizetype number = 1; number < offsets.size(); ++number) {
         file += offsets[number] ? QByteArray::number(offsets[number]).rightJustified(10, '0') + " 00000 n \n"
                                 : QByteArray("0000000000 65535 f \n");
     }
-    file += "trailer\n<< /Size " + QByteArray::number(highest + 1) + " " + trailerEntries +
+    file += "trailer\n<< /Size " + QByteArray::number(offsets.size()) + " " + trailerEntries +
             " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return file;
 }
 
-QByteArray minimalPdf(const QByteArray &infoEntries, const QByteArray &catalogEntries,
-                      const QVector<QPair<int, QByteArray>> &extra)
+QByteArray PdfWriter::buildWithStream(const QByteArray &trailerEntries, bool predicted, qint64 blanks) const
+{
+    QVector<qint64> offsets;
+    QByteArray file = objects(offsets);
+    const qint64 xref = file.size();
+    const QByteArray number = QByteArray::number(offsets.size());
+    offsets.append(xref); // the stream's own entry
+    QByteArray rows;
+    QByteArray previous(6, '\0');
+    for (const qint64 offset : offsets) {
+        QByteArray row(6, '\0');
+        row[0] = char(offset ? 1 : 0);
+        for (int i = 0; i < 4; ++i)
+            row[1 + i] = char(offset >> (24 - 8 * i));
+        if (predicted) {
+            QByteArray difference(6, '\0');
+            for (int i = 0; i < 6; ++i)
+                difference[i] = char(row[i] - previous[i]);
+            rows += '\x02' + difference;
+        } else {
+            rows += row;
+        }
+        previous = row;
+    }
+    file += number + " 0 obj\n" +
+            pdfStream("/Type /XRef /Size " + QByteArray::number(offsets.size()) +
+                          " /W [1 4 1] /Filter /FlateDecode " +
+                          (predicted ? "/DecodeParms << /Predictor 12 /Columns 6 >> " : "") + trailerEntries,
+                      deflated(rows, blanks)) +
+            "\nendobj\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return file;
+}
+
+PdfWriter minimalPdfWriter(const QByteArray &infoEntries, const QByteArray &catalogEntries,
+                           const QVector<QPair<int, QByteArray>> &extra)
 {
     PdfWriter writer;
     writer.addObject(1, "<< /Type /Catalog /Pages 2 0 R " + catalogEntries + " >>");
@@ -47,7 +83,13 @@ QByteArray minimalPdf(const QByteArray &infoEntries, const QByteArray &catalogEn
     writer.addObject(4, "<< " + infoEntries + " >>");
     for (const auto &[number, body] : extra)
         writer.addObject(number, body);
-    return writer.build("/Root 1 0 R /Info 4 0 R");
+    return writer;
+}
+
+QByteArray minimalPdf(const QByteArray &infoEntries, const QByteArray &catalogEntries,
+                      const QVector<QPair<int, QByteArray>> &extra)
+{
+    return minimalPdfWriter(infoEntries, catalogEntries, extra).build(kMinimalTrailer);
 }
 
 QByteArray deflated(const QByteArray &head, qint64 blanks)
