@@ -16,10 +16,12 @@ namespace {
 
 // A PDF file has "%PDF-" within its first 1024 bytes.
 constexpr qint64 kSignatureWindow = 1024;
-constexpr qint64 kMaxXmpBytes = 8 * 1024 * 1024;
-// Bytes qpdf may be handed: recovery scans a damaged file about once and reads some objects again.
+constexpr qint64 kMaxXmpBytes = 4 * 1024 * 1024;
+// Bytes qpdf may be handed: recovery scans a damaged file about once and reads some objects again. A
+// sound file needs its head, its tail and a few objects; past 16 MB, a damaged file is not recovered.
 constexpr qint64 kFixedBudget = 2 * 1024 * 1024;
 constexpr qint64 kBudgetPerFileByte = 8;
+constexpr qint64 kMaxBudget = 16 * 1024 * 1024;
 constexpr qint64 kTimeLimitMs = 1000;
 
 struct InfoEntry
@@ -101,8 +103,8 @@ DocumentProperties readOpened(QPDF &pdf)
 std::optional<DocumentProperties> read(ByteSource &source, ReadStatus &status)
 {
     installPdfStreamFilters();
-    const auto input = std::make_shared<PdfInputSource>(
-        source, kFixedBudget + kBudgetPerFileByte * source.size(), QDeadlineTimer(kTimeLimitMs));
+    const qint64 budget = std::min(kFixedBudget + kBudgetPerFileByte * source.size(), kMaxBudget);
+    const auto input = std::make_shared<PdfInputSource>(source, budget, QDeadlineTimer(kTimeLimitMs));
     if (!input->head(kSignatureWindow).contains(QByteArrayView("%PDF-"))) {
         status = ReadStatus::OtherFormat;
         return std::nullopt;

@@ -4,7 +4,7 @@
 
 // Most bytes one stream may decode to while a PDF file is read; real cross-reference and object streams
 // are far smaller.
-inline constexpr qint64 kPdfMaxDecodedStream = 8 * 1024 * 1024;
+inline constexpr qint64 kPdfMaxDecodedStream = 4 * 1024 * 1024;
 
 // Replaces, for the whole process, qpdf's decoders of the filters that expand their data: FlateDecode
 // (with the PNG predictors and the 8-bit TIFF one) and RunLengthDecode stop with PdfReadStopped past
