@@ -10,7 +10,7 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
           googletest libgtest-dev libgmock-dev fonts-dejavu-core libqpdf-dev zlib1g-dev)
 for arg in "$@"; do
     case "$arg" in
-    --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time) ;;
+    --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time strace) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --desktop) packages+=(xvfb xauth xdotool imagemagick) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
