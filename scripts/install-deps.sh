@@ -7,11 +7,12 @@
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (box buttons, colour chooser) in French, needed at run time.
+# libqpdf-dev: qpdf reads PDF files (its runtime library, libqpdf29, is then a dependency of the program).
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libglx-dev
-          googletest libgtest-dev libgmock-dev fonts-dejavu-core)
+          googletest libgtest-dev libgmock-dev fonts-dejavu-core libqpdf-dev zlib1g-dev)
 for arg in "$@"; do
     case "$arg" in
-    --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time) ;;
+    --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time strace) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --desktop) packages+=(xvfb xauth xdotool imagemagick) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
