@@ -10,7 +10,7 @@
 #include "listing/document_grid.h"
 #include "listing/property_columns.h"
 #include "platform/instance_lock.h"
-#include "platform/safe_write.h"
+#include "platform/safe_file_writer.h"
 #include "ui/main_window_controls.h"
 
 #include <QList>
