@@ -9,7 +9,7 @@
 // Reads a grid-list file: one line "\"path\",#TRUE#" or "\"path\",#FALSE#" per entry, a doubled double
 // quote inside the path standing for one. UTF-8, or Windows-1252 when the file is not valid UTF-8. Lines
 // of any other form are skipped. An entry whose directory no longer exists loads unticked. A missing or
-// unreadable file gives an empty list.
+// unreadable file, or anything but a regular file of at most 64 MiB, gives an empty list.
 GridList LireListeTableaux(const QString &filePath);
 
 // Writes the whole list, one line per entry in list order, UTF-8 with CR LF. On failure the old file stays.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -66,6 +67,23 @@ TEST(GridListFile, LoadUnticksMissingDirectoriesAndSkipsOtherLines)
         {temp.filePath(u"ici"_s), false},
     };
     EXPECT_EQ(LireListeTableaux(file), expected);
+}
+
+TEST(GridListFile, OnlyARegularFileLoads)
+{
+    QTemporaryDir temp;
+    const QString pipe = temp.filePath(u"pipe.txt"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString endless = temp.filePath(u"zero.txt"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, endless));
+    // Past the 64 MiB cap; sparse, so it costs no disk.
+    const QString huge = temp.filePath(u"huge.txt"_s);
+    writeFile(huge, "\"" + temp.path().toUtf8() + "\",#TRUE#\r\n");
+    ASSERT_TRUE(QFile::resize(huge, 64 * 1024 * 1024 + 1));
+    for (const QString &path : {pipe, endless, huge}) {
+        SCOPED_TRACE(qPrintable(path));
+        EXPECT_TRUE(LireListeTableaux(path).isEmpty()); // and returns at once
+    }
 }
 
 TEST(GridListRules, AddAndRemoveIgnoreLetterCase)
