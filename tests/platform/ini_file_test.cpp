@@ -179,6 +179,21 @@ TEST(IniFile, WriteFailureIsReported)
     EXPECT_EQ(failure->path, ini.path());
 }
 
+TEST(IniFile, CarriageReturnAloneEndsALine)
+{
+    IniFixture fixture;
+    writeFile(fixture.path(),
+              "[Configuration]\rLangue=1\rRepertoire=/data\r\r[HTML]\r\nPrefixeTableau=Liste\n");
+    IniFile ini(fixture.path());
+    EXPECT_EQ(ini.read(u"Configuration", u"Langue"), QStringLiteral("1"));
+    EXPECT_EQ(ini.read(u"Configuration", u"Repertoire"), QStringLiteral("/data"));
+    EXPECT_EQ(ini.read(u"HTML", u"PrefixeTableau"), QStringLiteral("Liste"));
+    ASSERT_FALSE(ini.write(u"Configuration", u"Langue", QStringLiteral("0")));
+    EXPECT_EQ(
+        readFile(fixture.path()),
+        QByteArray("[Configuration]\rLangue=0\r\nRepertoire=/data\r\r[HTML]\r\nPrefixeTableau=Liste\n"));
+}
+
 TEST(IniFile, OnlyRegularFilesAreReadAndNoneIsReplaced)
 {
     IniFixture fixture;
