@@ -87,5 +87,12 @@ GridList LireListeTableaux(const QString &filePath)
 
 std::optional<WriteFailure> EcrireListeTableaux(const QString &filePath, const GridList &entries)
 {
+    // A line feed would split the entry's line: the entry would not read back.
+    for (const GridListEntry &entry : entries) {
+        if (entry.path.contains(u'\n'))
+            return WriteFailure{filePath,
+                                u"A directory path holds a line feed, which the file cannot store: "_s +
+                                    entry.path};
+    }
     return writeWholeFile(filePath, formatGridList(entries));
 }

@@ -13,6 +13,7 @@
 GridList LireListeTableaux(const QString &filePath);
 
 // Writes the whole list, one line per entry in list order, UTF-8 with CR LF. On failure the old file stays.
+// A list with a path holding a line feed, which no line can store, is refused and nothing is written.
 [[nodiscard]] std::optional<WriteFailure> EcrireListeTableaux(const QString &filePath,
                                                               const GridList &entries);
 

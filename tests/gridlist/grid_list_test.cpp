@@ -86,6 +86,24 @@ TEST(GridListFile, OnlyARegularFileLoads)
     }
 }
 
+TEST(GridListFile, PathWithALineFeedIsRefusedNotLost)
+{
+    QTemporaryDir temp;
+    const QString file = temp.filePath(u"Fichorama.txt"_s);
+    writeFile(file, "\"/srv/a\",#TRUE#\r\n");
+    const GridList entries = {{u"/srv/a"_s, true}, {u"/srv/deux\nlignes"_s, true}};
+    const std::optional<WriteFailure> failure = EcrireListeTableaux(file, entries);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, file);
+    EXPECT_TRUE(failure->reason.contains(u"/srv/deux\nlignes"_s)) << qPrintable(failure->reason);
+    EXPECT_EQ(readFile(file), QByteArray("\"/srv/a\",#TRUE#\r\n"));
+
+    // A carriage return alone stays inside its quotes and reads back.
+    const GridList returns = {{u"/srv/retour\r"_s, false}};
+    ASSERT_FALSE(EcrireListeTableaux(file, returns));
+    EXPECT_EQ(parseGridList(readFile(file)), returns);
+}
+
 TEST(GridListRules, AddAndRemoveIgnoreLetterCase)
 {
     QTemporaryDir temp;
