@@ -26,3 +26,22 @@ TEST(HtmlCommand, FullDiskKeepsTheOldPageAndFailsWithTheReason)
     EXPECT_TRUE(run.err.contains(qt_error_string(ENOSPC).toUtf8())) << run.err.constData();
     EXPECT_EQ(readFile(page), QByteArray("<html>the page of yesterday</html>"));
 }
+
+TEST(Commands, DirectoryFailuresNameThePathAndTheReason)
+{
+    QTemporaryDir settings;
+    // Longer than any path the system takes, made of names that each fit.
+    QString tooLong = settings.path();
+    while (tooLong.size() <= 5000)
+        tooLong += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    const QString missing = settings.filePath(QStringLiteral("gone"));
+    for (const QString &directory : {tooLong, missing}) {
+        SCOPED_TRACE(qPrintable(directory.left(80)));
+        const ProcessRun run =
+            fichorama({QStringLiteral("list"), directory, QStringLiteral("--settings"), settings.path()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.startsWith("fichorama: " + directory.toUtf8() + ": ")) << run.err.constData();
+        const QString reason = directory == missing ? qt_error_string(ENOENT) : qt_error_string(ENAMETOOLONG);
+        EXPECT_TRUE(run.err.contains(reason.toUtf8())) << run.err.constData();
+    }
+}
