@@ -4,6 +4,8 @@
 #include "config/configuration_paths.h"
 #include "platform/ini_file.h"
 
+#include <optional>
+
 // The configuration name kept in the selector file, without the characters a file name cannot hold (as
 // the chooser lets it be typed); "Fichorama" when the file or its key is missing or nothing is left.
 QString readConfigurationName(const IniFile &selector);
@@ -14,3 +16,8 @@ QString readConfigurationName(const IniFile &selector);
 // "PrefixeTableau" loses the characters a file name cannot hold, as the layout dialog lets it be typed.
 // The grid list, the displayed columns and the widths are read by their own owners.
 Settings ChargerConfiguration(const ConfigurationPaths &paths, const QString &currentDirectory);
+
+// The main window's place as the last run left it (keys "FenetreX", "FenetreY", "FenetreLargeur",
+// "FenetreHauteur", "FenetreMaximisee" of section "Configuration"). Empty when one of the four numbers is
+// missing or unreadable or the size is not positive: the window then opens as on a first start.
+std::optional<WindowPlacement> readWindowPlacement(const IniDocument &configuration);
