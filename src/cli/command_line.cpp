@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/headless_session.h"
+#include "platform/file_name_characters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,6 +47,18 @@ bool parseFormat(const QString &text, CommandLine &line)
     else
         return false;
     return true;
+}
+
+// A configuration name is a file-name stem in the settings directory: a name the chooser would not let
+// be typed (a path, "../x") is refused rather than read or written anywhere else.
+bool isConfigurationName(const QString &name)
+{
+    return !removeForbiddenCharacters(name).hadForbidden;
+}
+
+QString configurationNameError()
+{
+    return QStringLiteral("--config takes a configuration name without any of \\ / : * ? \" < > |");
 }
 
 } // namespace
@@ -94,6 +107,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                 return fail(QStringLiteral("%1 needs a value").arg(argument));
             if (argument == QLatin1String("--settings"))
                 line.settingsDirectory = arguments[++i];
+            else if (argument == QLatin1String("--config") && !isConfigurationName(arguments[i + 1]))
+                return fail(configurationNameError());
             else if (argument == QLatin1String("--config"))
                 line.configurationName = arguments[++i];
             else if (argument.startsWith(QLatin1String("--")))
@@ -130,6 +145,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             line.settingsDirectory = arguments[++i];
         } else if (argument == QLatin1String("--config")) {
             line.configurationName = arguments[++i];
+            if (!isConfigurationName(line.configurationName))
+                return fail(configurationNameError());
         } else if (argument == QLatin1String("--sort")) {
             if (!parseSort(arguments[++i], line))
                 return fail(QStringLiteral("--sort takes a column number, optionally followed by :desc"));

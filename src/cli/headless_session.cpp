@@ -7,6 +7,7 @@
 #include "html/combined_page.h"
 #include "html/single_page.h"
 #include "listing/directory_scan.h"
+#include "platform/directory_check.h"
 #include "platform/system_names.h"
 
 #include <QDir>
@@ -43,9 +44,8 @@ QString HeadlessSession::directoryArgument() const
 
 bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome)
 {
-    const QFileInfo info(directory);
-    if (!info.isDir()) {
-        outcome = {1, {}, QStringLiteral("%1: no such directory").arg(directory)};
+    if (const QString reason = notADirectoryReason(directory); !reason.isEmpty()) {
+        outcome = {1, {}, QStringLiteral("%1: %2").arg(directory, reason)};
         return false;
     }
     ScanControl control;

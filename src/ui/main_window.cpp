@@ -369,7 +369,7 @@ void MainWindow::shutDown()
     m_listingPending = false;
     m_afterListing.clear();
     IniFile configuration(m_paths.iniPath());
-    (void)writeShutDownState(configuration, m_listedDirectory, m_grid, placement());
+    reportAutomaticWrite(writeShutDownState(configuration, m_listedDirectory, m_grid, placement()));
 }
 
 void MainWindow::toggleListingOption(QAction *entry)
@@ -390,7 +390,7 @@ void MainWindow::toggleListingOption(QAction *entry)
         flag = OptionFlag::InclureCaches;
     }
     IniFile configuration(m_paths.iniPath());
-    (void)writeOptionFlag(configuration, flag, on);
+    reportConfigurationFailure(writeOptionFlag(configuration, flag, on));
     refresh();
 }
 
@@ -409,7 +409,7 @@ void MainWindow::toggleDisplayOption(QAction *entry)
         flag = OptionFlag::Contextuel;
     }
     IniFile configuration(m_paths.iniPath());
-    (void)writeOptionFlag(configuration, flag, on);
+    reportConfigurationFailure(writeOptionFlag(configuration, flag, on));
 }
 
 void MainWindow::chooseLinesPerCell(int lines)
@@ -423,7 +423,7 @@ void MainWindow::chooseLinesPerCell(int lines)
     for (int n = 1; n <= 3; ++n)
         m_menu.mnuLigne[size_t(n - 1)]->setChecked(n == lines);
     IniFile configuration(m_paths.iniPath());
-    (void)writeLinesPerCell(configuration, lines);
+    reportConfigurationFailure(writeLinesPerCell(configuration, lines));
 }
 
 void MainWindow::switchLanguage(qint16 language)
@@ -437,10 +437,12 @@ void MainWindow::switchLanguage(qint16 language)
     m_settings.language = language;
     applyLanguage(language);
     rebuildColumns();
-    (void)ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
+    const std::optional<WriteFailure> widthsFailure =
+        ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
     m_controls.gridFiles->applyColumnWidths();
     refresh();
-    (void)writeLanguage(configuration, language);
+    const std::optional<WriteFailure> languageFailure = writeLanguage(configuration, language);
+    reportConfigurationFailure(widthsFailure ? widthsFailure : languageFailure);
 }
 
 void MainWindow::applyLanguage(qint16 language)

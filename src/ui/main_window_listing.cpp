@@ -69,7 +69,7 @@ void MainWindow::listOnce()
     c.ProgressBar1->setRange(0, m_fileCount > 1 ? m_fileCount : 1);
     c.ProgressBar1->setValue(0);
     IniFile configuration(m_paths.iniPath());
-    (void)writeDirectory(configuration, directory);
+    reportAutomaticWrite(writeDirectory(configuration, directory));
 
     // The listing fills a grid of its own, which replaces the one on screen when it is done: events let
     // through meanwhile (a header click, a column drag) act on a grid that stays whole.

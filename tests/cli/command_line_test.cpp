@@ -47,7 +47,10 @@ TEST(CommandLineParsing, CommandsOptionsAndErrors)
           QStringList{QStringLiteral("html-list"), QStringLiteral("/d")},
           QStringList{QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("xml")},
           QStringList{QStringLiteral("bogus")}, QStringList{QStringLiteral("--bogus")},
-          QStringList{QStringLiteral("--settings")}}) {
+          QStringList{QStringLiteral("--settings")},
+          // A configuration name that would lead out of the settings directory.
+          QStringList{QStringLiteral("html"), QStringLiteral("--config"), QStringLiteral("../outside/evil")},
+          QStringList{QStringLiteral("--config"), QStringLiteral("/tmp/evil")}}) {
         SCOPED_TRACE(qPrintable(wrong.join(QLatin1Char(' '))));
         error.clear();
         EXPECT_FALSE(parse(wrong));

@@ -1,29 +1,11 @@
+#include "support/fichorama_process.h"
 #include "support/test_files.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ProcessRun
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProcessRun fichorama(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(FICHORAMA_EXECUTABLE), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(process.errorString());
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 const char kAllColumns[] =
     "[Proprietes]\r\nNomCourt=1\r\nSujet=1\r\nMotsCles=1\r\nModele=1\r\nCommentaires=1\r\n"

@@ -54,6 +54,18 @@ TEST(Configuration, NameFromSelectorFile)
     ASSERT_FALSE(writeConfigurationName(selector, QStringLiteral("Bureau")));
     EXPECT_EQ(readConfigurationName(selector), QStringLiteral("Bureau"));
     EXPECT_EQ(readFile(selector.path()), QByteArray("[Configuration]\r\nNom=Bureau\r\n"));
+
+    // A name edited into a path names a file of the settings directory all the same.
+    const struct
+    {
+        const char *stored, *name;
+    } edited[] = {
+        {"../x", "..x"}, {"/tmp/outside/evil", "tmpoutsideevil"}, {"C:\\a*b?", "Cab"}, {"//", "Fichorama"}};
+    for (const auto &c : edited) {
+        SCOPED_TRACE(c.stored);
+        writeFile(selector.path(), QByteArray("[Configuration]\r\nNom=") + c.stored + "\r\n");
+        EXPECT_EQ(readConfigurationName(selector), QString::fromLatin1(c.name));
+    }
 }
 
 TEST(Configuration, EmptySettingsDirectoryGivesDefaults)
@@ -153,6 +165,9 @@ TEST(Configuration, NumberAndTextReadRules)
         {"[Configuration]\r\nRepertoire=/home/a b ", directory, "/home/a b "},
         {"[HTML]\r\nPrefixeTableau=", prefix, "Fichorama"},
         {"[HTML]\r\nPrefixeTableau=Rapport", prefix, "Rapport"},
+        // A prefix edited into a path stays a name in the listed directory, as the layout dialog makes it.
+        {"[HTML]\r\nPrefixeTableau=../escape", prefix, "..escape"},
+        {"[HTML]\r\nPrefixeTableau=/", prefix, "Fichorama"},
         {"[HTML]\r\nPathListeTableaux=" + existing.toUtf8(), gridListDir, existing},
         {"[HTML]\r\nPathListeTableaux=" + existing.toUtf8() + "/gone", gridListDir, fixture.dir.path()},
         {"[HTML]\r\nPathListeTableaux=", gridListDir, fixture.dir.path()},
