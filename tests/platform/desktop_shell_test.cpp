@@ -1,4 +1,6 @@
 #include "platform/desktop_shell.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -35,6 +37,7 @@ TEST(DesktopShell, OpensPathsAsLocalFilesAndAddressesAsTheyAre)
     } cases[] = {
         {QStringLiteral("/tmp/Fichorama 5 mai.html"), QStringLiteral("file:///tmp/Fichorama%205%20mai.html")},
         {QStringLiteral("/tmp/a#b?.doc"), QStringLiteral("file:///tmp/a%23b%3F.doc")},
+        {fromNativeBytes("/tmp/r\xE9sum\xE9.doc"), QStringLiteral("file:///tmp/r%E9sum%E9.doc")},
         {QStringLiteral("https://example.org/x"), QStringLiteral("https://example.org/x")},
         {QStringLiteral("mailto:someone@example.org"), QStringLiteral("mailto:someone@example.org")},
         {QStringLiteral("report.doc"),
@@ -44,4 +47,16 @@ TEST(DesktopShell, OpensPathsAsLocalFilesAndAddressesAsTheyAre)
         SCOPED_TRACE(qPrintable(c.text));
         EXPECT_EQ(DesktopShell::urlFor(c.text).toString(QUrl::FullyEncoded), c.url);
     }
+}
+
+TEST(DesktopShell, RenamesNamesThatAreNotUtf8)
+{
+    NativeTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString raw = dir.path() + u'/' + fromNativeBytes("r\xE9sum\xE9.doc");
+    writeNativeFile(raw, "A");
+    const auto failure = DesktopShell({}).rename(raw, dir.filePath(QStringLiteral("résumé.doc")));
+    ASSERT_FALSE(failure.has_value()) << qPrintable(failure->reason);
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("résumé.doc"))), "A");
+    EXPECT_FALSE(fileStatus(raw).exists);
 }
