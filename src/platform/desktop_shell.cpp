@@ -2,13 +2,13 @@
 
 #include "platform/native_files.h"
 #include "platform/native_name.h"
+#include "platform/trash.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QPointer>
 #include <QWidget>
 
@@ -76,10 +76,7 @@ void DesktopShell::showProperties(const QString &path, QWidget *owner)
 
 std::optional<ShellFailure> DesktopShell::moveToTrash(const QString &path)
 {
-    QFile file(path);
-    if (file.moveToTrash())
-        return std::nullopt;
-    return ShellFailure{path, file.errorString()};
+    return moveFileToTrash(path);
 }
 
 std::optional<ShellFailure> DesktopShell::rename(const QString &from, const QString &to)

@@ -6,8 +6,8 @@
 #include <functional>
 
 // The Shell of the running desktop: QDesktopServices for open, the file manager's properties window over
-// D-Bus (org.freedesktop.FileManager1) with a fallback of the window's own, QFile for trash, and a rename
-// that never replaces. Paths are in native form (see native_name.h).
+// D-Bus (org.freedesktop.FileManager1) with a fallback of the window's own, our own freedesktop.org trash
+// and a rename that never replaces. Paths are in native form (see native_name.h).
 class DesktopShell : public Shell
 {
 public:
