@@ -1,5 +1,7 @@
 #include "cli/table_output.h"
 
+#include "platform/native_name.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,7 +64,7 @@ QByteArray formatGrid(const DocumentGrid &grid, const QString &directory, TableF
     for (const GridRow &row : grid.rows())
         rows.append(QJsonArray::fromStringList(row.cells));
     QJsonObject root;
-    root.insert(QStringLiteral("directory"), directory);
+    root.insert(QStringLiteral("directory"), displayName(directory));
     root.insert(QStringLiteral("columns"), QJsonArray::fromStringList(captions(grid)));
     root.insert(QStringLiteral("rows"), rows);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

@@ -1,3 +1,5 @@
+#include "cli/headless_session.h"
+#include "platform/native_name.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -89,4 +91,23 @@ TEST(ListCommand, TsvKeepsOneRowOfCellsPerDocumentWhateverItsName)
     EXPECT_TRUE(lines[2].startsWith("tab here.doc\t")) << lines[2].constData();
     for (const QByteArray &line : lines.mid(1, 2))
         EXPECT_EQ(line.count('\t'), lines[0].count('\t')) << line.constData();
+}
+
+TEST(ListCommand, ListsADirectoryWhoseNameIsNotUtf8)
+{
+    QTemporaryDir settings;
+    NativeTemporaryDir documents;
+    const QString directory = documents.path() + u'/' + fromNativeBytes("d\xE9");
+    makeNativeDirectory(directory);
+    writeNativeFile(directory + u'/' + fromNativeBytes("r\xE9sum\xE9.doc"),
+                    readFile(testData(QStringLiteral("ole/si_lpwstr.doc"))));
+    CommandLine line;
+    line.command = CommandLine::Command::List;
+    line.directory = directory;
+    line.settingsDirectory = settings.path();
+
+    const CommandOutcome outcome = HeadlessSession(line).run();
+    EXPECT_EQ(outcome.status, 0) << qPrintable(outcome.message);
+    EXPECT_TRUE(outcome.output.contains("\nr\xEF\xBF\xBDsum\xEF\xBF\xBD.doc\t"))
+        << outcome.output.constData();
 }
