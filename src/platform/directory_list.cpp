@@ -2,6 +2,7 @@
 
 #include "platform/child_path.h"
 #include "platform/directory_reader.h"
+#include "platform/focus_frame.h"
 #include "platform/native_files.h"
 #include "platform/native_name.h"
 
@@ -117,6 +118,26 @@ void DirectoryList::keyPressEvent(QKeyEvent *event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+bool DirectoryList::event(QEvent *event)
+{
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::Paint && hasFocus())
+        paintFocusFrame(this);
+    return handled;
+}
+
+void DirectoryList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    update();
+}
+
+void DirectoryList::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    update();
 }
 
 void DirectoryList::fill()
