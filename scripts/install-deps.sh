@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Fichorama's build, tests and tools need, only when some are missing.
-# Usage: scripts/install-deps.sh [--bench] [--fuzz] [--desktop]
+# Usage: scripts/install-deps.sh [--bench] [--fuzz] [--desktop] [--browser]
 #   --bench    also the tools the benchmarks compare against (exiftool, python3-olefile, Google Benchmark)
 #   --fuzz     also clang, for the libFuzzer target
 #   --desktop  also Xvfb, xdotool and ImageMagick, for looking at the window without a screen
+#   --browser  also Chromium and Python, for checking the pages' links (scripts/check-page-links.py)
 set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (box buttons, colour chooser) in French, needed at run time.
@@ -15,6 +16,7 @@ for arg in "$@"; do
     --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time strace) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --desktop) packages+=(xvfb xauth xdotool imagemagick) ;;
+    --browser) packages+=(chromium python3) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
     esac
 done

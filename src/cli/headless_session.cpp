@@ -8,10 +8,11 @@
 #include "html/single_page.h"
 #include "listing/directory_scan.h"
 #include "platform/directory_check.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 #include "platform/system_names.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -39,13 +40,13 @@ QString HeadlessSession::directoryArgument() const
 {
     const QString directory =
         m_commandLine.directory.isEmpty() ? m_settings.directory : m_commandLine.directory;
-    return QDir::cleanPath(QFileInfo(directory).absoluteFilePath());
+    return cleanAbsolutePath(directory);
 }
 
 bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome)
 {
     if (const QString reason = notADirectoryReason(directory); !reason.isEmpty()) {
-        outcome = {1, {}, QStringLiteral("%1: %2").arg(directory, reason)};
+        outcome = {1, {}, QStringLiteral("%1: %2").arg(displayName(directory), reason)};
         return false;
     }
     ScanControl control;
@@ -54,7 +55,7 @@ bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome
         makeScanOptions(m_settings, m_displayed, {m_commandLine.sortColumn, m_commandLine.sortAscending}),
         m_grid, control);
     if (!result.enumerated) {
-        outcome = {1, {}, QStringLiteral("%1: the directory cannot be read").arg(directory)};
+        outcome = {1, {}, QStringLiteral("%1: the directory cannot be read").arg(displayName(directory))};
         return false;
     }
     return true;
@@ -64,7 +65,7 @@ CommandOutcome HeadlessSession::pageOutcome(const PageResult &result, const QStr
 {
     switch (result.status) {
     case PageStatus::Written:
-        return {0, QFile::encodeName(result.path) + '\n', {}};
+        return {0, nativeBytes(result.path) + '\n', {}};
     case PageStatus::NothingToWrite:
         return {1, {}, refusal};
     case PageStatus::Failed:
@@ -98,7 +99,7 @@ CommandOutcome HeadlessSession::run()
     case CommandLine::Command::HtmlList: {
         const DocumentGrid columns = m_grid;
         auto listOne = [&](const QString &path) {
-            ListedDirectory listed{columns, QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
+            ListedDirectory listed{columns, cleanAbsolutePath(path)};
             ScanControl control;
             listDirectory(listed.directory, makeScanOptions(m_settings, m_displayed, sort), listed.grid,
                           control);

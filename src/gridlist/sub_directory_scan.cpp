@@ -4,7 +4,6 @@
 #include "platform/directory_reader.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <vector>
 
 namespace {
@@ -24,14 +23,10 @@ QStringList childDirectories(const QString &directory)
     DirectoryEntry entry;
     while (reader.next(entry)) {
         // A leading full stop skips ".", ".." and every dot directory.
-        if (!entry.isDirectory || entry.name.startsWith(QLatin1Char('.')))
-            continue;
-        const QString path = childPath(directory, entry.name);
         // The reader reports a link to a directory as a directory; a link may lead back up the tree.
-        const QFileInfo info(path);
-        if (info.isSymbolicLink() || info.isJunction())
+        if (!entry.isDirectory || entry.isSymbolicLink || entry.name.startsWith(QLatin1Char('.')))
             continue;
-        children << path;
+        children << childPath(directory, entry.name);
     }
     return children;
 }

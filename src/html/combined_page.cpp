@@ -2,8 +2,8 @@
 
 #include "html/html_table.h"
 #include "html/html_text.h"
-
-#include <QFileInfo>
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,8 +13,8 @@ QString heading(const QString &directory, int number, int ticked, int documents,
 {
     const QString n = QString::number(number);
     return u"<a name=\""_s + n + u"\"><h3 align=\"center\">"_s + headingImage(images) +
-           escapeHtml(directory) + u"&nbsp;["_s + n + u'/' + QString::number(ticked) + u"] : "_s +
-           QString::number(documents) + u" document(s) </h3>"_s;
+           escapeHtml(displayName(directory)) + u"&nbsp;["_s + n + u'/' + QString::number(ticked) +
+           u"] : "_s + QString::number(documents) + u" document(s) </h3>"_s;
 }
 
 } // namespace
@@ -43,7 +43,7 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
         if (!entries[i].checked)
             continue;
         ++ticked;
-        if (QFileInfo(entries[i].path).isDir())
+        if (fileStatus(entries[i].path).isDirectory)
             included << i;
     }
 
@@ -57,7 +57,7 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
         for (int n = 1; n <= included.size(); ++n) {
             const QString number = QString::number(n);
             lines << u"<h5>"_s + number + u"&nbsp;-&nbsp;<a href=\"#"_s + number + u"\">"_s +
-                         escapeHtml(entries[included[n - 1]].path) + u"</a></h5>"_s;
+                         escapeHtml(displayName(entries[included[n - 1]].path)) + u"</a></h5>"_s;
         }
     }
 

@@ -22,13 +22,14 @@ QString titleCell(const QString &text, int column, const HtmlTableOptions &optio
            u"</b></td>"_s;
 }
 
-// The anchor is left open, as the pages have always had it: browsers close it at the cell's end.
-QString documentCell(const QString &fileName, const HtmlTableOptions &options, const QString &nowrap)
+// The cell shows the name as the grid does and links by the file's own name. The anchor is left open,
+// as the pages have always had it: browsers close it at the cell's end.
+QString documentCell(const GridRow &row, const HtmlTableOptions &options, const QString &nowrap)
 {
-    const QString target =
-        options.link == DocumentLink::Relative ? fileName : childPath(options.directory, fileName);
-    return u"<td"_s + nowrap + u"><a href=\""_s + escapeLink(target) + u"\">"_s + escapeHtml(fileName) +
-           u"</td>"_s;
+    const QString link = options.link == DocumentLink::Relative
+                             ? linkToName(row.fileName)
+                             : escapeLink(childPath(options.directory, row.fileName));
+    return u"<td"_s + nowrap + u"><a href=\""_s + link + u"\">"_s + escapeHtml(row.cells[0]) + u"</td>"_s;
 }
 
 QString dataCell(const QString &text, const HtmlTableOptions &options, const QString &nowrap)
@@ -61,7 +62,7 @@ void appendHtmlTable(QStringList &lines, const DocumentGrid &grid, const HtmlTab
             if (text.isEmpty())
                 lines << emptyCell;
             else
-                lines << (c == 0 ? documentCell(text, options, nowrap) : dataCell(text, options, nowrap));
+                lines << (c == 0 ? documentCell(row, options, nowrap) : dataCell(text, options, nowrap));
         }
         lines << QStringLiteral("</tr>");
     }

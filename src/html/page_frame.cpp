@@ -117,7 +117,7 @@ std::optional<WriteFailure> buildImageReferences(const HtmlSettings &html, const
             const QString name = html.prefixeTableau + copySuffix(image);
             if (auto failure = copyImage(setting, childPath(pageDirectory, name)))
                 return failure;
-            reference = escapeLink(name);
+            reference = linkToName(name);
         } else {
             reference = escapeLink(u"file://"_s + QDir::cleanPath(source.absoluteFilePath()));
         }

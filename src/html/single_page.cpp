@@ -2,8 +2,19 @@
 
 #include "html/html_table.h"
 #include "html/html_text.h"
+#include "platform/native_name.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString unreachableDirectoryReason(qint16 language)
+{
+    return language == 1 ? QStringLiteral("Le nom du répertoire n'est pas de l'UTF-8 valide.")
+                         : QStringLiteral("The directory's name is not valid UTF-8.");
+}
+
+} // namespace
 
 PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, const SortState &sort,
                           const PageContext &context)
@@ -11,6 +22,11 @@ PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, co
     const HtmlSettings &html = context.html;
     if (grid.rowCount() == 0)
         return PageResult{PageStatus::NothingToWrite, {}, {}};
+    const QString path = childPath(directory, pageBaseName(html, context.stamp) + u".html"_s);
+    // Qt's file functions, which write pages and copies, would reach another directory than this one.
+    if (hasRawBytes(directory))
+        return PageResult{
+            PageStatus::Failed, {}, {displayName(path), unreachableDirectoryReason(context.language)}};
     if (html.effacerAnciensTableaux)
         deleteOldPages(directory, html.prefixeTableau);
 
@@ -24,8 +40,8 @@ PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, co
     lines << QStringLiteral("<html>") << QStringLiteral("<head>")
           << QStringLiteral("<title>Fichorama de documents</title>") << QStringLiteral("</head>");
     appendPageTop(lines, images, context);
-    lines << u"<h3 align=\"center\">"_s + headingImage(images) + escapeHtml(directory) + u" : "_s +
-                 QString::number(grid.rowCount()) + u" document(s)</h3>"_s;
+    lines << u"<h3 align=\"center\">"_s + headingImage(images) + escapeHtml(displayName(directory)) +
+                 u" : "_s + QString::number(grid.rowCount()) + u" document(s)</h3>"_s;
 
     HtmlTableOptions table;
     table.directory = directory;
@@ -37,7 +53,6 @@ PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, co
     appendHtmlTable(lines, grid, table);
     appendPageBottom(lines, images, context);
 
-    const QString path = childPath(directory, pageBaseName(html, context.stamp) + u".html"_s);
     if (auto failure = writeWholeFile(path, encodePage(lines)))
         return PageResult{PageStatus::Failed, {}, *failure};
     return PageResult{PageStatus::Written, path, {}};

@@ -4,6 +4,7 @@
 #include "listing/summary_values.h"
 #include "platform/child_path.h"
 #include "platform/directory_reader.h"
+#include "platform/native_name.h"
 #include "platform/summary_file.h"
 
 #include <QElapsedTimer>
@@ -29,12 +30,20 @@ OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
     return options.listing.includeAll ? OtherKind::Other : OtherKind::NotListed;
 }
 
-GridRow summaryRow(const QString &name, const QString &path, const SummaryFile &file,
-                   const ScanOptions &options)
+// A row whose name cell shows `name` (native form) and whose file name keeps it.
+GridRow namedRow(const QString &name, const ScanOptions &options)
 {
     GridRow row;
     row.cells.reserve(options.columnProperties.size() + 1);
-    row.cells.append(name);
+    row.cells.append(displayName(name));
+    row.fileName = name;
+    return row;
+}
+
+GridRow summaryRow(const QString &name, const QString &path, const SummaryFile &file,
+                   const ScanOptions &options)
+{
+    GridRow row = namedRow(name, options);
     for (const int property : options.columnProperties)
         row.cells.append(property == kShortNameProperty ? shortNameCell(path) : summaryCell(file, property));
     return row;
@@ -42,9 +51,7 @@ GridRow summaryRow(const QString &name, const QString &path, const SummaryFile &
 
 GridRow otherRow(const QString &name, const QString &path, OtherKind kind, const ScanOptions &options)
 {
-    GridRow row;
-    row.cells.reserve(options.columnProperties.size() + 1);
-    row.cells.append(name);
+    GridRow row = namedRow(name, options);
     for (const int property : options.columnProperties) {
         if (property == kShortNameProperty)
             row.cells.append(shortNameCell(path));

@@ -43,10 +43,10 @@ struct ScanResult
 // The file count of a directory: its non-directory entries, hidden ones only when `includeHidden`.
 int countFiles(const QString &directory, bool includeHidden);
 
-// Lists `directory` into the grid's rows: one row per listed file, cells in column order, name colours
-// and row heights set; then sorts by the sort column when the grid has it and sets the header arrow.
-// Clears `control.interruptRequested` first and polls it at every entry. The grid's columns must already
-// match `options.columnProperties`.
+// Lists `directory` (native form, see native_name.h) into the grid's rows: one row per listed file, cells in
+// column order, name colours and row heights set; then sorts by the sort column when the grid has it and sets
+// the header arrow. Clears `control.interruptRequested` first and polls it at every entry. The grid's columns
+// must already match `options.columnProperties`.
 ScanResult listDirectory(const QString &directory, const ScanOptions &options, DocumentGrid &grid,
                          ScanControl &control);
 

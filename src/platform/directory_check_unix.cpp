@@ -1,12 +1,14 @@
 #include "platform/directory_check.h"
 
+#include "platform/native_name.h"
+
 #include <QFile>
 #include <cerrno>
 #include <sys/stat.h>
 
 QString notADirectoryReason(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = nativeBytes(path);
     if (name.isEmpty() || name.contains('\0'))
         return qt_error_string(ENOENT);
     struct stat info;

@@ -1,12 +1,14 @@
 #include "platform/directory_list.h"
 
 #include "platform/child_path.h"
+#include "platform/directory_reader.h"
 #include "platform/focus_frame.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -33,30 +35,42 @@ public:
     }
 };
 
-QString cleanAbsolute(const QString &path)
-{
-    return QDir::cleanPath(QDir(path).absolutePath());
-}
-
-// The name an entry shows: the last component, or the whole path for a root ("/", "C:/").
+// The name an entry shows: the last component, or the whole path for the root "/".
 QString entryName(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() ? path : name;
+    const QString name = fileNameOf(path);
+    return displayName(name.isEmpty() ? path : name);
 }
 
-// `path` and its ancestors, root first. Each step drops one component, so the loop ends.
+// A clean absolute `path` and its ancestors, root first. Each step drops one component, so the loop ends.
 QStringList ancestry(const QString &path)
 {
     QStringList chain{path};
-    for (QString current = path; !QDir(current).isRoot();) {
-        const QString parent = QFileInfo(current).path();
-        if (parent.size() >= current.size())
+    for (QString current = path; current.size() > 1;) {
+        const qsizetype slash = current.lastIndexOf(QLatin1Char('/'));
+        if (slash < 0)
             break;
-        chain.prepend(parent);
-        current = parent;
+        current = slash == 0 ? QStringLiteral("/") : current.left(slash);
+        chain.prepend(current);
     }
     return chain;
+}
+
+// The names of the visible sub-directories of `path` (links to directories included), sorted by name
+// without regard to case. Read with our own reader, which keeps names that are not UTF-8.
+QStringList subDirectoryNames(const QString &path)
+{
+    QStringList names;
+    DirectoryReader reader(path);
+    DirectoryEntry entry;
+    while (reader.next(entry)) {
+        if (entry.isDirectory && !entry.isHidden)
+            names << entry.name;
+    }
+    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
 }
 
 } // namespace
@@ -73,8 +87,8 @@ bool DirectoryList::setPath(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const QString cleaned = cleanAbsolute(path);
-    if (!QFileInfo(cleaned).isDir())
+    const QString cleaned = cleanAbsolutePath(path);
+    if (!fileStatus(cleaned).isDirectory)
         return false;
     if (cleaned == m_path)
         return true;
@@ -141,10 +155,8 @@ void DirectoryList::fill()
     QListWidgetItem *current = nullptr;
     for (int depth = 0; depth < chain.size(); ++depth)
         current = add(chain[depth], entryName(chain[depth]), openIcon, depth);
-    const QStringList names =
-        QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names)
-        add(childPath(m_path, name), name, closedIcon, int(chain.size()));
+    for (const QString &name : subDirectoryNames(m_path))
+        add(childPath(m_path, name), displayName(name), closedIcon, int(chain.size()));
     setCurrentItem(current);
 }
 

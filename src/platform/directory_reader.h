@@ -7,13 +7,16 @@
 // One entry of a directory as the file system returns it.
 struct DirectoryEntry
 {
+    // The name in native form (see native_name.h): the system's bytes, kept whole even when they are not
+    // UTF-8, so that the file opens, renames and links by them. displayName() gives the text to show.
     QString name;
-    bool isDirectory = false; // a directory, or a symbolic link to one
-    bool isHidden = false;    // the platform's hidden mark: a name starting with a full stop here
+    bool isDirectory = false;    // a directory, or a symbolic link to one
+    bool isSymbolicLink = false; // the entry itself is a symbolic link (or a junction on Windows)
+    bool isHidden = false;       // the platform's hidden mark: a name starting with a full stop here
 };
 
-// Enumerates one directory in the order the file system returns its entries ("." and ".." included,
-// as directories), without sorting and without reading more than each entry's type.
+// Enumerates one directory, given by its native-form path, in the order the file system returns its entries
+// ("." and ".." included, as directories), without sorting and without reading more than each entry's type.
 class DirectoryReader
 {
 public:

@@ -1,5 +1,7 @@
 #include "platform/regular_file_reader.h"
 
+#include "platform/native_name.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -43,7 +45,7 @@ RegularFileRead readAll(int fd, qint64 size, qint64 maxSize)
 
 RegularFileRead readRegularFile(const QString &path, qint64 maxSize)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = nativeBytes(path);
     if (name.isEmpty() || name.contains('\0'))
         return {};
     // O_NONBLOCK: opening a named pipe without a writer would otherwise wait for ever.

@@ -1,5 +1,7 @@
 #include "platform/safe_file_writer.h"
 
+#include "platform/native_name.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -38,7 +40,7 @@ bool SafeFileWriter::open()
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const QString candidate = temporaryCandidate();
         // O_EXCL with O_NOFOLLOW: a file or link an attacker put under this name is never opened.
-        const int fd = ::open(QFile::encodeName(candidate).constData(),
+        const int fd = ::open(nativeBytes(candidate).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
             m_handle = fd;
@@ -98,7 +100,7 @@ std::optional<WriteFailure> SafeFileWriter::commit()
         fail(errno);
     closeHandle();
     if (!m_failure &&
-        ::rename(QFile::encodeName(m_temporaryPath).constData(), QFile::encodeName(m_path).constData()) != 0)
+        ::rename(nativeBytes(m_temporaryPath).constData(), nativeBytes(m_path).constData()) != 0)
         fail(errno);
     if (m_failure)
         cancel();
@@ -113,7 +115,7 @@ void SafeFileWriter::cancel()
         m_handle = -1;
     }
     if (!m_temporaryPath.isEmpty()) {
-        ::unlink(QFile::encodeName(m_temporaryPath).constData());
+        ::unlink(nativeBytes(m_temporaryPath).constData());
         m_temporaryPath.clear();
     }
 }

@@ -2,9 +2,11 @@
 
 #include "listing/property_columns.h"
 #include "listing/summary_values.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 #include "platform/summary_file.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -34,15 +36,18 @@ bool holds(const SummaryFile &file, const PropertyColumn &column)
 
 QList<DocumentFact> documentFacts(const QString &path, qint16 language)
 {
-    const QFileInfo info(path);
+    const QString absolute = cleanAbsolutePath(path);
+    const QString name = fileNameOf(absolute);
+    const QString folder = absolute.left(std::max<qsizetype>(1, absolute.size() - name.size() - 1));
+    const FileStatus status = fileStatus(absolute);
     QList<DocumentFact> facts;
-    facts.append({inLanguage(language, "Nom", "Name"), info.fileName()});
-    facts.append({inLanguage(language, "Dossier", "Folder"), info.absolutePath()});
-    if (!info.exists())
+    facts.append({inLanguage(language, "Nom", "Name"), displayName(name)});
+    facts.append({inLanguage(language, "Dossier", "Folder"), displayName(folder)});
+    if (!status.exists)
         return facts;
     facts.append({inLanguage(language, "Taille", "Size"),
-                  QString::number(info.size()) + inLanguage(language, " octets", " bytes")});
-    facts.append({inLanguage(language, "Modifié le", "Modified"), dateCell(info.lastModified())});
+                  QString::number(status.size) + inLanguage(language, " octets", " bytes")});
+    facts.append({inLanguage(language, "Modifié le", "Modified"), dateCell(status.lastModified)});
 
     const std::optional<SummaryFile> summary = SummaryFile::open(path);
     if (!summary)

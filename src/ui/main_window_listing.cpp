@@ -5,6 +5,7 @@
 #include "config/configuration_writes.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
+#include "platform/native_name.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 #include "ui/main_window.h"
@@ -63,8 +64,8 @@ void MainWindow::listOnce()
     c.lblNbFichiers->setText(fileCountText(m_fileCount, m_settings.language));
     c.lblNbDocuments->clear();
     m_listedDirectory = directory;
-    c.lblDossier->setText(directory);
-    c.lblDossier->setToolTip(directory);
+    c.lblDossier->setText(displayName(directory));
+    c.lblDossier->setToolTip(displayName(directory));
     setLabelColour(c.lblDossier, QPalette::Highlight);
     c.ProgressBar1->setRange(0, m_fileCount > 1 ? m_fileCount : 1);
     c.ProgressBar1->setValue(0);

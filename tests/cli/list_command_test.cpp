@@ -1,3 +1,5 @@
+#include "cli/headless_session.h"
+#include "platform/native_name.h"
 #include "support/fichorama_process.h"
 #include "support/test_files.h"
 
@@ -53,4 +55,41 @@ TEST(ListCommand, FailuresAndUsageHaveTheirExitStatus)
     EXPECT_EQ(usage.status, 2);
     EXPECT_TRUE(usage.err.contains("--sort")) << usage.err.constData();
     EXPECT_TRUE(QDir(settings.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST(ListCommand, TsvKeepsOneRowOfCellsPerDocumentWhateverItsName)
+{
+    QTemporaryDir settings;
+    QTemporaryDir documents;
+    for (const char *name : {"tab\there.doc", "line\r\nfeed.doc"})
+        copyTestData(QStringLiteral("ole/si_lpwstr.doc"), documents.path(), QString::fromLatin1(name));
+
+    const ProcessRun run =
+        fichorama({QStringLiteral("list"), documents.path(), QStringLiteral("--settings"), settings.path()});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    const QList<QByteArray> lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 4) << run.out.constData(); // header, two rows, nothing after the last line feed
+    EXPECT_TRUE(lines[1].startsWith("line  feed.doc\t")) << lines[1].constData();
+    EXPECT_TRUE(lines[2].startsWith("tab here.doc\t")) << lines[2].constData();
+    for (const QByteArray &line : lines.mid(1, 2))
+        EXPECT_EQ(line.count('\t'), lines[0].count('\t')) << line.constData();
+}
+
+TEST(ListCommand, ListsADirectoryWhoseNameIsNotUtf8)
+{
+    QTemporaryDir settings;
+    NativeTemporaryDir documents;
+    const QString directory = documents.path() + u'/' + fromNativeBytes("d\xE9");
+    makeNativeDirectory(directory);
+    writeNativeFile(directory + u'/' + fromNativeBytes("r\xE9sum\xE9.doc"),
+                    readFile(testData(QStringLiteral("ole/si_lpwstr.doc"))));
+    CommandLine line;
+    line.command = CommandLine::Command::List;
+    line.directory = directory;
+    line.settingsDirectory = settings.path();
+
+    const CommandOutcome outcome = HeadlessSession(line).run();
+    EXPECT_EQ(outcome.status, 0) << qPrintable(outcome.message);
+    EXPECT_TRUE(outcome.output.contains("\nr\xEF\xBF\xBDsum\xEF\xBF\xBD.doc\t"))
+        << outcome.output.constData();
 }
