@@ -1,5 +1,6 @@
 #include "listing/summary_values.h"
-#include "platform/summary_file.h"
+#include "platform/document_reader.h"
+#include "platform/local_time.h"
 #include "support/compound_file_writer.h"
 
 #include <QtEndian>
@@ -21,12 +22,13 @@ QByteArray summaryStream(qint64 minimumSize)
 }
 
 // Reads every value the grid can show; the point is that nothing crashes or hangs.
-void readEverything(const std::optional<SummaryFile> &file)
+void readEverything(const std::optional<DocumentProperties> &file)
 {
     if (!file)
         return;
+    const LocalTime localTime;
     for (int id = 0; id < 40; ++id)
-        (void)summaryCell(*file, id);
+        (void)summaryCell(*file, id, localTime);
 }
 
 quint32 u32At(const QByteArray &bytes, qint64 offset)
@@ -125,7 +127,7 @@ TEST(SummaryDamage, BrokenStructuresNeitherCrashNorHang)
         CompoundFileLayout layout;
         QByteArray bytes = writer.build(&layout);
         c.damage(bytes, layout);
-        const auto file = SummaryFile::parse(bytes);
+        const auto file = readDocumentBytes(bytes).properties;
         readEverything(file);
         switch (c.outcome) {
         case Outcome::Refused:
@@ -152,10 +154,10 @@ TEST(SummaryDamage, EveryDamagedByteOfASmallDocumentIsSurvived)
             for (const char value : {'\x00', '\xFF', '\x7F'}) {
                 QByteArray bytes = good;
                 bytes[offset] = value;
-                readEverything(SummaryFile::parse(bytes));
+                readEverything(readDocumentBytes(bytes).properties);
             }
         }
         for (qint64 length = 0; length < good.size(); length += 61)
-            readEverything(SummaryFile::parse(good.left(length)));
+            readEverything(readDocumentBytes(good.left(length)).properties);
     }
 }

@@ -1,5 +1,5 @@
 #include "platform/byte_source.h"
-#include "platform/summary_file.h"
+#include "platform/document_reader.h"
 #include "support/compound_file_writer.h"
 #include "support/test_files.h"
 
@@ -14,6 +14,21 @@ namespace {
 
 const QString kSummaryName = QStringLiteral("\u0005SummaryInformation");
 
+// Counts the reads made of a file in memory.
+class CountingSource : public MemoryByteSource
+{
+public:
+    using MemoryByteSource::MemoryByteSource;
+    bool read(qint64 offset, qint64 length, char *out) override
+    {
+        ++reads;
+        bytesRead += length;
+        return MemoryByteSource::read(offset, length, out);
+    }
+    int reads = 0;
+    qint64 bytesRead = 0;
+};
+
 quint64 fileTimeOf(const QDateTime &when)
 {
     return quint64(when.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
@@ -27,7 +42,7 @@ PropertySetWriter typicalSet()
     set.addLpwstr(4, QStringLiteral("Ζωή Ωμέγα"));
     set.addI4(14, 12);
     set.addI2(15, -3);
-    set.addFileTime(10, 39000000000ULL);
+    set.addFileTime(10, 39000000000ULL + 599999999); // a minute less one unit over 65 minutes
     set.addFileTime(11, 0);
     set.addFileTime(12, fileTimeOf(QDateTime(QDate(2000, 5, 9), QTime(7, 3, 30), Qt::UTC)));
     set.addI4(16, 7);
@@ -37,7 +52,7 @@ PropertySetWriter typicalSet()
 
 } // namespace
 
-TEST(SummaryFile, ReadsValuesFromEveryLayout)
+TEST(OleProperties, ReadsValuesFromEveryLayout)
 {
     struct Case
     {
@@ -69,28 +84,30 @@ TEST(SummaryFile, ReadsValuesFromEveryLayout)
         const QString path = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".doc"));
         writeFile(path, bytes);
 
-        for (const auto &file : {SummaryFile::parse(bytes), SummaryFile::open(path)}) {
-            ASSERT_TRUE(file.has_value());
-            EXPECT_EQ(file->text(2), QStringLiteral("Rapport d'été"));
-            EXPECT_EQ(file->text(4), QStringLiteral("Ζωή Ωμέγα"));
-            EXPECT_EQ(file->text(18), QStringLiteral("Microsoft Word 8.0"));
-            EXPECT_EQ(file->text(3), std::nullopt);
-            EXPECT_EQ(file->text(14), std::nullopt) << "a number is not a text";
-            EXPECT_EQ(file->number(14), 12);
-            EXPECT_EQ(file->number(15), -3);
-            EXPECT_EQ(file->number(19), std::nullopt);
-            EXPECT_EQ(file->duration(10), 39000000000LL);
-            EXPECT_EQ(file->date(11), std::nullopt) << "a zero FILETIME is no date";
-            EXPECT_EQ(file->duration(11), 0) << "but a zero duration is one";
-            ASSERT_TRUE(file->date(12).has_value());
-            EXPECT_EQ(file->date(12)->toUTC(), QDateTime(QDate(2000, 5, 9), QTime(7, 3, 30), Qt::UTC));
-            EXPECT_EQ(file->date(12)->timeSpec(), Qt::LocalTime);
-            EXPECT_EQ(file->date(13), std::nullopt);
+        for (const DocumentRead &read : {readDocumentBytes(bytes), readDocument(path)}) {
+            EXPECT_EQ(read.format, DocumentFormat::Ole);
+            ASSERT_TRUE(read.properties.has_value());
+            const DocumentProperties &file = *read.properties;
+            EXPECT_EQ(file.text(2), QStringLiteral("Rapport d'été"));
+            EXPECT_EQ(file.text(4), QStringLiteral("Ζωή Ωμέγα"));
+            EXPECT_EQ(file.text(18), QStringLiteral("Microsoft Word 8.0"));
+            EXPECT_EQ(file.text(3), std::nullopt);
+            EXPECT_EQ(file.text(14), std::nullopt) << "a number is not a text";
+            EXPECT_EQ(file.number(14), 12);
+            EXPECT_EQ(file.number(15), -3);
+            EXPECT_EQ(file.number(19), std::nullopt);
+            EXPECT_EQ(file.editingMinutes(), 65) << "rounded down to whole minutes";
+            EXPECT_EQ(file.date(11), std::nullopt) << "a zero FILETIME is no date";
+            ASSERT_TRUE(file.date(12).has_value());
+            EXPECT_EQ(file.date(12)->time, QDateTime(QDate(2000, 5, 9), QTime(7, 3, 30), Qt::UTC));
+            EXPECT_EQ(file.date(12)->time.timeSpec(), Qt::UTC);
+            EXPECT_FALSE(file.date(12)->isWallClock);
+            EXPECT_EQ(file.date(13), std::nullopt);
         }
     }
 }
 
-TEST(SummaryFile, DecodesTextsInTheSetsCodePage)
+TEST(OleProperties, DecodesTextsInTheSetsCodePage)
 {
     struct Case
     {
@@ -116,21 +133,20 @@ TEST(SummaryFile, DecodesTextsInTheSetsCodePage)
         if (c.codePage)
             set.addCodePage(*c.codePage);
         set.addLpstr(2, c.bytes);
-        const auto file = SummaryFile::parse(summaryDocument(set.build()));
+        const auto file = readDocumentBytes(summaryDocument(set.build())).properties;
         ASSERT_TRUE(file.has_value());
         EXPECT_EQ(file->text(2), c.expected);
-        EXPECT_EQ(file->codePage(), c.codePage.value_or(1252));
     }
 
     PropertySetWriter unicode;
     unicode.addCodePage(1200);
     unicode.addLpstrUtf16(2, QStringLiteral("Ελληνικά, 中文, é"));
-    const auto file = SummaryFile::parse(summaryDocument(unicode.build()));
+    const auto file = readDocumentBytes(summaryDocument(unicode.build())).properties;
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->text(2), QStringLiteral("Ελληνικά, 中文, é"));
 }
 
-TEST(SummaryFile, OpensOnlyARootSummaryStream)
+TEST(OleProperties, OpensOnlyARootSummaryStream)
 {
     PropertySetWriter set;
     set.addLpstr(2, "Embedded");
@@ -139,9 +155,10 @@ TEST(SummaryFile, OpensOnlyARootSummaryStream)
     const int pool = embedded.addStorage(QStringLiteral("ObjectPool"));
     const int object = embedded.addStorage(QStringLiteral("_1234"), pool);
     embedded.addStream(kSummaryName, set.build(), object);
-    ReadStatus status = ReadStatus::Ok;
-    EXPECT_FALSE(SummaryFile::parse(embedded.build(), &status).has_value());
-    EXPECT_EQ(status, ReadStatus::NoSummary);
+    const DocumentRead read = readDocumentBytes(embedded.build());
+    EXPECT_FALSE(read.properties.has_value());
+    EXPECT_EQ(read.status, ReadStatus::NoSummary);
+    EXPECT_EQ(read.format, DocumentFormat::Ole);
 
     // Among many siblings, found wherever the tree puts it, and found without regard to case.
     CompoundFileWriter many;
@@ -150,12 +167,12 @@ TEST(SummaryFile, OpensOnlyARootSummaryStream)
     many.addStream(QStringLiteral("\u0005SUMMARYINFORMATION"), set.build());
     for (int i = 40; i < 45; ++i)
         many.addStream(QStringLiteral("Stream%1").arg(i), QByteArray(10, 's'));
-    const auto file = SummaryFile::parse(many.build());
+    const auto file = readDocumentBytes(many.build()).properties;
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->text(2), QStringLiteral("Embedded"));
 }
 
-TEST(SummaryFile, RefusesWhatIsNotASummary)
+TEST(OleProperties, RefusesWhatIsNotASummary)
 {
     const QByteArray good = summaryDocument(typicalSet().build());
     QByteArray badVersion = good;
@@ -182,9 +199,9 @@ TEST(SummaryFile, RefusesWhatIsNotASummary)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        ReadStatus status = ReadStatus::Ok;
-        EXPECT_FALSE(SummaryFile::parse(c.bytes, &status).has_value());
-        EXPECT_EQ(status, c.status);
+        const DocumentRead read = readDocumentBytes(c.bytes);
+        EXPECT_FALSE(read.properties.has_value());
+        EXPECT_EQ(read.status, c.status);
     }
 
     QTemporaryDir dir;
@@ -197,33 +214,41 @@ TEST(SummaryFile, RefusesWhatIsNotASummary)
 #endif
     for (const QString &path : unreadable) {
         SCOPED_TRACE(qPrintable(path));
-        ReadStatus status = ReadStatus::Ok;
-        EXPECT_FALSE(SummaryFile::open(path, &status).has_value());
-        EXPECT_EQ(status, ReadStatus::Unreadable);
+        const DocumentRead read = readDocument(path);
+        EXPECT_FALSE(read.properties.has_value());
+        EXPECT_EQ(read.status, ReadStatus::Unreadable);
     }
 }
 
-TEST(SummaryFile, ReadsOnlyTheSectorsOnItsWay)
+TEST(OleProperties, ReadsASmallDocumentAtOnceAndOfALargeOneOnlyTheSectorsOnItsWay)
 {
-    class CountingSource : public MemoryByteSource
+    CompoundFileWriter large;
+    large.setLeadingFreeSectors(14000);
+    large.addStream(QStringLiteral("WordDocument"), QByteArray(2000000, 'w'));
+    large.addStream(kSummaryName, typicalSet().build());
+    CompoundFileWriter justOver;
+    justOver.addStream(QStringLiteral("WordDocument"), QByteArray(64 * 1024, 'w'));
+    justOver.addStream(kSummaryName, typicalSet().build());
+    struct Case
     {
-    public:
-        using MemoryByteSource::MemoryByteSource;
-        bool read(qint64 offset, qint64 length, char *out) override
-        {
-            bytesRead += length;
-            return MemoryByteSource::read(offset, length, out);
-        }
-        qint64 bytesRead = 0;
+        const char *name;
+        QByteArray bytes;
+        int maxReads;
+        qint64 maxBytes;
     };
-    CompoundFileWriter writer;
-    writer.setLeadingFreeSectors(14000);
-    writer.addStream(QStringLiteral("WordDocument"), QByteArray(2000000, 'w'));
-    writer.addStream(kSummaryName, typicalSet().build());
-    const QByteArray bytes = writer.build();
-    CountingSource source(bytes);
-    const auto file = SummaryFile::read(source);
-    ASSERT_TRUE(file.has_value());
-    EXPECT_EQ(file->text(2), QStringLiteral("Rapport d'été"));
-    EXPECT_LT(source.bytesRead, 16 * 1024) << "of " << bytes.size();
+    const QByteArray small = summaryDocument(typicalSet().build(), 12);
+    const Case cases[] = {
+        {"small, 4096-byte sectors", small, 1, small.size()},
+        {"just over 64 KB", justOver.build(), 5, 8 * 1024},
+        {"2 MB, FAT beyond the header's list", large.build(), 5, 16 * 1024},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CountingSource source(c.bytes);
+        const auto file = readDocument(source).properties;
+        ASSERT_TRUE(file.has_value());
+        EXPECT_EQ(file->text(2), QStringLiteral("Rapport d'été"));
+        EXPECT_LE(source.reads, c.maxReads);
+        EXPECT_LE(source.bytesRead, c.maxBytes) << "of " << c.bytes.size();
+    }
 }
