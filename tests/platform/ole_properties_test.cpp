@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
@@ -126,6 +128,10 @@ TEST(OleProperties, DecodesTextsInTheSetsCodePage)
         {"Shift-JIS (932)", 932, "\x93\xFA\x96\x7B", QStringLiteral("日本")},
         {"Mac Roman (10000)", 10000, "Caf\x8E", QStringLiteral("Café")},
         {"unknown code page", 12345, "\xE9", QStringLiteral("é")},
+        // A byte that does not fit the code page spoils only itself.
+        {"Shift-JIS, a lone lead byte last", 932, "\x93\xFA\x96\x7B\x93", QStringLiteral("日本\uFFFD")},
+        {"Shift-JIS, a lead byte before a blank", 932, "\x93 \x96\x7B", QStringLiteral("\uFFFD 本")},
+        {"Windows-1251, the unassigned 0x98", 1251, "\xC8\x98\xE2", QStringLiteral("И\uFFFDв")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -138,12 +144,60 @@ TEST(OleProperties, DecodesTextsInTheSetsCodePage)
         EXPECT_EQ(file->text(2), c.expected);
     }
 
+    // A value stored without its NUL that ends in the middle of a character.
+    PropertySetWriter cut;
+    cut.addCodePage(51949);
+    cut.addRaw(2, 0x1E, QByteArray("\x04\0\0\0\xC7\xD1 \xB1", 8));
+    const auto cutFile = readDocumentBytes(summaryDocument(cut.build())).properties;
+    ASSERT_TRUE(cutFile.has_value());
+    EXPECT_EQ(cutFile->text(2), QStringLiteral("한 \uFFFD"));
+
     PropertySetWriter unicode;
     unicode.addCodePage(1200);
     unicode.addLpstrUtf16(2, QStringLiteral("Ελληνικά, 中文, é"));
     const auto file = readDocumentBytes(summaryDocument(unicode.build())).properties;
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->text(2), QStringLiteral("Ελληνικά, 中文, é"));
+}
+
+TEST(OleProperties, ReadsFromSeveralThreadsAtOnce)
+{
+    // Code pages that each need a converter of the system, one of them with shift states.
+    struct Document
+    {
+        quint16 codePage;
+        QByteArray title;
+        QString expected;
+    };
+    const QList<Document> documents = {
+        {932, "\x93\xFA\x96\x7B", QStringLiteral("日本")},
+        {1251, "\xC8\xE2\xE0\xED", QStringLiteral("Иван")},
+        {1250, "\x9A\x9D\x9E", QStringLiteral("šťž")},
+        {50220, "\x1B$BF|K\\\x1B(B", QStringLiteral("日本")},
+        {51949, "\xC7\xD1\xB1\xDB", QStringLiteral("한글")},
+    };
+    QList<QByteArray> files;
+    for (const Document &document : documents) {
+        PropertySetWriter set;
+        set.addCodePage(document.codePage);
+        set.addLpstr(2, document.title);
+        files.append(summaryDocument(set.build()));
+    }
+    std::atomic<int> wrong = 0;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 8; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 300; ++round) {
+                const qsizetype i = (round + t) % files.size();
+                const auto file = readDocumentBytes(files[i]).properties;
+                if (!file || file->text(2) != documents[i].expected)
+                    ++wrong;
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(OleProperties, OpensOnlyARootSummaryStream)
