@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Fichorama's build, tests and tools need, only when some are missing.
 # Usage: scripts/install-deps.sh [--bench] [--fuzz] [--desktop]
-#   --bench    also the tools the benchmarks compare against (exiftool, python3-olefile, Google Benchmark)
+#   --bench    also the tools the benchmarks compare against or count with (exiftool, python3-olefile,
+#              Google Benchmark, strace)
 #   --fuzz     also clang, for the libFuzzer target
 #   --desktop  also Xvfb, xdotool and ImageMagick, for looking at the window without a screen
 set -euo pipefail
@@ -10,7 +11,7 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev li
           googletest libgtest-dev libgmock-dev fonts-dejavu-core)
 for arg in "$@"; do
     case "$arg" in
-    --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time) ;;
+    --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time strace) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --desktop) packages+=(xvfb xauth xdotool imagemagick) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
