@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Fichorama's build, tests and tools need, only when some are missing.
 # Usage: scripts/install-deps.sh [--bench] [--fuzz] [--desktop] [--browser]
-#   --bench    also the tools the benchmarks compare against (exiftool, python3-olefile, Google Benchmark)
+#   --bench    also the tools the benchmarks compare against or count with (exiftool, python3-olefile,
+#              Google Benchmark, strace)
 #   --fuzz     also clang, for the libFuzzer target
 #   --desktop  also Xvfb, xdotool and ImageMagick, for looking at the window without a screen
 #   --browser  also Chromium and Python, for checking the pages' links (scripts/check-page-links.py)

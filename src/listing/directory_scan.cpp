@@ -4,8 +4,9 @@
 #include "listing/summary_values.h"
 #include "platform/child_path.h"
 #include "platform/directory_reader.h"
+#include "platform/document_reader.h"
+#include "platform/local_time.h"
 #include "platform/native_name.h"
-#include "platform/summary_file.h"
 
 #include <QElapsedTimer>
 
@@ -40,12 +41,13 @@ GridRow namedRow(const QString &name, const ScanOptions &options)
     return row;
 }
 
-GridRow summaryRow(const QString &name, const QString &path, const SummaryFile &file,
-                   const ScanOptions &options)
+GridRow summaryRow(const QString &name, const QString &path, const DocumentProperties &properties,
+                   const ScanOptions &options, const LocalTime &localTime)
 {
     GridRow row = namedRow(name, options);
     for (const int property : options.columnProperties)
-        row.cells.append(property == kShortNameProperty ? shortNameCell(path) : summaryCell(file, property));
+        row.cells.append(property == kShortNameProperty ? shortNameCell(path)
+                                                        : summaryCell(properties, property, localTime));
     return row;
 }
 
@@ -91,6 +93,7 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
 
     grid.clearRows();
     grid.clearArrow();
+    const LocalTime localTime;
 
     DirectoryReader reader(directory);
     result.enumerated = reader.isOpen();
@@ -121,8 +124,8 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
         const QString path = childPath(directory, entry.name);
         GridRow row;
         bool isDocument = false;
-        if (const std::optional<SummaryFile> file = SummaryFile::open(path)) {
-            row = summaryRow(entry.name, path, *file, options);
+        if (const DocumentRead document = readDocument(path); document.properties) {
+            row = summaryRow(entry.name, path, *document.properties, options, localTime);
             isDocument = true;
         } else {
             const OtherKind kind = kindOfOtherFile(entry.name, options);

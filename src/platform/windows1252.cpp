@@ -26,7 +26,7 @@ int byteFor(uint codePoint)
 
 } // namespace
 
-QString fromWindows1252(const QByteArray &bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
