@@ -6,7 +6,7 @@
 #   --desktop  also Xvfb, xdotool and ImageMagick, for looking at the window without a screen
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev zlib1g-dev
           googletest libgtest-dev libgmock-dev fonts-dejavu-core)
 for arg in "$@"; do
     case "$arg" in
