@@ -4,6 +4,7 @@
 #include "platform/odf_properties.h"
 #include "platform/ooxml_properties.h"
 #include "platform/package_relationships.h"
+#include "platform/xml_fields.h"
 #include "platform/zip_archive.h"
 
 #include <functional>
@@ -29,7 +30,8 @@ std::optional<std::vector<PropertyPart>> findPropertyParts(const ZipArchive &arc
                                          {names.extended, readExtendedProperties}};
     };
     QByteArray rels;
-    if (const auto member = archive.read("_rels/.rels", &rels); member != ZipArchive::Member::Missing) {
+    if (const auto member = archive.read("_rels/.rels", &rels, kMaxXmlPartSize);
+        member != ZipArchive::Member::Missing) {
         const auto names =
             member == ZipArchive::Member::Present ? readPropertyRelationships(rels) : std::nullopt;
         if (names)
@@ -78,7 +80,7 @@ std::optional<DocumentProperties> readPackageProperties(ByteSource &source, Pack
         QByteArray bytes;
         if (part.name.isEmpty())
             continue;
-        switch (archive->read(part.name, &bytes)) {
+        switch (archive->read(part.name, &bytes, kMaxXmlPartSize)) {
         case ZipArchive::Member::Present:
             (part.read(bytes, properties) ? anyRead : anyDamaged) = true;
             break;

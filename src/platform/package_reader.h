@@ -20,7 +20,7 @@ enum class PackageFormat { OfficeOpenXml, OpenDocument };
 // NoSummary for a package without property parts, Damaged for a broken archive or a package whose
 // property parts are all unreadable, Unreadable when the source fails. `format` is set whenever the
 // package kind was recognised. Reads the file's last 64 KB once (all of a file up to 64 KB), then only
-// the members it needs; each member is capped at 8 MiB inflated.
+// the members it needs; a property part that declares more than kMaxXmlPartSize is not inflated.
 std::optional<DocumentProperties> readPackageProperties(ByteSource &source, PackageFormat *format = nullptr,
                                                         ReadStatus *status = nullptr);
 // The same over the bytes of a whole file in memory.

@@ -36,7 +36,8 @@ std::optional<PropertyPartNames> readPropertyRelationships(const QByteArray &rel
         }
     };
     const bool read = collectXmlFields(rels, 2, [&](const XmlField &field) {
-        if (field.name != u"Relationship" || field.attributes.value(QLatin1StringView("TargetMode")) == u"External")
+        if (field.name != u"Relationship" ||
+            field.attributes.value(QLatin1StringView("TargetMode")) == u"External")
             return;
         const QStringView type = field.attributes.value(QLatin1StringView("Type"));
         const QStringView target = field.attributes.value(QLatin1StringView("Target"));

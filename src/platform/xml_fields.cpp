@@ -4,8 +4,11 @@
 
 bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit)
 {
+    if (part.size() > kMaxXmlPartSize)
+        return false;
     QXmlStreamReader xml(part);
     int level = 0;
+    int elements = 0;
     XmlField field;
     QString parentNamespaceUri;
     QString parentName;
@@ -15,7 +18,7 @@ bool collectXmlFields(const QByteArray &part, int depth, const std::function<voi
         case QXmlStreamReader::EntityReference:
             return false;
         case QXmlStreamReader::StartElement:
-            if (++level > kMaxXmlDepth)
+            if (++level > kMaxXmlDepth || ++elements > kMaxXmlElements)
                 return false;
             if (level == depth - 1) {
                 parentNamespaceUri = xml.namespaceUri().toString();

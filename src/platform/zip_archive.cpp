@@ -4,6 +4,8 @@
 #include "platform/byte_source.h"
 #include "platform/zip_member.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint32 kLocalSignature = 0x04034b50; // "PK\3\4"
@@ -55,12 +57,12 @@ std::optional<ZipArchive> ZipArchive::open(ByteSource &source, ReadStatus *statu
     return ZipArchive(source, std::move(tail), std::move(*directory));
 }
 
-ZipArchive::Member ZipArchive::read(QByteArrayView name, QByteArray *bytes) const
+ZipArchive::Member ZipArchive::read(QByteArrayView name, QByteArray *bytes, qint64 maxSize) const
 {
     const auto entry = m_directory.find(name);
     if (!entry)
         return Member::Missing;
-    if (entry->compressedSize > kMaxZipCompressedSize || entry->size > kMaxZipMemberSize)
+    if (entry->compressedSize > kMaxZipCompressedSize || entry->size > std::min(maxSize, kMaxZipMemberSize))
         return Member::Unreadable;
     // Local header: 0x00 signature; 0x1A, 2 bytes: name length; 0x1C, 2 bytes: extra field length;
     // the data follows the name and the extra field. Sizes come from the central directory, since a

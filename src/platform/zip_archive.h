@@ -2,6 +2,7 @@
 
 #include "platform/read_status.h"
 #include "platform/zip_directory.h"
+#include "platform/zip_member.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -26,8 +27,9 @@ public:
 
     bool contains(QByteArrayView name) const { return m_directory.find(name).has_value(); }
     // The bytes of the member called `name` (see ZipDirectory::find); `bytes` is set only when Present.
-    // Unreadable: its local header or data lie outside the file, or extractZipMember refuses it.
-    Member read(QByteArrayView name, QByteArray *bytes) const;
+    // Unreadable: it declares more than `maxSize` bytes, its local header or data lie outside the file,
+    // or extractZipMember refuses it.
+    Member read(QByteArrayView name, QByteArray *bytes, qint64 maxSize = kMaxZipMemberSize) const;
 
 private:
     ZipArchive(ByteSource &source, QByteArray tail, ZipDirectory directory)

@@ -1,5 +1,7 @@
 #include "support/hostile_packages.h"
 
+#include "platform/xml_fields.h"
+
 #include <QUrl>
 #include <QtEndian>
 
@@ -107,7 +109,7 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     spec = core("Titre<!--" + QByteArray(16 << 20, ' ') + "-->");
     spec.declaredSize = 200;
     add("inflates past its declared size", spec);
-    add("inflates to 9 MiB", core("Titre<!--" + QByteArray(9 << 20, ' ') + "-->"));
+    add("inflates to 2 MiB", core("Titre<!--" + QByteArray(2 << 20, ' ') + "-->"));
     spec = core("Titre");
     spec.compressedSize = 0x7FFFFFF0;
     add("compressed size past the end", spec);
@@ -143,6 +145,8 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
         core("Titre", R"(<!DOCTYPE t [<!ENTITY % p SYSTEM ")" + secret + R"("> %p;]>)"));
     add("undeclared entity", core("&s;"));
     add("1,000,000 nested elements", core(nested("<a>", "</a>", 1000000)));
+    add("100,000 nested elements", core(nested("<a>", "</a>", 100000)));
+    add("60,000 elements", core("Titre" + QByteArray("<a/>").repeated(60000)));
     add("invalid UTF-8", core("Ti\xff\xfe\xc3tre \xed\xa0\x80"));
 
     const auto withRels = [&](const char *name, const QByteArray &rels, ReadStatus status) {
@@ -152,6 +156,14 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     withRels("target above the package", relsNaming("../../../../etc/passwd"), S::NoSummary);
     withRels("target on another host", relsNaming("file:///etc/passwd"), S::NoSummary);
     withRels("relationships name themselves", relsNaming("_rels/.rels"), S::Ok);
+
+    // Every part just under the limit of a part, all read: the most XML a package can make the reader parse.
+    const QByteArray padding = "<!--" + QByteArray(kMaxXmlPartSize - 1024, ' ') + "-->";
+    cases.push_back({"three parts of 1 MiB",
+                     buildZip({{"_rels/.rels", kRels + padding},
+                               core("Titre" + padding),
+                               {"docProps/app.xml", kApp + padding}}),
+                     S::Ok, title});
 
     std::vector<ZipMemberSpec> many;
     for (int i = 0; i < 60000; ++i)
