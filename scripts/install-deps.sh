@@ -6,8 +6,9 @@
 #   --desktop  also Xvfb, xdotool and ImageMagick, for looking at the window without a screen
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev zlib1g-dev
-          googletest libgtest-dev libgmock-dev fonts-dejavu-core)
+# qt6-translations-l10n: Qt's own texts (box buttons, colour chooser) in French, needed at run time.
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libglx-dev
+          zlib1g-dev googletest libgtest-dev libgmock-dev fonts-dejavu-core)
 for arg in "$@"; do
     case "$arg" in
     --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time) ;;

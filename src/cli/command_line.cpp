@@ -2,6 +2,8 @@
 
 #include "cli/headless_session.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
@@ -51,12 +53,13 @@ bool parseFormat(const QString &text, CommandLine &line)
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: fichorama [--settings DIR] [--config NAME]\n"
+        "Usage: fichorama [--settings DIR] [--config NAME] [DIR]\n"
         "       fichorama list [DIR] [options]   print DIR's grid: header row, then one row per document\n"
         "       fichorama html [DIR] [options]   write DIR's HTML page and print its path\n"
         "       fichorama html-list [options]    write the combined page of the grid list and print its "
         "path\n"
-        "Without a command, starts the desktop program.\n"
+        "Without a command, starts the desktop program, on DIR when given; when it runs already, hands DIR\n"
+        "to it.\n"
         "Options:\n"
         "  --settings DIR      the settings directory\n"
         "  --config NAME       this configuration instead of the selector file's\n"
@@ -81,7 +84,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     };
     if (!hasCommandWord) {
         // The desktop program: keep our two options and leave Qt's own (-platform X, -style X, ...) to Qt.
-        // A word that is neither an option nor an option's value is a command we do not know.
+        // A word that is neither an option nor an option's value is the directory to start on, when it
+        // names one; otherwise a command we do not know.
         for (int i = 0; i < arguments.size(); ++i) {
             const QString &argument = arguments[i];
             const bool isOurs =
@@ -95,8 +99,13 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             else if (argument.startsWith(QLatin1String("--")))
                 return fail(QStringLiteral("unknown option %1").arg(argument));
             else if (!argument.startsWith(QLatin1Char('-')) &&
-                     (i == 0 || !arguments[i - 1].startsWith(QLatin1Char('-'))))
-                return fail(QStringLiteral("unknown command %1").arg(argument));
+                     (i == 0 || !arguments[i - 1].startsWith(QLatin1Char('-')))) {
+                if (!line.directory.isEmpty() || !QFileInfo(argument).isDir())
+                    return fail(
+                        QStringLiteral("unknown command %1 (nor an existing directory)").arg(argument));
+                // Absolute: a running window that is handed it has a current directory of its own.
+                line.directory = QDir::cleanPath(QFileInfo(argument).absoluteFilePath());
+            }
         }
         return line;
     }
