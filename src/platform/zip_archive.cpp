@@ -62,7 +62,8 @@ ZipArchive::Member ZipArchive::read(QByteArrayView name, QByteArray *bytes, qint
     const auto entry = m_directory.find(name);
     if (!entry)
         return Member::Missing;
-    if (entry->compressedSize > kMaxZipCompressedSize || entry->size > std::min(maxSize, kMaxZipMemberSize))
+    if (entry->size > std::min(maxSize, kMaxZipMemberSize) ||
+        entry->compressedSize > maxZipCompressedSize(entry->size))
         return Member::Unreadable;
     // Local header: 0x00 signature; 0x1A, 2 bytes: name length; 0x1C, 2 bytes: extra field length;
     // the data follows the name and the extra field. Sizes come from the central directory, since a

@@ -33,7 +33,7 @@ std::optional<QByteArray> inflateExactly(QByteArrayView data, qint64 size)
 std::optional<QByteArray> extractZipMember(const ZipEntry &entry, QByteArrayView data)
 {
     if ((entry.flags & kEncryptedFlag) || entry.size > kMaxZipMemberSize ||
-        entry.compressedSize > kMaxZipCompressedSize || data.size() != entry.compressedSize)
+        entry.compressedSize > maxZipCompressedSize(entry.size) || data.size() != entry.compressedSize)
         return std::nullopt;
     std::optional<QByteArray> bytes;
     if (entry.method == kStored && entry.compressedSize == entry.size)

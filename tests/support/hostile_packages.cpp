@@ -106,8 +106,9 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     ZipMemberSpec spec = core("Titre");
     spec.declaredSize = 1u << 30;
     add("declares 1 GiB", spec);
+    // 16 MiB that deflate to 16 KB, declared as 64 KB: inflating must stop at the declared size.
     spec = core("Titre<!--" + QByteArray(16 << 20, ' ') + "-->");
-    spec.declaredSize = 200;
+    spec.declaredSize = 64 * 1024;
     add("inflates past its declared size", spec);
     add("inflates to 2 MiB", core("Titre<!--" + QByteArray(2 << 20, ' ') + "-->"));
     spec = core("Titre");
