@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Fichorama's build, tests and tools need, only when some are missing.
-# Usage: scripts/install-deps.sh [--bench] [--fuzz] [--desktop]
+# Usage: scripts/install-deps.sh [--bench] [--fuzz] [--desktop] [--package]
 #   --bench    also the tools the benchmarks compare against (exiftool, python3-olefile, Google Benchmark)
 #   --fuzz     also clang, for the libFuzzer target
 #   --desktop  also Xvfb, xdotool and ImageMagick, for looking at the window without a screen
+#   --package  also dpkg-dev and file, with which CPack finds the package's library dependencies
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev
@@ -13,6 +14,7 @@ for arg in "$@"; do
     --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --desktop) packages+=(xvfb xauth xdotool imagemagick) ;;
+    --package) packages+=(dpkg-dev file) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
     esac
 done
