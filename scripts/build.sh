@@ -9,7 +9,7 @@ shift || true
 # ccache, when installed, lets several build folders and checkouts share compiled objects.
 launcher=()
 if command -v ccache > /dev/null; then
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}" CCACHE_NOHASHDIR=1
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" > /dev/null

@@ -7,7 +7,8 @@
 #   --package  also dpkg-dev and file, with which CPack finds the package's library dependencies
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev
+# qt6-translations-l10n: Qt's own texts (box buttons, colour chooser) in French, needed at run time.
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libglx-dev
           googletest libgtest-dev libgmock-dev fonts-dejavu-core)
 for arg in "$@"; do
     case "$arg" in

@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
         resolveSettingsDirectory(processSettingsDirectorySources(commandLine->settingsDirectory));
     environment.configurationName = commandLine->configurationName;
     environment.currentDirectory = QDir::currentPath();
+    environment.startDirectory = commandLine->directory;
     environment.startup = readStartupValues();
 
     MessageBoxPrompter prompter;
@@ -44,10 +45,13 @@ int main(int argc, char *argv[])
     DesktopShell shell([&languageSource](const QString &path, QWidget *owner) {
         PropertiesDialog::showFor(path, owner, languageSource ? languageSource->settings().language : 0);
     });
-    const std::unique_ptr<MainWindow> window = MainWindow::start(environment, prompter, shell);
+    bool handedOver = false;
+    const std::unique_ptr<MainWindow> window = MainWindow::start(environment, prompter, shell, &handedOver);
     if (!window)
-        return 1;
+        return handedOver ? 0 : 1;
     languageSource = window.get();
+    // Boxes open over the window that asks: a dialog in front, or else the main window.
+    prompter.setParent(window.get());
     window->show();
     return app.exec();
 }

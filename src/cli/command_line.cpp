@@ -2,6 +2,8 @@
 
 #include "cli/headless_session.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
@@ -63,35 +65,28 @@ QString usageText()
     }
     keys += keyLine.trimmed().prepend(indent) + QLatin1Char('\n');
 
-    return QStringLiteral(
-               "Usage: fichorama [--settings DIR] [--config NAME]\n"
-               "       fichorama list [DIR] [options]   print DIR's grid: header row, then one row per "
-               "document\n"
-               "       fichorama html [DIR] [options]   write DIR's HTML page and print its path\n"
-               "       fichorama html-list [options]    write the combined page of the grid list and print "
-               "its "
-               "path\n"
-               "Without a command, starts the desktop program. With one, runs without a window and never "
-               "writes "
-               "the\n"
-               "configuration. DIR defaults to the configuration's remembered directory.\n"
-               "Options:\n"
-               "  --settings DIR      the settings directory\n"
-               "  --config NAME       this configuration instead of the selector file's\n"
-               "  --sort N[:desc]     sort by column N as printed, 0 the first (default 0, ascending)\n"
-               "  --columns LIST      the columns of list: comma-separated keys, printed in the order "
-               "given,\n"
-               "                      or all (default: the configuration's displayed columns). The keys:\n") +
-           keys +
-           QStringLiteral(
-               "  --format tsv|csv|json   the output of list (default tsv)\n"
-               "  --help, --version   print this text, or the version\n"
-               "Settings: the directory of --settings; otherwise the program's own directory when it is "
-               "writable\n"
-               "and not below /usr or the installation prefix (portable use); otherwise "
-               "$XDG_CONFIG_HOME/fichorama\n"
-               "(normally ~/.config/fichorama).\n"
-               "Exit status: 0 done, 1 the work failed, 2 wrong usage.\n");
+    // %1: the key lines.
+    return QStringLiteral(R"(Usage: fichorama [--settings DIR] [--config NAME] [DIR]
+       fichorama list [DIR] [options]   print DIR's grid: header row, then one row per document
+       fichorama html [DIR] [options]   write DIR's HTML page and print its path
+       fichorama html-list [options]    write the combined page of the grid list and print its path
+Without a command, starts the desktop program, on DIR when given; when it runs already, hands DIR
+to it. With a command, runs without a window and never writes the configuration.
+DIR defaults to the configuration's remembered directory.
+Options:
+  --settings DIR      the settings directory
+  --config NAME       this configuration instead of the selector file's
+  --sort N[:desc]     sort by column N as printed, 0 the first (default 0, ascending)
+  --columns LIST      the columns of list: comma-separated keys, printed in the order given,
+                      or all (default: the configuration's displayed columns). The keys:
+%1  --format tsv|csv|json   the output of list (default tsv)
+  --help, --version   print this text, or the version
+Settings: the directory of --settings; otherwise the program's own directory when it is writable
+and not below /usr or the installation prefix (portable use); otherwise $XDG_CONFIG_HOME/fichorama
+(normally ~/.config/fichorama).
+Exit status: 0 done, 1 the work failed, 2 wrong usage.
+)")
+        .arg(keys);
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
@@ -108,7 +103,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     };
     if (!hasCommandWord) {
         // The desktop program: keep our two options and leave Qt's own (-platform X, -style X, ...) to Qt.
-        // A word that is neither an option nor an option's value is a command we do not know.
+        // A word that is neither an option nor an option's value is the directory to start on, when it
+        // names one; otherwise a command we do not know.
         for (int i = 0; i < arguments.size(); ++i) {
             const QString &argument = arguments[i];
             const bool isOurs =
@@ -122,8 +118,13 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             else if (argument.startsWith(QLatin1String("--")))
                 return fail(QStringLiteral("unknown option %1").arg(argument));
             else if (!argument.startsWith(QLatin1Char('-')) &&
-                     (i == 0 || !arguments[i - 1].startsWith(QLatin1Char('-'))))
-                return fail(QStringLiteral("unknown command %1").arg(argument));
+                     (i == 0 || !arguments[i - 1].startsWith(QLatin1Char('-')))) {
+                if (!line.directory.isEmpty() || !QFileInfo(argument).isDir())
+                    return fail(
+                        QStringLiteral("unknown command %1 (nor an existing directory)").arg(argument));
+                // Absolute: a running window that is handed it has a current directory of its own.
+                line.directory = QDir::cleanPath(QFileInfo(argument).absoluteFilePath());
+            }
         }
         return line;
     }

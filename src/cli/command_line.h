@@ -12,7 +12,7 @@ struct CommandLine
 {
     enum class Command { Window, List, Html, HtmlList, Help, Version };
     Command command = Command::Window;
-    QString directory;         // DIR of list and html; empty for the remembered directory
+    QString directory; // DIR of list and html, or the window's (absolute); empty for the remembered one
     QString settingsDirectory; // --settings
     QString configurationName; // --config
     int sortColumn = 0;        // --sort N[:desc]
@@ -22,7 +22,8 @@ struct CommandLine
 };
 
 // Parses the arguments after the program name. Empty with `error` set on wrong usage. Without a command
-// the result asks for the window (with --settings kept).
+// the result asks for the window (with --settings and --config kept, and the one word that names an
+// existing directory as its start directory).
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error);
 
 // The usage text printed by --help and on wrong usage.

@@ -24,6 +24,12 @@ inline constexpr QStringView ToolTips = u"ToolTips";
 inline constexpr QStringView Contextuel = u"Contextuel";
 inline constexpr QStringView LignesTexte = u"LignesTexte";
 inline constexpr QStringView Largeur = u"Largeur"; // followed by the column index
+// The main window's place, written at shut-down (WindowPlacement).
+inline constexpr QStringView FenetreX = u"FenetreX";
+inline constexpr QStringView FenetreY = u"FenetreY";
+inline constexpr QStringView FenetreLargeur = u"FenetreLargeur";
+inline constexpr QStringView FenetreHauteur = u"FenetreHauteur";
+inline constexpr QStringView FenetreMaximisee = u"FenetreMaximisee";
 
 // Section "HTML", in the order the layout dialog writes them.
 inline constexpr QStringView PrefixeTableau = u"PrefixeTableau";

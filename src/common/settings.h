@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QtGlobal>
 
@@ -66,4 +67,14 @@ struct StartupValues
     QString computerName;
     QString userName;
     QString systemVersion;
+};
+
+// The main window's place on the screen, in logical pixels of the virtual desktop: the geometry of its
+// inner area when it is neither maximised nor minimised, and whether it is maximised.
+struct WindowPlacement
+{
+    QRect normal;
+    bool maximised = false;
+
+    bool operator==(const WindowPlacement &) const = default;
 };

@@ -59,6 +59,17 @@ HtmlSettings readHtml(const IniDocument &stored, const QString &settingsDirector
     return html;
 }
 
+// A window coordinate or size: beyond this many pixels the stored value is taken as damaged.
+constexpr qint64 kMaxWindowPixels = 1000000;
+
+std::optional<int> readWindowNumber(const IniDocument &stored, QStringView key)
+{
+    const std::optional<qint64> value = readWholeNumber(stored.read(ConfigKeys::Configuration, key));
+    if (!value || *value < -kMaxWindowPixels || *value > kMaxWindowPixels)
+        return std::nullopt;
+    return int(*value);
+}
+
 } // namespace
 
 QString readConfigurationName(const IniFile &selector)
@@ -88,4 +99,17 @@ Settings ChargerConfiguration(const ConfigurationPaths &paths, const QString &cu
     settings.linesPerCell = readLinesPerCell(text(LignesTexte));
     settings.html = readHtml(stored, paths.settingsDirectory());
     return settings;
+}
+
+std::optional<WindowPlacement> readWindowPlacement(const IniDocument &configuration)
+{
+    using namespace ConfigKeys;
+    const std::optional<int> x = readWindowNumber(configuration, FenetreX);
+    const std::optional<int> y = readWindowNumber(configuration, FenetreY);
+    const std::optional<int> width = readWindowNumber(configuration, FenetreLargeur);
+    const std::optional<int> height = readWindowNumber(configuration, FenetreHauteur);
+    if (!x || !y || !width || !height || *width <= 0 || *height <= 0)
+        return std::nullopt;
+    return WindowPlacement{QRect(*x, *y, *width, *height),
+                           readDefaultOffFlag(configuration.read(Configuration, FenetreMaximisee))};
 }

@@ -4,6 +4,8 @@
 #include "config/configuration_paths.h"
 #include "platform/ini_file.h"
 
+#include <optional>
+
 // The configuration name kept in the selector file; "Fichorama" when the file or its key is missing or
 // empty.
 QString readConfigurationName(const IniFile &selector);
@@ -13,3 +15,8 @@ QString readConfigurationName(const IniFile &selector);
 // `currentDirectory` (the process's current directory), "PathListeTableaux" to the settings directory.
 // The grid list, the displayed columns and the widths are read by their own owners.
 Settings ChargerConfiguration(const ConfigurationPaths &paths, const QString &currentDirectory);
+
+// The main window's place as the last run left it (keys "FenetreX", "FenetreY", "FenetreLargeur",
+// "FenetreHauteur", "FenetreMaximisee" of section "Configuration"). Empty when one of the four numbers is
+// missing or unreadable or the size is not positive: the window then opens as on a first start.
+std::optional<WindowPlacement> readWindowPlacement(const IniDocument &configuration);

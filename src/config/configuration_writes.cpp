@@ -90,10 +90,17 @@ std::optional<WriteFailure> writeHtmlSettings(IniFile &configuration, const Html
 }
 
 std::optional<WriteFailure> writeShutDownState(IniFile &configuration, const QString &directory,
-                                               const DocumentGrid &grid)
+                                               const DocumentGrid &grid, const WindowPlacement &placement)
 {
-    QList<IniEntry> entries{entry(ConfigKeys::Configuration, ConfigKeys::Repertoire, directory)};
+    using namespace ConfigKeys;
+    QList<IniEntry> entries{entry(Configuration, Repertoire, directory)};
     entries.append(widthEntries(grid));
+    const QRect &normal = placement.normal;
+    entries.append({entry(Configuration, FenetreX, QString::number(normal.x())),
+                    entry(Configuration, FenetreY, QString::number(normal.y())),
+                    entry(Configuration, FenetreLargeur, QString::number(normal.width())),
+                    entry(Configuration, FenetreHauteur, QString::number(normal.height())),
+                    entry(Configuration, FenetreMaximisee, flagText(placement.maximised))});
     return configuration.write(entries);
 }
 

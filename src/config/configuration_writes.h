@@ -32,9 +32,10 @@ std::optional<WriteFailure> writeDisplayedColumns(IniFile &configuration, const 
 // The HTML layout dialog's OK: the seventeen keys of "HTML" in their order, the header and footer texts
 // split as splitStoredText says.
 std::optional<WriteFailure> writeHtmlSettings(IniFile &configuration, const HtmlSettings &html);
-// Shut-down: "Repertoire" and the grid's current widths.
+// Shut-down: "Repertoire", the grid's current widths and the window's place ("FenetreX", "FenetreY",
+// "FenetreLargeur", "FenetreHauteur" in pixels, "FenetreMaximisee" "1" or "0").
 std::optional<WriteFailure> writeShutDownState(IniFile &configuration, const QString &directory,
-                                               const DocumentGrid &grid);
+                                               const DocumentGrid &grid, const WindowPlacement &placement);
 
 // The selector file's "Nom", written by the configuration chooser.
 std::optional<WriteFailure> writeConfigurationName(IniFile &selector, const QString &name);

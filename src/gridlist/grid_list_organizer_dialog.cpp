@@ -9,6 +9,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -67,6 +68,7 @@ void GridListOrganizerDialog::buildWidgets()
     m_list->setUniformItemSizes(true);
     m_list->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
     m_list->setMinimumSize(420, 260);
     m_countLabel = new QLabel(this);
     m_countLabel->setObjectName(QStringLiteral("lblNbDossiers"));
@@ -278,12 +280,31 @@ void GridListOrganizerDialog::goToCurrent()
 
 bool GridListOrganizerDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_list && event->type() == QEvent::KeyPress &&
+        startFromFirstEntry(*static_cast<QKeyEvent *>(event)))
+        return true;
     if (watched == m_list->viewport() && event->type() == QEvent::MouseMove) {
         const auto *move = static_cast<QMouseEvent *>(event);
         if (move->buttons() == Qt::NoButton)
             updateTip(move->position().toPoint());
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool GridListOrganizerDialog::startFromFirstEntry(const QKeyEvent &key)
+{
+    // With no entry current the list's own cursor may sit on any entry, unseen: the first Down or
+    // Space starts from the first entry, Space ticking or unticking it as it would a current one.
+    const bool down = key.key() == Qt::Key_Down;
+    const bool space = key.key() == Qt::Key_Space;
+    if ((!down && !space) || key.modifiers() != Qt::NoModifier || currentIndex() >= 0 || m_entries.isEmpty())
+        return false;
+    setCurrent(0);
+    if (space) {
+        QListWidgetItem *first = m_list->item(0);
+        first->setCheckState(first->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    }
+    return true;
 }
 
 void GridListOrganizerDialog::updateTip(const QPoint &viewportPosition)

@@ -8,6 +8,7 @@
 #include <optional>
 
 class Prompter;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -72,6 +73,9 @@ private:
     void removeAll();
     void goToCurrent();
     void updateTip(const QPoint &viewportPosition);
+    // Down or Space while no entry is current: the first entry becomes current (Space also ticks or
+    // unticks it). False, nothing done, for any other key or when an entry is current.
+    bool startFromFirstEntry(const QKeyEvent &key);
 
     OrganizerContext m_context;
     OrganizerTexts m_texts;

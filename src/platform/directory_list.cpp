@@ -1,6 +1,7 @@
 #include "platform/directory_list.h"
 
 #include "platform/child_path.h"
+#include "platform/focus_frame.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -103,6 +104,26 @@ void DirectoryList::keyPressEvent(QKeyEvent *event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+bool DirectoryList::event(QEvent *event)
+{
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::Paint && hasFocus())
+        paintFocusFrame(this);
+    return handled;
+}
+
+void DirectoryList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    update();
+}
+
+void DirectoryList::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    update();
 }
 
 void DirectoryList::fill()

@@ -26,6 +26,9 @@ Q_SIGNALS:
     void pathChanged(const QString &path);
 
 protected:
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "platform/message_box_prompter.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -16,36 +17,45 @@ MessageBoxPrompter::MessageBoxPrompter(QWidget *parent)
     : m_parent(parent)
 {}
 
+QWidget *MessageBoxPrompter::owner() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (m_parent)
+        return m_parent;
+    return QApplication::activeWindow();
+}
+
 void MessageBoxPrompter::showInformation(const QString &text)
 {
-    QMessageBox::information(m_parent, boxTitle(), text);
+    QMessageBox::information(owner(), boxTitle(), text);
 }
 
 void MessageBoxPrompter::showTitledInformation(const QString &title, const QString &text)
 {
-    QMessageBox::information(m_parent, title, text);
+    QMessageBox::information(owner(), title, text);
 }
 
 void MessageBoxPrompter::showExclamation(const QString &text)
 {
-    QMessageBox::warning(m_parent, boxTitle(), text);
+    QMessageBox::warning(owner(), boxTitle(), text);
 }
 
 void MessageBoxPrompter::showError(const QString &text)
 {
-    QMessageBox::critical(m_parent, boxTitle(), text);
+    QMessageBox::critical(owner(), boxTitle(), text);
 }
 
 void MessageBoxPrompter::showPlain(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, owner());
     box.exec();
 }
 
 bool MessageBoxPrompter::askYesNo(const QString &text, DefaultAnswer defaultAnswer)
 {
     const auto defaultButton = defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No;
-    return QMessageBox::question(m_parent, boxTitle(), text, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(owner(), boxTitle(), text, QMessageBox::Yes | QMessageBox::No,
                                  defaultButton) == QMessageBox::Yes;
 }
 
@@ -53,7 +63,7 @@ std::optional<QString> MessageBoxPrompter::askText(const QString &prompt, const 
 {
     bool accepted = false;
     const QString text =
-        QInputDialog::getText(m_parent, boxTitle(), prompt, QLineEdit::Normal, initial, &accepted);
+        QInputDialog::getText(owner(), boxTitle(), prompt, QLineEdit::Normal, initial, &accepted);
     if (!accepted)
         return std::nullopt;
     return text;

@@ -5,12 +5,16 @@
 #include <QPointer>
 #include <QWidget>
 
-// The desktop Prompter: modal QMessageBox and QInputDialog windows over a parent window.
+// The desktop Prompter: modal QMessageBox and QInputDialog windows, centred over the window that asks:
+// the modal dialog in front when there is one (a dialog asks through the same prompter as the main
+// window), otherwise the parent window.
 class MessageBoxPrompter : public Prompter
 {
 public:
-    // `parent` may be null; it is watched, so a parent that goes away leaves the boxes without one.
+    // `parent` may be null (the active window, if any, is taken then); it is watched, so a parent that
+    // goes away leaves the boxes without one.
     explicit MessageBoxPrompter(QWidget *parent = nullptr);
+    void setParent(QWidget *parent) { m_parent = parent; }
 
     void showInformation(const QString &text) override;
     void showTitledInformation(const QString &title, const QString &text) override;
@@ -21,5 +25,7 @@ public:
     std::optional<QString> askText(const QString &prompt, const QString &initial) override;
 
 private:
+    QWidget *owner() const;
+
     QPointer<QWidget> m_parent;
 };

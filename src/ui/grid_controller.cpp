@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolTip>
 
 GridController::GridController(GridView *view, GridModel *model, DocumentGrid &grid, const Settings &settings,
@@ -34,6 +35,7 @@ GridController::GridController(GridView *view, GridModel *model, DocumentGrid &g
     connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this, &GridController::sortByColumn);
     connect(m_view, &QAbstractItemView::doubleClicked, this, &GridController::openDocument);
     connect(m_view, &GridView::deleteRequested, this, &GridController::deleteDocument);
+    connect(m_view, &GridView::openRequested, this, &GridController::openDocument);
     connect(m_menu->openAction(), &QAction::triggered, this, &GridController::openDocument);
     connect(m_menu->propertiesAction(), &QAction::triggered, this, &GridController::showDocumentProperties);
     connect(m_menu->deleteAction(), &QAction::triggered, this, &GridController::deleteDocument);
@@ -98,7 +100,7 @@ void GridController::deleteDocument()
         m_actions.moveToTrash(pathOfRow(row));
 }
 
-void GridController::showContextMenu(const QPoint &globalPos)
+void GridController::showContextMenu(const QPoint &globalPos, bool fromKeyboard)
 {
     const int row = documentRow();
     if (row < 0)
@@ -106,7 +108,15 @@ void GridController::showContextMenu(const QPoint &globalPos)
     clearCellTip();
     m_menu->retranslate(m_settings.language);
     m_menu->fill(m_grid, row, m_settings.contextLines);
-    m_popup(m_menu->menu(), globalPos);
+    QMenu *menu = m_menu->menu();
+    if (fromKeyboard) {
+        // Opened with the keyboard, the menu starts on its default entry, so that Enter opens the document.
+        QTimer::singleShot(0, menu, [menu] {
+            if (menu->isVisible())
+                menu->setActiveAction(menu->defaultAction());
+        });
+    }
+    m_popup(menu, globalPos);
 }
 
 void GridController::pressRight(const QPoint &pos, const QPoint &globalPos)
@@ -161,7 +171,7 @@ bool GridController::eventFilter(QObject *watched, QEvent *event)
         auto *request = static_cast<QContextMenuEvent *>(event);
         if (request->reason() == QContextMenuEvent::Keyboard && documentRow() >= 0) {
             const QRect cell = m_view->visualRect(m_view->currentIndex());
-            showContextMenu(m_view->viewport()->mapToGlobal(cell.center()));
+            showContextMenu(m_view->viewport()->mapToGlobal(cell.center()), true);
         }
         // Accepted here, so that no window behind the grid pops up a menu of its own.
         request->accept();

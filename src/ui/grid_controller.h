@@ -19,8 +19,9 @@ class Shell;
 
 // The user's work with the document grid: a header click sorts by that column, a press selects the
 // whole row, a double-click opens the document, the Delete key deletes it, the right button shows the
-// context menu, and hovering a cell too narrow for its text shows the whole text as a tip. The window
-// constructs it once; it reads the settings, the listed directory and the language at every event.
+// context menu, Enter opens the document, and hovering a cell too narrow for its text shows the whole text as
+// a tip. The window constructs it once; it reads the settings, the listed directory and the language at every
+// event.
 class GridController : public QObject
 {
     Q_OBJECT
@@ -46,8 +47,9 @@ public:
     void renameDocument();
     void deleteDocument();
 
-    // Pops up the context menu of the current document row; nothing when there is none.
-    void showContextMenu(const QPoint &globalPos);
+    // Pops up the context menu of the current document row; nothing when there is none. Opened from the
+    // keyboard (the Menu key), its default entry, mnuOuvrir, is active.
+    void showContextMenu(const QPoint &globalPos, bool fromKeyboard = false);
     GridContextMenu &contextMenu() const { return *m_menu; }
     void setMenuPopup(MenuPopup popup) { m_popup = std::move(popup); }
 

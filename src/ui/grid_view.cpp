@@ -1,5 +1,6 @@
 #include "ui/grid_view.h"
 
+#include "platform/focus_frame.h"
 #include "platform/twips.h"
 #include "ui/grid_model.h"
 
@@ -7,9 +8,11 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -108,8 +111,39 @@ void GridView::applyColumnWidths()
     if (!m_model)
         return;
     const DocumentGrid &grid = m_model->grid();
-    for (int column = 0; column < grid.columnCount(); ++column)
-        setColumnWidthTwips(column, grid.column(column).widthTwips);
+    const qreal dpi = this->dpi();
+    qint64 edgeTwips = 0;
+    int edgePixels = 0;
+    m_applyingWidths = true;
+    for (int column = 0; column < grid.columnCount(); ++column) {
+        edgeTwips += grid.column(column).widthTwips;
+        const int nextEdge = int(std::llround(qreal(edgeTwips) * dpi / 1440.0));
+        setColumnWidth(column, nextEdge - edgePixels);
+        edgePixels = nextEdge;
+    }
+    m_applyingWidths = false;
+}
+
+int GridView::shareableWidth() const
+{
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+    return qMax(0, contentsRect().width() - scrollBar);
+}
+
+int GridView::sizeHintForColumn(int column) const
+{
+    if (!m_model || column < 0 || column >= m_model->columnCount())
+        return -1;
+    // The delegate draws a text with a margin on each side; a grid line follows the cell.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int gridLine = showGrid() ? 1 : 0;
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (const GridRow &row : m_model->grid().rows()) {
+        if (column < row.cells.size() && !row.cells[column].isEmpty())
+            widest = qMax(widest, metrics.horizontalAdvance(row.cells[column]));
+    }
+    return widest + margin + gridLine;
 }
 
 void GridView::storeUserWidth(int column, int, int newPixels)
@@ -183,12 +217,43 @@ QString GridView::cellTip(const QModelIndex &index) const
 
 void GridView::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Delete && plain) {
         Q_EMIT deleteRequested();
         event->accept();
         return;
     }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
+        if (documentRow() >= 0)
+            Q_EMIT openRequested();
+        event->accept();
+        return;
+    }
+    const int before = documentRow();
     QTableView::keyPressEvent(event);
+    // A row reached with the keyboard shows as a clicked one does.
+    if (documentRow() >= 0 && documentRow() != before)
+        setSelectionHighlight(true);
+}
+
+void GridView::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    update();
+}
+
+void GridView::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    update();
+}
+
+bool GridView::event(QEvent *event)
+{
+    const bool handled = QTableView::event(event);
+    if (event->type() == QEvent::Paint && hasFocus())
+        paintFocusFrame(this);
+    return handled;
 }
 
 bool GridView::viewportEvent(QEvent *event)

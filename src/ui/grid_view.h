@@ -20,8 +20,13 @@ public:
     // Column widths in twips (1/1440 inch), converted with the screen's logical dots per inch.
     int columnWidthTwips(int column) const;
     void setColumnWidthTwips(int column, int twips);
-    // Sets every column to its width in the grid (done at every model reset too).
+    // Sets every column to its width in the grid (done at every model reset too). Column edges are
+    // rounded to pixels, not each width, so columns that share a width in twips never overflow it.
     void applyColumnWidths();
+    // The width, in pixels, that the columns share when they are reset to equal widths: the inside of the
+    // grid less the vertical scroll bar's room, kept even while the bar is hidden, since the listing that
+    // follows a reset usually brings it back.
+    int shareableWidth() const;
 
     // The height of the header row; one line of a document row is this high.
     int lineHeight() const;
@@ -45,11 +50,20 @@ public:
     void setSelectionHighlight(bool on);
     bool isSelectionHighlighted() const { return m_highlightSelection; }
 
+    // The width a column needs to show its longest text on one line, every document row counted (not
+    // only those on screen). A double-click on the divider at the column's right edge sets it.
+    int sizeHintForColumn(int column) const override;
+
 Q_SIGNALS:
     // The Delete key was pressed in the grid.
     void deleteRequested();
+    // Enter was pressed on a document row.
+    void openRequested();
 
 protected:
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool viewportEvent(QEvent *event) override;

@@ -7,56 +7,84 @@
 #include "gridlist/grid_list_rules.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
+#include "platform/instance_channel.h"
 #include "platform/prompter.h"
 #include "platform/twips.h"
+#include "platform/window_title.h"
 #include "ui/about_dialog.h"
 #include "ui/grid_context_menu.h"
 #include "ui/grid_controller.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
+#include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
 
-// Keeps the inner area's children on the resize rules: the central widget has no layout.
+// Keeps the inner area's children on the resize rules: the central widget has no layout. A child whose
+// text changes asks it for room (a layout request), which `onLayoutRequest` answers.
 class CentralArea : public QWidget
 {
 public:
-    CentralArea(std::function<void(QSize)> onResize, QWidget *parent)
+    CentralArea(std::function<void(QSize)> onResize, std::function<void()> onLayoutRequest, QWidget *parent)
         : QWidget(parent)
         , m_onResize(std::move(onResize))
+        , m_onLayoutRequest(std::move(onLayoutRequest))
     {}
 
 protected:
     void resizeEvent(QResizeEvent *) override { m_onResize(size()); }
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            m_onLayoutRequest();
+        return QWidget::event(event);
+    }
 
 private:
     std::function<void(QSize)> m_onResize;
+    std::function<void()> m_onLayoutRequest;
 };
 
 } // namespace
 
 std::unique_ptr<MainWindow> MainWindow::start(const MainWindowEnvironment &environment, Prompter &prompter,
-                                              Shell &shell)
+                                              Shell &shell, bool *handedOver)
 {
+    if (handedOver)
+        *handedOver = false;
     std::unique_ptr<MainWindow> window(new MainWindow(environment, prompter, shell));
     if (!window->m_instanceLock.tryLock(environment.settingsDirectory)) {
+        if (!environment.startDirectory.isEmpty() &&
+            InstanceChannel::handOver(environment.settingsDirectory, environment.startDirectory)) {
+            if (handedOver)
+                *handedOver = true;
+            return nullptr;
+        }
         // The configuration, and with it the language, is not read yet.
         prompter.showExclamation(messageTexts(0).programAlreadyRunning);
         return nullptr;
     }
+    // Without a socket, later starts with a directory are refused as any second start.
+    window->m_channel->listen(environment.settingsDirectory);
     QString name = environment.configurationName;
     if (name.isEmpty())
         name =
             readConfigurationName(IniFile(ConfigurationPaths::selectorPath(environment.settingsDirectory)));
+    window->place(readWindowPlacement(
+        IniFile(ConfigurationPaths(environment.settingsDirectory, name).iniPath()).load()));
     window->loadConfiguration(name);
     window->m_firstActivationPending = true;
     return window;
@@ -72,7 +100,8 @@ MainWindow::MainWindow(const MainWindowEnvironment &environment, Prompter &promp
     setWindowTitle(caption(environment.startup));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("fichorama")));
 
-    auto *central = new CentralArea([this](QSize inner) { applyResizeRules(m_controls, inner); }, this);
+    auto *central = new CentralArea([this](QSize inner) { applyResizeRules(m_controls, inner); },
+                                    [this] { fitCountLabels(m_controls); }, this);
     const qreal dpi = central->logicalDpiX();
     m_controls = buildControls(central, dpi);
     m_menu = buildMenu(this);
@@ -88,6 +117,12 @@ MainWindow::MainWindow(const MainWindowEnvironment &environment, Prompter &promp
     const QSize inner = designInnerSizeTwips();
     resize(Twips::toPixels(inner.width(), dpi),
            Twips::toPixels(inner.height(), dpi) + menuBar()->sizeHint().height());
+    // Below this the grid would lose its last rows and the directory list its width.
+    const QSize smallest = smallestInnerSize(m_controls, m_controls.gridFiles->lineHeight());
+    setMinimumSize(smallest.width(), smallest.height() + menuBar()->sizeHint().height());
+
+    m_channel = new InstanceChannel(this);
+    connect(m_channel, &InstanceChannel::directoryReceived, this, &MainWindow::openFromOutside);
     connectControls();
     qApp->installEventFilter(this);
 }
@@ -143,6 +178,62 @@ void MainWindow::connectControls()
     connect(m.mnuFrancais, &QAction::triggered, this, [this] { switchLanguage(1); });
 }
 
+void MainWindow::place(const std::optional<WindowPlacement> &remembered)
+{
+    QList<QRect> screens;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        screens.append(primary->availableGeometry());
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens.append(screen->availableGeometry());
+    }
+    const WindowPlacement placement = placeWindow(remembered, screens, size(), minimumSize());
+    setGeometry(placement.normal);
+    if (placement.maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    // The controls follow the new size now, not at the first show: equal column widths are shares of
+    // the grid's width at that size.
+    if (layout())
+        layout()->activate();
+    applyResizeRules(m_controls, centralWidget()->size());
+}
+
+WindowPlacement MainWindow::placement() const
+{
+    const bool maximised = isMaximized();
+    return {maximised || isMinimized() ? normalGeometry() : geometry(), maximised};
+}
+
+QString MainWindow::handOverSocket() const
+{
+    return m_channel->socketPath();
+}
+
+void MainWindow::openFromOutside(const QString &directory)
+{
+    m_waitingDirectory = directory;
+    openWaitingDirectory();
+}
+
+void MainWindow::openWaitingDirectory()
+{
+    if (m_waitingDirectory.isEmpty() || m_shutDown)
+        return;
+    // A dialog in front finishes first: what it does may rest on the directory listed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(250, this, &MainWindow::openWaitingDirectory);
+        return;
+    }
+    const QString directory = std::exchange(m_waitingDirectory, QString());
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    if (!listDirectoryAt(directory))
+        m_prompter.showInformation(messageTexts(m_settings.language).unknownDirectory +
+                                   QStringLiteral("\r\n") + directory);
+}
+
 void MainWindow::loadConfiguration(const QString &name, bool isNew)
 {
     m_paths = ConfigurationPaths(m_environment.settingsDirectory, name);
@@ -156,6 +247,12 @@ void MainWindow::loadConfiguration(const QString &name, bool isNew)
     m_displayed = loaded.displayed;
     setGridList(loaded.gridList);
     applySettingsToWindow();
+    // The grid is empty until the new directory is listed: no counts of the last one stay above it.
+    m_fileCount = 0;
+    m_documentCount = 0;
+    m_controls.lblNbFichiers->clear();
+    m_controls.lblNbDocuments->clear();
+    m_controls.cmdHTML->setEnabled(false);
     m_controls.gridFiles->applyColumnWidths();
     reportConfigurationFailure(loaded.failure);
 }
@@ -188,7 +285,7 @@ void MainWindow::rebuildColumns()
 
 double MainWindow::gridWidthTwips() const
 {
-    return Twips::fromPixels(m_controls.gridFiles->width(), m_controls.gridFiles->logicalDpiX());
+    return Twips::fromPixels(m_controls.gridFiles->shareableWidth(), m_controls.gridFiles->logicalDpiX());
 }
 
 GridList MainWindow::gridList() const
@@ -234,13 +331,19 @@ void MainWindow::firstActivation()
         return;
     m_firstActivationPending = false;
     m_sort.ascending = true;
-    // A remembered directory that is gone leaves both lists as they are, without a message.
-    m_controls.Lecteurs->setDriveForPath(m_settings.directory);
-    m_controls.Chemins->setPath(m_settings.directory);
+    // "fichorama DIR" lists DIR; a remembered directory that is gone leaves both lists as they are,
+    // without a message.
+    const QString &directory =
+        m_environment.startDirectory.isEmpty() ? m_settings.directory : m_environment.startDirectory;
+    m_controls.Lecteurs->setDriveForPath(directory);
+    m_controls.Chemins->setPath(directory);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Every dialog of the program, Qt's boxes included, shows its whole title.
+    if (event->type() == QEvent::Show && qobject_cast<QDialog *>(watched))
+        fitWindowTitle(static_cast<QWidget *>(watched));
     // Escape interrupts a listing whichever control of the window has the focus.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         const auto *widget = qobject_cast<QWidget *>(watched);
@@ -266,7 +369,7 @@ void MainWindow::shutDown()
     m_listingPending = false;
     m_afterListing.clear();
     IniFile configuration(m_paths.iniPath());
-    (void)writeShutDownState(configuration, m_listedDirectory, m_grid);
+    (void)writeShutDownState(configuration, m_listedDirectory, m_grid, placement());
 }
 
 void MainWindow::toggleListingOption(QAction *entry)
@@ -342,6 +445,7 @@ void MainWindow::switchLanguage(qint16 language)
 
 void MainWindow::applyLanguage(qint16 language)
 {
+    m_qtTranslations.apply(language);
     AppliquerLangue(m_controls, m_menu, language, m_fileCount, m_documentCount);
     m_controller->contextMenu().retranslate(language);
 }

@@ -10,6 +10,7 @@
 #include "listing/document_grid.h"
 #include "listing/property_columns.h"
 #include "platform/instance_lock.h"
+#include "platform/qt_translations.h"
 #include "platform/safe_write.h"
 #include "ui/main_window_controls.h"
 
@@ -20,6 +21,7 @@
 
 class GridController;
 class GridModel;
+class InstanceChannel;
 class Prompter;
 class Shell;
 class QAction;
@@ -31,6 +33,7 @@ struct MainWindowEnvironment
     QString settingsDirectory; // resolved: the configuration, selector, grid-list and lock files
     QString configurationName; // "--config"; empty to read the selector file
     QString currentDirectory;  // the default of "Repertoire"
+    QString startDirectory;    // "fichorama DIR": listed at the first activation in place of "Repertoire"
     StartupValues startup;     // caption and page placeholders
     Clock clock = systemClock; // page date and time
 };
@@ -42,11 +45,13 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Runs the start-up sequence: caption, single-instance lock, configuration name, configuration,
-    // columns and widths. Returns null after showing "Program already running" when another instance
-    // holds the lock; nothing is written then. The prompter and shell must outlive the window.
+    // Runs the start-up sequence: caption, single-instance lock, configuration name, the window's place
+    // on the screen, configuration, columns and widths. Returns null when another instance holds the lock,
+    // nothing written: with a start directory that instance is handed it (`*handedOver` set), otherwise,
+    // or when it does not answer, "Program already running" is shown. The prompter and shell must outlive
+    // the window.
     static std::unique_ptr<MainWindow> start(const MainWindowEnvironment &environment, Prompter &prompter,
-                                             Shell &shell);
+                                             Shell &shell, bool *handedOver = nullptr);
     ~MainWindow() override;
 
     // "Fichorama 1.1a", then " - " computer, "; " user, "; " system version, each only when not empty.
@@ -70,6 +75,14 @@ public:
     bool listDirectoryAt(const QString &path);
     // The refresh operation (cmdDemarrer): opens the highlighted directory or lists the current one again.
     void refresh();
+    // A directory handed over by a second start: the window comes to the front and lists it, once no
+    // dialog is open any more; a directory that is gone by then gives the unknown-directory message.
+    void openFromOutside(const QString &directory);
+    // The socket second starts hand their directory to; empty when the window could not open one.
+    QString handOverSocket() const;
+
+    // The window's place on the screen now, as shut-down stores it.
+    WindowPlacement placement() const;
 
     bool isListing() const { return m_listing; }
     // The directory shown in lblDossier: the one listed last (or the remembered one before any listing).
@@ -98,6 +111,10 @@ private:
     MainWindow(const MainWindowEnvironment &environment, Prompter &prompter, Shell &shell);
 
     void connectControls();
+    // Puts the window where `remembered` says, kept on a screen (first start: centred, three quarters of
+    // the screen), and lays the controls out for that size before anything is listed.
+    void place(const std::optional<WindowPlacement> &remembered);
+    void openWaitingDirectory();
     void applySettingsToWindow();
     void rebuildColumns();
     double gridWidthTwips() const;
@@ -143,6 +160,9 @@ private:
     Shell &m_shell;
     MainWindowEnvironment m_environment;
     InstanceLock m_instanceLock;
+    InstanceChannel *m_channel = nullptr;
+    QString m_waitingDirectory; // handed over while a dialog was open
+    QtTranslations m_qtTranslations;
 
     ConfigurationPaths m_paths;
     Settings m_settings;

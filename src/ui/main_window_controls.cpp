@@ -104,6 +104,21 @@ void keepBelowTitle(QGroupBox *frame)
 
 constexpr const char *kDesignGeometry = "designGeometry";
 
+// The geometry `widget` was given at design, remembered the first time it is asked for.
+QRect designGeometry(QWidget *widget)
+{
+    if (!widget->property(kDesignGeometry).isValid())
+        widget->setProperty(kDesignGeometry, widget->geometry());
+    return widget->property(kDesignGeometry).toRect();
+}
+
+// The width a label needs to show its whole text on one line.
+int neededWidth(const QLabel *label)
+{
+    return label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 2 * label->indent() +
+           2;
+}
+
 // The width a button needs to show its whole text in the current style and font.
 int neededWidth(const QPushButton *button)
 {
@@ -123,9 +138,7 @@ void fitButtonRow(const QList<QPushButton *> &row)
     QList<int> needs;
     bool fits = true;
     for (QPushButton *button : row) {
-        if (!button->property(kDesignGeometry).isValid())
-            button->setProperty(kDesignGeometry, button->geometry());
-        design.append(button->property(kDesignGeometry).toRect());
+        design.append(designGeometry(button));
         needs.append(neededWidth(button));
         widths.append(qMax(design.last().width(), needs.last()));
         fits = fits && widths.last() == design.last().width();
@@ -269,6 +282,37 @@ MainWindowMenu buildMenu(QMainWindow *window)
     m.mnuHelp = addMenu(bar, "mnuHelp");
     m.mnuAPropos = addEntry(m.mnuHelp, "mnuAPropos");
     return m;
+}
+
+void fitCountLabels(const MainWindowControls &controls)
+{
+    QLabel *files = controls.lblNbFichiers;
+    QLabel *documents = controls.lblNbDocuments;
+    if (!files || !documents)
+        return; // not built yet
+    const QRect filesBox = designGeometry(files);
+    const QRect documentsBox = designGeometry(documents);
+    const int documentsNeed = neededWidth(documents);
+    if (documentsNeed <= documentsBox.width()) {
+        files->setGeometry(filesBox);
+        documents->setGeometry(documentsBox);
+        return;
+    }
+    constexpr int kGap = 6;
+    const int filesEnd = filesBox.left() + qMin(filesBox.width(), neededWidth(files)) + kGap;
+    const int left = qMax(filesEnd, documentsBox.right() + 1 - documentsNeed);
+    documents->setGeometry(left, documentsBox.top(), documentsBox.right() + 1 - left, documentsBox.height());
+    files->setGeometry(filesBox.left(), filesBox.top(), qMin(filesBox.width(), left - filesBox.left()),
+                       filesBox.height());
+}
+
+QSize smallestInnerSize(const MainWindowControls &controls, int lineHeight)
+{
+    constexpr int kDirectoryListLines = 8; // the directory list's smallest width, in line heights
+    constexpr int kGridLines = 4;          // the header row and three document rows
+    constexpr int kFrames = 4;             // the grid's frame, top and bottom
+    return {controls.Chemins->x() + kDirectoryListLines * lineHeight,
+            controls.gridFiles->y() + kGridLines * lineHeight + kFrames};
 }
 
 void applyResizeRules(const MainWindowControls &controls, QSize inner)

@@ -75,6 +75,16 @@ MainWindowControls buildControls(QWidget *central, qreal dpi);
 // Creates the menu bar's menus and entries on `window`; texts come later from the language.
 MainWindowMenu buildMenu(QMainWindow *window);
 
+// The count labels lblNbFichiers and lblNbDocuments share a row: each keeps its design box while its
+// text fits; a longer documents text (a large count, " (interrompu)") takes the room the file count's
+// text leaves free on its left. Run after their texts change.
+void fitCountLabels(const MainWindowControls &controls);
+
+// The smallest inner area the window allows, for a grid whose header row is `lineHeight` pixels high:
+// the left column of controls whole, a directory list some entries wide, and the grid's header with
+// three rows under it.
+QSize smallestInnerSize(const MainWindowControls &controls, int lineHeight);
+
 // The resize rules for an inner area of `inner` pixels: the directory list reaches the right edge and the
 // grid the right and bottom edges; a size that would be zero or negative is not applied.
 void applyResizeRules(const MainWindowControls &controls, QSize inner);

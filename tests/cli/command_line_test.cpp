@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(CommandLineParsing, CommandsOptionsAndErrors)
@@ -12,6 +14,21 @@ TEST(CommandLineParsing, CommandsOptionsAndErrors)
     ASSERT_TRUE(window);
     EXPECT_EQ(window->command, CommandLine::Command::Window);
     EXPECT_EQ(window->settingsDirectory, QStringLiteral("/s"));
+    EXPECT_TRUE(window->directory.isEmpty());
+
+    // One word naming a directory starts the window on it, made absolute for a running window.
+    QTemporaryDir base;
+    ASSERT_TRUE(QDir(base.path()).mkdir(QStringLiteral("docs")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(base.path());
+    const auto onDirectory =
+        parse({QStringLiteral("./docs/"), QStringLiteral("--settings"), QStringLiteral("/s")});
+    const auto twoDirectories = parse({QStringLiteral("docs"), QStringLiteral("docs")});
+    QDir::setCurrent(previous);
+    ASSERT_TRUE(onDirectory);
+    EXPECT_EQ(onDirectory->command, CommandLine::Command::Window);
+    EXPECT_EQ(onDirectory->directory, QDir::cleanPath(base.path() + QStringLiteral("/docs")));
+    EXPECT_FALSE(twoDirectories);
 
     const auto list = parse({QStringLiteral("--config"), QStringLiteral("Travail"), QStringLiteral("list"),
                              QStringLiteral("/d"), QStringLiteral("--sort"), QStringLiteral("3:desc"),

@@ -181,16 +181,42 @@ TEST(Configuration, WritePointsStoreTheirKeys)
     ASSERT_FALSE(writeLinesPerCell(ini, 3));
     ASSERT_FALSE(writeLanguage(ini, 1));
     ASSERT_FALSE(writeDirectory(ini, QStringLiteral("/tmp")));
-    ASSERT_FALSE(writeShutDownState(ini, QStringLiteral("/données"), grid));
+    const WindowPlacement placement{QRect(-1200, 40, 1600, 900), true};
+    ASSERT_FALSE(writeShutDownState(ini, QStringLiteral("/données"), grid, placement));
     EXPECT_EQ(readFile(ini.path()),
               QByteArray("[Configuration]\r\nInclurePDF=1\r\nContextuel=0\r\nLignesTexte=3\r\n"
                          "Langue=1\r\nRepertoire=/donn\xC3\xA9"
-                         "es\r\nLargeur0= 3000\r\n"));
+                         "es\r\nLargeur0= 3000\r\nFenetreX=-1200\r\nFenetreY=40\r\nFenetreLargeur=1600\r\n"
+                         "FenetreHauteur=900\r\nFenetreMaximisee=1\r\n"));
+    EXPECT_EQ(readWindowPlacement(ini.load()), placement);
     const Settings s = fixture.load();
     EXPECT_TRUE(s.listing.includePdf);
     EXPECT_FALSE(s.contextLines);
     EXPECT_EQ(s.linesPerCell, 3);
     EXPECT_TRUE(s.isFrench());
+}
+
+TEST(Configuration, AWindowPlacementWithAMissingOrDamagedNumberIsIgnored)
+{
+    ConfigFixture fixture;
+    struct Case
+    {
+        const char *lines;
+        std::optional<WindowPlacement> expected;
+    };
+    const Case cases[] = {
+        {"FenetreX=10\r\nFenetreY=20\r\nFenetreLargeur=800\r\nFenetreHauteur=600\r\nFenetreMaximisee=oui\r\n",
+         WindowPlacement{QRect(10, 20, 800, 600), false}},
+        {"FenetreX=10\r\nFenetreY=20\r\nFenetreLargeur=800\r\n", std::nullopt},
+        {"FenetreX=10\r\nFenetreY=20\r\nFenetreLargeur=0\r\nFenetreHauteur=600\r\n", std::nullopt},
+        {"FenetreX=abc\r\nFenetreY=20\r\nFenetreLargeur=800\r\nFenetreHauteur=600\r\n", std::nullopt},
+        {"FenetreX=1e12\r\nFenetreY=20\r\nFenetreLargeur=800\r\nFenetreHauteur=600\r\n", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.lines);
+        fixture.store(QByteArray("[Configuration]\r\n") + c.lines);
+        EXPECT_EQ(readWindowPlacement(IniFile(fixture.paths.iniPath()).load()), c.expected);
+    }
 }
 
 TEST(Configuration, HtmlSettingsRoundTripWithSplitTexts)

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -101,6 +102,27 @@ TEST_F(OrganizerTest, SortIgnoresCaseKeepsMarksAndLeavesNoCurrentEntry)
     EXPECT_EQ(list(dialog)->item(1)->checkState(), Qt::Checked);
     EXPECT_EQ(dialog.currentIndex(), -1);
     EXPECT_EQ(enabledButtons(dialog), u"---S"_s);
+}
+
+TEST_F(OrganizerTest, TheFirstDownOrSpaceStartsFromTheFirstEntry)
+{
+    GridListOrganizerDialog dialog({{path("a"), false}, {path("b"), true}, {path("c"), true}}, m_context);
+    dialog.show();
+    list(dialog)->setFocus();
+    const auto press = [&dialog](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(list(dialog), &event);
+    };
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialog.currentIndex(), 0);
+    press(Qt::Key_Down);
+    EXPECT_EQ(dialog.currentIndex(), 1);
+
+    button(dialog, "cmdTrier")->click(); // no entry current again
+    press(Qt::Key_Space);
+    EXPECT_EQ(dialog.currentIndex(), 0);
+    EXPECT_TRUE(dialog.entries()[0].checked);
+    EXPECT_EQ(label(dialog, "lblNbSelectionnes"), u"3 selected grids"_s);
 }
 
 TEST_F(OrganizerTest, TickingAMissingDirectoryIsRefused)

@@ -80,3 +80,33 @@ TEST(MessageBoxPrompter, InputBoxIsPrefilledAndCancelGivesNothing)
     answerNextBox([](QWidget *box) { qobject_cast<QDialog *>(box)->reject(); });
     EXPECT_EQ(prompter.askText(QStringLiteral("Rename document"), QStringLiteral("old.doc")), std::nullopt);
 }
+
+TEST(MessageBoxPrompter, BoxesOpenOverTheWindowThatAsks)
+{
+    QWidget window;
+    window.setGeometry(300, 200, 500, 300);
+    window.show();
+    MessageBoxPrompter prompter(&window);
+    QWidget *owner = nullptr;
+    QPoint centre;
+    const auto noteOwner = [&owner, &centre](QWidget *box) {
+        owner = box->parentWidget();
+        centre = box->geometry().center();
+        qobject_cast<QDialog *>(box)->reject();
+    };
+    answerNextBox(noteOwner);
+    prompter.showInformation(QStringLiteral("i"));
+    EXPECT_EQ(owner, &window);
+    EXPECT_LE((centre - window.geometry().center()).manhattanLength(), 10) << "centred over it";
+
+    // A dialog in front asks through the same prompter: its box opens over the dialog.
+    QDialog dialog(&window);
+    dialog.setGeometry(20, 20, 200, 150);
+    QTimer::singleShot(0, &dialog, [&] {
+        answerNextBox(noteOwner);
+        prompter.askText(QStringLiteral("Rename document"), QStringLiteral("a.doc"));
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(owner, &dialog);
+}

@@ -287,13 +287,46 @@ TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
     EXPECT_TRUE(shownMenus.isEmpty());
 }
 
-TEST_F(GridControllerTest, DoubleClickOpensTheDocument)
+TEST_F(GridControllerTest, DoubleClickAndEnterOpenTheDocument)
 {
     const QPoint at = cellCentre(rowOf(QStringLiteral("si_lpwstr.doc")), 2);
     click(view.viewport(), at);
     sendMouse(view.viewport(), QEvent::MouseButtonDblClick, at, Qt::LeftButton);
     sendMouse(view.viewport(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
     EXPECT_EQ(shell.opened, QStringList{dir.filePath(QStringLiteral("si_lpwstr.doc"))});
+
+    // From the keyboard: after a header click no row is current and Enter opens nothing; Down reaches a
+    // row, which shows as selected, and Enter opens it.
+    const auto press = [this](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&view, &event);
+    };
+    shell.opened.clear();
+    clickHeader(0);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(shell.opened.isEmpty());
+    view.setFocus();
+    press(Qt::Key_Down);
+    ASSERT_GE(view.documentRow(), 0);
+    EXPECT_TRUE(view.isSelectionHighlighted());
+    press(Qt::Key_Enter);
+    EXPECT_EQ(shell.opened, QStringList{dir.filePath(grid.row(view.documentRow()).cells[0])});
+}
+
+TEST_F(GridControllerTest, TheMenuKeyOpensTheMenuOnItsOpenEntry)
+{
+    QAction *active = nullptr;
+    controller->setMenuPopup([&active](QMenu *menu, const QPoint &at) {
+        menu->popup(at);
+        QCoreApplication::processEvents();
+        active = menu->activeAction();
+        menu->hide();
+    });
+    click(view.viewport(), cellCentre(rowOf(QStringLiteral("long.doc")), 1), Qt::RightButton);
+    EXPECT_EQ(active, nullptr) << "a right click leaves the choice to the mouse";
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(&view, &key);
+    EXPECT_EQ(active, menuAction(QStringLiteral("mnuOuvrir")));
 }
 
 TEST_F(GridControllerTest, CellTipsShowOnlyTextsWiderThanTheirColumn)

@@ -117,3 +117,42 @@ TEST(GridView, CellTipsOnlyForTextWiderThanItsColumn)
     view.setColumnWidthTwips(1, 100000);
     EXPECT_EQ(view.cellTip(model.index(0, 1)), QString()) << "the text fits";
 }
+
+TEST(GridView, ADoubleClickOnADividerFitsTheColumnToItsLongestText)
+{
+    DocumentGrid grid = sampleGrid();
+    for (int i = 0; i < 300; ++i)
+        grid.appendRow({{QStringLiteral("n%1.doc").arg(i), QStringLiteral("1")}, NameColour::Normal, 1});
+    // Far below the rows on screen.
+    const QString longest = QStringLiteral("the longest name of all, in the last row.doc");
+    grid.appendRow({{longest, QStringLiteral("2")}, NameColour::Normal, 1});
+    GridModel model(grid);
+    GridView view;
+    view.setGridModel(&model);
+    view.resize(400, 200);
+    view.show();
+    QHeaderView *header = view.horizontalHeader();
+    const auto doubleClickDivider = [header](int column) {
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) - 1,
+                        header->height() / 2);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, at, header->viewport()->mapToGlobal(at), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(header->viewport(), &event);
+        }
+    };
+
+    doubleClickDivider(0);
+    const int last = grid.rowCount() - 1;
+    EXPECT_EQ(view.cellTip(model.index(last, 0)), QString()) << "the longest text fits";
+    EXPECT_LT(view.columnWidth(0), view.fontMetrics().horizontalAdvance(longest) + 20) << "and no more";
+    // Stored like a width the user drags, so that the shut-down writes it.
+    EXPECT_EQ(grid.column(0).widthTwips, Twips::fromPixels(view.columnWidth(0), view.logicalDpiX()));
+
+    // A column whose cells are short fits its caption.
+    view.setColumnWidthTwips(1, 600);
+    doubleClickDivider(1);
+    EXPECT_GE(view.columnWidth(1), header->sectionSizeHint(1));
+}

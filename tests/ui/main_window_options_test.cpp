@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -142,6 +143,10 @@ TEST(MainWindowLanguage, SwitchRebuildsTheColumnsResetsTheWidthsListsAgainAndSto
         EXPECT_EQ(stored(f, "Langue"), french ? QStringLiteral("1") : QStringLiteral("0"));
         EXPECT_EQ(f.find<QAction>("mnuFrancais")->isChecked(), french);
         EXPECT_EQ(f.find<QAction>("mnuAnglais")->isChecked(), !french);
+        // Qt's own texts follow: the buttons of a question box.
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(),
+                  french ? QStringLiteral("&Oui") : QStringLiteral("&Yes"));
     }
 }
 

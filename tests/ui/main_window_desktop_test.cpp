@@ -1,0 +1,207 @@
+#include "main_window_fixture.h"
+#include "platform/directory_list.h"
+#include "platform/instance_channel.h"
+#include "platform/instance_lock.h"
+#include "platform/window_title.h"
+#include "ui/grid_view.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLockFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+void pumpEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+QByteArray placementLines(const QRect &rect, bool maximised)
+{
+    return QStringLiteral("FenetreX=%1\r\nFenetreY=%2\r\nFenetreLargeur=%3\r\nFenetreHauteur=%4\r\n"
+                          "FenetreMaximisee=%5\r\n")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height())
+        .arg(maximised ? 1 : 0)
+        .toUtf8();
+}
+
+} // namespace
+
+TEST(MainWindowPlace, OpensLargeAtFirstThenWhereItWasLeftOnAScreen)
+{
+    WindowFixture f;
+    MainWindow &first = f.start();
+    first.show();
+    pumpEvents();
+    const QRect screen = first.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(first.geometry()));
+    EXPECT_GE(first.width(), screen.width() * 3 / 4);
+    EXPECT_LE((first.geometry().center() - screen.center()).manhattanLength(), 2) << "centred";
+    // Above the lower-right controls nothing is cut at the smallest size either.
+    first.resize(1, 1);
+    pumpEvents();
+    EXPECT_EQ(first.size(), first.minimumSize());
+    const auto *grid = f.find<GridView>("gridFiles");
+    EXPECT_GE(grid->height(), 4 * grid->lineHeight());
+    EXPECT_GT(f.find<QWidget>("Chemins")->width(), 4 * grid->lineHeight());
+
+    const QRect left(screen.x() + 30, screen.y() + 40, 600, 400);
+    first.setGeometry(left);
+    first.close();
+    f.window.reset();
+    MainWindow &second = f.start();
+    EXPECT_EQ(second.geometry(), left);
+    EXPECT_FALSE(second.isMaximized());
+    f.window.reset();
+
+    // Left maximised on a screen that is gone: back on this screen, maximised.
+    f.writeConfiguration(placementLines(QRect(screen.right() + 2000, 40, 600, 400), true));
+    MainWindow &third = f.start();
+    EXPECT_TRUE(screen.contains(third.geometry()));
+    EXPECT_TRUE(third.windowState() & Qt::WindowMaximized);
+}
+
+TEST(MainWindowColumns, EqualWidthsShareTheWidthTheGridShows)
+{
+    WindowFixture f;
+    for (int i = 0; i < 80; ++i)
+        writeFile(QDir(f.documentsPath()).filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+    QByteArray everyProperty = "[Proprietes]\r\n";
+    for (const PropertyColumn &column : kPropertyColumns)
+        everyProperty += column.key.toString().toUtf8() + "=1\r\n";
+    f.writeConfiguration("InclureTout=1\r\nRepertoire=" + f.documentsPath().toUtf8() + "\r\n" +
+                         everyProperty);
+    MainWindow &window = f.start();
+    window.show();
+    f.find<QAction>("mnuFrancais")->trigger(); // resets the widths to equal shares
+    pumpEvents();
+
+    auto *grid = f.find<GridView>("gridFiles");
+    ASSERT_EQ(window.grid().columnCount(), 19);
+    ASSERT_EQ(window.grid().rowCount(), 80);
+    EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    int columnsWidth = 0;
+    for (int column = 0; column < 19; ++column)
+        columnsWidth += grid->columnWidth(column);
+    EXPECT_LE(columnsWidth, grid->viewport()->width());
+    EXPECT_GT(columnsWidth, grid->viewport()->width() - 19) << "only the division's remainder is left over";
+}
+
+TEST(MainWindowListing, AConfigurationWhoseDirectoryIsGoneLeavesNoCountsAboveTheEmptyGrid)
+{
+    WindowFixture f;
+    f.addDocuments();
+    f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
+    MainWindow &window = f.start();
+    ASSERT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3 documents"));
+    writeFile(f.settingsPath(QStringLiteral("Autre.ini")),
+              "[Configuration]\r\nRepertoire=" + f.documentsPath().toUtf8() + "/gone\r\n");
+
+    window.loadConfiguration(QStringLiteral("Autre"));
+    EXPECT_EQ(window.grid().rowCount(), 0);
+    EXPECT_TRUE(f.find<QLabel>("lblNbFichiers")->text().isEmpty());
+    EXPECT_TRUE(f.find<QLabel>("lblNbDocuments")->text().isEmpty());
+    EXPECT_FALSE(f.find<QPushButton>("cmdHTML")->isEnabled());
+}
+
+TEST(MainWindowLayout, LongCountsAndTitlesShowWhole)
+{
+    WindowFixture f;
+    f.writeConfiguration("Langue=1\r\n");
+    MainWindow &window = f.start();
+    window.show();
+    auto *files = f.find<QLabel>("lblNbFichiers");
+    auto *documents = f.find<QLabel>("lblNbDocuments");
+    files->setText(QStringLiteral("10402 fichiers"));
+    documents->setText(QStringLiteral("10402 documents (interrompu)"));
+    pumpEvents();
+    for (const QLabel *label : {files, documents})
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+            << qPrintable(label->text());
+    EXPECT_LE(files->geometry().right(), documents->x());
+    EXPECT_LE(documents->geometry().right(), f.find<QWidget>("Chemins")->x());
+
+    // "Sélectionner la liste des propriétés affichées" is longer than the dialog's check boxes.
+    int width = 0;
+    int needed = 0;
+    EXPECT_TRUE(driveModal(
+        "frmConfigListeProprietes",
+        [&](QDialog &dialog) {
+            width = dialog.width();
+            needed = titleWidth(&dialog);
+            dialog.reject();
+        },
+        [&] { f.find<QAction>("mnuListeProprietes")->trigger(); }));
+    EXPECT_GE(width, needed);
+}
+
+TEST(MainWindowStartDirectory, AStartOnADirectoryListsItInPlaceOfTheRememberedOne)
+{
+    WindowFixture f;
+    f.addDocuments();
+    const QString sub = f.documentsPath() + QStringLiteral("/sub");
+    QDir().mkdir(sub);
+    f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
+    MainWindowEnvironment environment = f.environment();
+    environment.startDirectory = sub;
+    f.window = MainWindow::start(environment, f.prompter, f.shell);
+    ASSERT_TRUE(f.window);
+    f.window->firstActivation();
+    EXPECT_EQ(f.find<DirectoryList>("Chemins")->path(), sub);
+    EXPECT_EQ(f.window->listedDirectory(), sub);
+}
+
+TEST(MainWindowStartDirectory, ASecondStartHandsItsDirectoryToTheRunningWindow)
+{
+    WindowFixture f;
+    f.addDocuments();
+    const QString sub = f.documentsPath() + QStringLiteral("/sub");
+    QDir().mkdir(sub);
+    copyTestData(QStringLiteral("ole/titre_vide.doc"), sub);
+    // A socket file left behind by a program that ended does not stop the window from listening.
+    const QString socket = InstanceChannel::socketPaths(f.settings.path()).value(0);
+    writeFile(socket, "left behind");
+    MainWindow &window = f.start();
+    ASSERT_EQ(window.handOverSocket(), socket);
+
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(FICHORAMA_EXECUTABLE),
+                 {QStringLiteral("--settings"), f.settings.path(), sub});
+    QElapsedTimer waited;
+    waited.start();
+    // The window answers from this event loop, so the wait must let events through.
+    while ((second.state() != QProcess::NotRunning || window.listedDirectory() != sub) &&
+           waited.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().constData();
+    EXPECT_EQ(window.listedDirectory(), sub);
+    EXPECT_EQ(window.grid().rowCount(), 1);
+    EXPECT_TRUE(f.prompter.boxes.isEmpty());
+}
+
+TEST(MainWindowStartDirectory, AnInstanceThatDoesNotAnswerRefusesTheStart)
+{
+    WindowFixture f;
+    QLockFile held(InstanceLock::lockPath(f.settings.path()));
+    ASSERT_TRUE(held.tryLock(0));
+    MainWindowEnvironment environment = f.environment();
+    environment.startDirectory = f.documentsPath();
+    bool handedOver = true;
+    EXPECT_FALSE(MainWindow::start(environment, f.prompter, f.shell, &handedOver));
+    EXPECT_FALSE(handedOver);
+    ASSERT_EQ(f.prompter.boxes.size(), 1);
+    EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("Program already running"));
+}
