@@ -43,22 +43,38 @@ QString HeadlessSession::directoryArgument() const
     return cleanAbsolutePath(directory);
 }
 
-bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome)
+bool HeadlessSession::listInto(const QString &directory, const SortState &sort, CommandOutcome &outcome)
 {
     if (const QString reason = notADirectoryReason(directory); !reason.isEmpty()) {
         outcome = {1, {}, QStringLiteral("%1: %2").arg(displayName(directory), reason)};
         return false;
     }
     ScanControl control;
-    const ScanResult result = listDirectory(
-        directory,
-        makeScanOptions(m_settings, m_displayed, {m_commandLine.sortColumn, m_commandLine.sortAscending}),
-        m_grid, control);
+    const ScanResult result =
+        listDirectory(directory, makeScanOptions(m_settings, m_displayed, sort), m_grid, control);
     if (!result.enumerated) {
         outcome = {1, {}, QStringLiteral("%1: the directory cannot be read").arg(displayName(directory))};
         return false;
     }
     return true;
+}
+
+CommandOutcome HeadlessSession::list()
+{
+    const QString directory = directoryArgument();
+    const std::optional<ColumnChoice> &choice = m_commandLine.columns;
+    SortState sort{m_commandLine.sortColumn, m_commandLine.sortAscending};
+    if (choice) {
+        // The listing holds the chosen columns in table order; the sort column counts printed columns.
+        m_displayed = choice->displayed();
+        setDisplayedColumns(m_grid, m_displayed, m_settings.language);
+        sort.column = choice->gridColumn(sort.column);
+    }
+    CommandOutcome outcome;
+    if (listInto(directory, sort, outcome))
+        outcome.output =
+            formatGrid(choice ? choice->select(m_grid) : m_grid, directory, m_commandLine.format);
+    return outcome;
 }
 
 CommandOutcome HeadlessSession::pageOutcome(const PageResult &result, const QString &refusal) const
@@ -83,15 +99,12 @@ CommandOutcome HeadlessSession::run()
                               makePageStamp(systemClock, m_settings.language), startup};
     const MessageTexts messages = messageTexts(m_settings.language);
     switch (m_commandLine.command) {
-    case CommandLine::Command::List: {
-        const QString directory = directoryArgument();
-        if (listInto(directory, outcome))
-            outcome.output = formatGrid(m_grid, directory, m_commandLine.format);
+    case CommandLine::Command::List:
+        outcome = list();
         break;
-    }
     case CommandLine::Command::Html: {
         const QString directory = directoryArgument();
-        if (!listInto(directory, outcome))
+        if (!listInto(directory, sort, outcome))
             break;
         outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context), messages.htmlImpossible);
         break;

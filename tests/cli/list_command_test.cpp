@@ -4,6 +4,8 @@
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QMap>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -92,4 +94,40 @@ TEST(ListCommand, ListsADirectoryWhoseNameIsNotUtf8)
     EXPECT_EQ(outcome.status, 0) << qPrintable(outcome.message);
     EXPECT_TRUE(outcome.output.contains("\nr\xEF\xBF\xBDsum\xEF\xBF\xBD.doc\t"))
         << outcome.output.constData();
+}
+
+TEST(ListCommand, ColumnsChosenByKeyArePrintedInTheOrderGiven)
+{
+    QTemporaryDir settings; // no configuration: its displayed columns would be four
+    QTemporaryDir documents;
+    for (const char *name : {"titre_avec_tabulation.doc", "si_cp1252_tous_pid.doc", "edition_zero.doc"})
+        copyTestData(QStringLiteral("ole/") + QLatin1String(name), documents.path());
+    const QByteArray everything = readFile(testData(QStringLiteral("cli/all_columns_utc.tsv")));
+    auto list = [&](const char *columns, const char *sort) {
+        return fichorama({QStringLiteral("list"), documents.path(), QStringLiteral("--settings"),
+                          settings.path(), QStringLiteral("--columns"), QLatin1String(columns),
+                          QStringLiteral("--sort"), QLatin1String(sort)});
+    };
+
+    const ProcessRun all = list("all", "0");
+    EXPECT_EQ(all.status, 0) << all.err.constData();
+    EXPECT_EQ(all.out, everything);
+
+    // Sorted by the name, the second printed column (the listing's second column is the page count).
+    QMap<QByteArray, QList<QByteArray>> cellsByName;
+    for (const QByteArray &line : everything.split('\n').mid(1)) {
+        const QList<QByteArray> cells = line.split('\t');
+        if (cells.size() > 16)
+            cellsByName.insert(cells[0], cells);
+    }
+    QByteArray expected = "  Saved\t Document\tPages\n";
+    for (const auto &[name, cells] : cellsByName.asKeyValueRange())
+        expected += cells[16] + '\t' + name + '\t' + cells[11] + '\n';
+    const ProcessRun chosen = list("saved, name,pages", "1");
+    EXPECT_EQ(chosen.status, 0) << chosen.err.constData();
+    EXPECT_EQ(chosen.out, expected);
+
+    const ProcessRun wrong = list("name,titel", "0");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.contains("\"titel\"")) << wrong.err.constData();
 }

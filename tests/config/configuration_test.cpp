@@ -30,11 +30,17 @@ TEST(SettingsDirectory, Resolution)
         const char *expected;
     };
     const Case cases[] = {
-        {"command line wins", {"/opt/s/../cfg/", "/usr/bin", true, "/x", "/home/u"}, "/opt/cfg"},
-        {"portable", {"", "/opt/fichorama", true, "/x", "/home/u"}, "/opt/fichorama"},
-        {"xdg", {"", "/usr/bin", false, "/x/conf", "/home/u"}, "/x/conf/fichorama"},
-        {"home", {"", "/usr/bin", false, "", "/home/u"}, "/home/u/.config/fichorama"},
-        {"relative xdg ignored", {"", "/usr/bin", false, "conf", "/home/u"}, "/home/u/.config/fichorama"},
+        {"command line wins", {"/opt/s/../cfg/", "/usr/bin", true, "/x", "/home/u", "/usr"}, "/opt/cfg"},
+        {"portable", {"", "/opt/fichorama", true, "/x", "/home/u", "/usr/local"}, "/opt/fichorama"},
+        {"portable beside the prefix", {"", "/opt/fbin", true, "/x", "/home/u", "/opt/f"}, "/opt/fbin"},
+        {"installed, root can write", {"", "/usr/bin", true, "/x", "/home/u", "/usr"}, "/x/fichorama"},
+        {"below /usr", {"", "/usr/local/bin", true, "/x", "/home/u", "/opt/f"}, "/x/fichorama"},
+        {"below the prefix", {"", "/opt/f/bin/", true, "/x", "/home/u", "/opt/f"}, "/x/fichorama"},
+        {"xdg", {"", "/usr/bin", false, "/x/conf", "/home/u", "/usr"}, "/x/conf/fichorama"},
+        {"home", {"", "/usr/bin", false, "", "/home/u", "/usr"}, "/home/u/.config/fichorama"},
+        {"relative xdg ignored",
+         {"", "/usr/bin", false, "conf", "/home/u", "/usr"},
+         "/home/u/.config/fichorama"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
