@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Runs the summary fuzz target once over its seed inputs (the OLE documents of tests/data/ole, the
-# malformed ones and the inputs that once broke the reader included), without fuzzing.
+# Runs each fuzz target once over its seed inputs, without fuzzing: the summary target over the OLE
+# documents of tests/data/ole, the PDF target over the PDF files of tests/data/modern, the package target
+# over every file of tests/data/modern (the malformed ones and the inputs that once broke a reader included).
 # Usage: fuzz/run-seeds.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:?usage: fuzz/run-seeds.sh BUILD_DIR}"
-target="$build_dir/fuzz/summary_fuzzer"
-[ -x "$target" ] || { echo "no fuzz target at $target" >&2; exit 1; }
-mapfile -t seeds < <(find tests/data/ole -type f ! -name '*.json' | sort)
-"$target" -runs=0 "${seeds[@]}"
+run_over_seeds() {
+    local target="$build_dir/fuzz/$1"
+    shift
+    [ -x "$target" ] || { echo "no fuzz target at $target" >&2; exit 1; }
+    mapfile -t seeds < <(find "$@" -type f ! -name '*.json' | sort)
+    "$target" -runs=0 "${seeds[@]}"
+}
+run_over_seeds summary_fuzzer tests/data/ole
+run_over_seeds pdf_fuzzer tests/data/modern -name '*.pdf'
+run_over_seeds package_fuzzer tests/data/modern

@@ -2,6 +2,7 @@
 #include "config/settings_directory.h"
 #include "platform/desktop_shell.h"
 #include "platform/message_box_prompter.h"
+#include "platform/native_name.h"
 #include "platform/system_names.h"
 #include "ui/main_window.h"
 #include "ui/properties_dialog.h"
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fromNativeBytes(argv[i]); // a directory whose name is not UTF-8 stays reachable
     QString error;
     const std::optional<CommandLine> commandLine = parseCommandLine(arguments, &error);
     if (!commandLine) {

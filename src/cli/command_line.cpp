@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/headless_session.h"
+#include "platform/file_name_characters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,26 +49,57 @@ bool parseFormat(const QString &text, CommandLine &line)
     return true;
 }
 
+// A configuration name is a file-name stem in the settings directory: a name the chooser would not let
+// be typed (a path, "../x") is refused rather than read or written anywhere else.
+bool isConfigurationName(const QString &name)
+{
+    return !removeForbiddenCharacters(name).hadForbidden;
+}
+
+QString configurationNameError()
+{
+    return QStringLiteral("--config takes a configuration name without any of \\ / : * ? \" < > |");
+}
+
 } // namespace
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: fichorama [--settings DIR] [--config NAME] [DIR]\n"
-        "       fichorama list [DIR] [options]   print DIR's grid: header row, then one row per document\n"
-        "       fichorama html [DIR] [options]   write DIR's HTML page and print its path\n"
-        "       fichorama html-list [options]    write the combined page of the grid list and print its "
-        "path\n"
-        "Without a command, starts the desktop program, on DIR when given; when it runs already, hands DIR\n"
-        "to it.\n"
-        "Options:\n"
-        "  --settings DIR      the settings directory\n"
-        "  --config NAME       this configuration instead of the selector file's\n"
-        "  --sort N[:desc]     sort by grid column N (default 0, ascending)\n"
-        "  --format tsv|csv|json   output of list (default tsv)\n"
-        "  --help, --version\n"
-        "DIR defaults to the configuration's remembered directory.\n"
-        "Exit status: 0 done, 1 the work failed, 2 wrong usage.\n");
+    // The column keys, wrapped under the option's description.
+    const QString indent = QStringLiteral("                      ");
+    QString keys;
+    QString keyLine = indent;
+    for (const QString &key : ColumnChoice::keyList().split(QLatin1Char(' '))) {
+        if (keyLine.size() + key.size() > 100) {
+            keys += keyLine.trimmed().prepend(indent) + QLatin1Char('\n');
+            keyLine = indent;
+        }
+        keyLine += key + QLatin1Char(' ');
+    }
+    keys += keyLine.trimmed().prepend(indent) + QLatin1Char('\n');
+
+    // %1: the key lines.
+    return QStringLiteral(R"(Usage: fichorama [--settings DIR] [--config NAME] [DIR]
+       fichorama list [DIR] [options]   print DIR's grid: header row, then one row per document
+       fichorama html [DIR] [options]   write DIR's HTML page and print its path
+       fichorama html-list [options]    write the combined page of the grid list and print its path
+Without a command, starts the desktop program, on DIR when given; when it runs already, hands DIR
+to it. With a command, runs without a window and never writes the configuration.
+DIR defaults to the configuration's remembered directory.
+Options:
+  --settings DIR      the settings directory
+  --config NAME       this configuration instead of the selector file's
+  --sort N[:desc]     sort by column N as printed, 0 the first (default 0, ascending)
+  --columns LIST      the columns of list: comma-separated keys, printed in the order given,
+                      or all (default: the configuration's displayed columns). The keys:
+%1  --format tsv|csv|json   the output of list (default tsv)
+  --help, --version   print this text, or the version
+Settings: the directory of --settings; otherwise the program's own directory when it is writable
+and not below /usr or the installation prefix (portable use); otherwise $XDG_CONFIG_HOME/fichorama
+(normally ~/.config/fichorama).
+Exit status: 0 done, 1 the work failed, 2 wrong usage.
+)")
+        .arg(keys);
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
@@ -94,6 +126,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                 return fail(QStringLiteral("%1 needs a value").arg(argument));
             if (argument == QLatin1String("--settings"))
                 line.settingsDirectory = arguments[++i];
+            else if (argument == QLatin1String("--config") && !isConfigurationName(arguments[i + 1]))
+                return fail(configurationNameError());
             else if (argument == QLatin1String("--config"))
                 line.configurationName = arguments[++i];
             else if (argument.startsWith(QLatin1String("--")))
@@ -113,9 +147,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     bool hasDirectory = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        const bool takesValue = argument == QLatin1String("--settings") ||
-                                argument == QLatin1String("--config") ||
-                                argument == QLatin1String("--sort") || argument == QLatin1String("--format");
+        const bool takesValue =
+            argument == QLatin1String("--settings") || argument == QLatin1String("--config") ||
+            argument == QLatin1String("--sort") || argument == QLatin1String("--format") ||
+            argument == QLatin1String("--columns");
         if (takesValue && i + 1 >= arguments.size())
             return fail(QStringLiteral("%1 needs a value").arg(argument));
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -130,12 +165,19 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             line.settingsDirectory = arguments[++i];
         } else if (argument == QLatin1String("--config")) {
             line.configurationName = arguments[++i];
+            if (!isConfigurationName(line.configurationName))
+                return fail(configurationNameError());
         } else if (argument == QLatin1String("--sort")) {
             if (!parseSort(arguments[++i], line))
                 return fail(QStringLiteral("--sort takes a column number, optionally followed by :desc"));
         } else if (argument == QLatin1String("--format")) {
             if (!parseFormat(arguments[++i], line))
                 return fail(QStringLiteral("--format takes tsv, csv or json"));
+        } else if (argument == QLatin1String("--columns")) {
+            QString columnError;
+            line.columns = ColumnChoice::parse(arguments[++i], &columnError);
+            if (!line.columns)
+                return fail(columnError);
         } else if (argument.startsWith(QLatin1String("--"))) {
             return fail(QStringLiteral("unknown option %1").arg(argument));
         } else if (!hasCommand) {
@@ -151,6 +193,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             return fail(QStringLiteral("unexpected argument %1").arg(argument));
         }
     }
+    if (line.columns && line.command != CommandLine::Command::List)
+        return fail(QStringLiteral("--columns applies to list only"));
     return line;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/column_choice.h"
 #include "cli/table_output.h"
 
 #include <QString>
@@ -17,6 +18,7 @@ struct CommandLine
     int sortColumn = 0;        // --sort N[:desc]
     bool sortAscending = true;
     TableFormat format = TableFormat::Tsv; // --format
+    std::optional<ColumnChoice> columns;   // --columns; empty for the configuration's displayed columns
 };
 
 // Parses the arguments after the program name. Empty with `error` set on wrong usage. Without a command

@@ -7,10 +7,12 @@
 #include "html/combined_page.h"
 #include "html/single_page.h"
 #include "listing/directory_scan.h"
+#include "platform/directory_check.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 #include "platform/system_names.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -38,33 +40,48 @@ QString HeadlessSession::directoryArgument() const
 {
     const QString directory =
         m_commandLine.directory.isEmpty() ? m_settings.directory : m_commandLine.directory;
-    return QDir::cleanPath(QFileInfo(directory).absoluteFilePath());
+    return cleanAbsolutePath(directory);
 }
 
-bool HeadlessSession::listInto(const QString &directory, CommandOutcome &outcome)
+bool HeadlessSession::listInto(const QString &directory, const SortState &sort, CommandOutcome &outcome)
 {
-    const QFileInfo info(directory);
-    if (!info.isDir()) {
-        outcome = {1, {}, QStringLiteral("%1: no such directory").arg(directory)};
+    if (const QString reason = notADirectoryReason(directory); !reason.isEmpty()) {
+        outcome = {1, {}, QStringLiteral("%1: %2").arg(displayName(directory), reason)};
         return false;
     }
     JobControl control;
-    const ScanResult result = listDirectory(
-        directory,
-        makeScanOptions(m_settings, m_displayed, {m_commandLine.sortColumn, m_commandLine.sortAscending}),
-        m_grid, control);
+    const ScanResult result =
+        listDirectory(directory, makeScanOptions(m_settings, m_displayed, sort), m_grid, control);
     if (!result.enumerated) {
-        outcome = {1, {}, QStringLiteral("%1: the directory cannot be read").arg(directory)};
+        outcome = {1, {}, QStringLiteral("%1: the directory cannot be read").arg(displayName(directory))};
         return false;
     }
     return true;
+}
+
+CommandOutcome HeadlessSession::list()
+{
+    const QString directory = directoryArgument();
+    const std::optional<ColumnChoice> &choice = m_commandLine.columns;
+    SortState sort{m_commandLine.sortColumn, m_commandLine.sortAscending};
+    if (choice) {
+        // The listing holds the chosen columns in table order; the sort column counts printed columns.
+        m_displayed = choice->displayed();
+        setDisplayedColumns(m_grid, m_displayed, m_settings.language);
+        sort.column = choice->gridColumn(sort.column);
+    }
+    CommandOutcome outcome;
+    if (listInto(directory, sort, outcome))
+        outcome.output =
+            formatGrid(choice ? choice->select(m_grid) : m_grid, directory, m_commandLine.format);
+    return outcome;
 }
 
 CommandOutcome HeadlessSession::pageOutcome(const PageResult &result, const QString &refusal) const
 {
     switch (result.status) {
     case PageStatus::Written:
-        return {0, QFile::encodeName(result.path) + '\n', {}};
+        return {0, nativeBytes(result.path) + '\n', {}};
     case PageStatus::NothingToWrite:
         return {1, {}, refusal};
     case PageStatus::Cancelled: // nothing cancels a command
@@ -83,15 +100,12 @@ CommandOutcome HeadlessSession::run()
                               makePageStamp(systemClock, m_settings.language), startup};
     const MessageTexts messages = messageTexts(m_settings.language);
     switch (m_commandLine.command) {
-    case CommandLine::Command::List: {
-        const QString directory = directoryArgument();
-        if (listInto(directory, outcome))
-            outcome.output = formatGrid(m_grid, directory, m_commandLine.format);
+    case CommandLine::Command::List:
+        outcome = list();
         break;
-    }
     case CommandLine::Command::Html: {
         const QString directory = directoryArgument();
-        if (!listInto(directory, outcome))
+        if (!listInto(directory, sort, outcome))
             break;
         JobControl control;
         outcome =

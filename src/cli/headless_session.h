@@ -27,7 +27,8 @@ public:
 
 private:
     // Lists `directory` into m_grid; false with the outcome set when the directory cannot be read.
-    bool listInto(const QString &directory, CommandOutcome &outcome);
+    bool listInto(const QString &directory, const SortState &sort, CommandOutcome &outcome);
+    CommandOutcome list();
     QString directoryArgument() const;
     CommandOutcome pageOutcome(const PageResult &result, const QString &refusal) const;
 

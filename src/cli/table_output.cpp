@@ -1,5 +1,7 @@
 #include "cli/table_output.h"
 
+#include "platform/native_name.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,17 +26,26 @@ QString csvField(const QString &cell)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// A TSV cell: each tab, CR and LF becomes a blank, as in property values, so that a file name holding one
+// neither adds a cell nor splits the row.
+QString tsvField(QString cell)
+{
+    for (QChar &c : cell) {
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    }
+    return cell;
+}
+
 QByteArray delimited(const DocumentGrid &grid, TableFormat format)
 {
     const bool csv = format == TableFormat::Csv;
     const QString separator = csv ? QStringLiteral(",") : QStringLiteral("\t");
     const QString lineEnd = csv ? QStringLiteral("\r\n") : QStringLiteral("\n");
     auto line = [&](const QStringList &cells) {
-        if (!csv)
-            return cells.join(separator) + lineEnd;
         QStringList fields;
         for (const QString &cell : cells)
-            fields << csvField(cell);
+            fields << (csv ? csvField(cell) : tsvField(cell));
         return fields.join(separator) + lineEnd;
     };
     QString text = line(captions(grid));
@@ -53,7 +64,7 @@ QByteArray formatGrid(const DocumentGrid &grid, const QString &directory, TableF
     for (const GridRow &row : grid.rows())
         rows.append(QJsonArray::fromStringList(row.cells));
     QJsonObject root;
-    root.insert(QStringLiteral("directory"), directory);
+    root.insert(QStringLiteral("directory"), displayName(directory));
     root.insert(QStringLiteral("columns"), QJsonArray::fromStringList(captions(grid)));
     root.insert(QStringLiteral("rows"), rows);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

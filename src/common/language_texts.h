@@ -73,7 +73,7 @@ struct MessageTexts
     QString pageNotWritten;
     QString imageNotCopied;
     QString gridListNotWritten;
-    // The configuration file, when a dialog's OK could not store its choice. %1 path, %2 reason.
+    // A configuration or selector file that could not be written. %1 path, %2 reason.
     QString configurationNotWritten;
 };
 

@@ -1,5 +1,6 @@
 #include "config/config_chooser_dialog.h"
 
+#include "common/language_texts.h"
 #include "config/configuration_files.h"
 #include "config/configuration_paths.h"
 #include "config/configuration_writes.h"
@@ -178,7 +179,10 @@ void ConfigChooserDialog::switchTo(const QString &name)
     m_choice.changed = true;
     m_choice.isNew = false;
     IniFile selector(ConfigurationPaths::selectorPath(m_settingsDirectory));
-    writeConfigurationName(selector, name); // like every key write, a failure is seen at the next start
+    // The switch holds for this run either way; only the choice at the next start is lost.
+    if (const auto failure = writeConfigurationName(selector, name))
+        m_prompter.showError(
+            messageTexts(m_french ? 1 : 0).configurationNotWritten.arg(failure->path, failure->reason));
 }
 
 ConfigurationChoice ConfigChooserDialog::ask(QWidget *parent, const QString &settingsDirectory,

@@ -2,6 +2,7 @@
 
 #include "common/configuration_keys.h"
 #include "common/stored_values.h"
+#include "platform/file_name_characters.h"
 
 #include <QFileInfo>
 #include <limits>
@@ -9,6 +10,15 @@
 namespace {
 
 const QString kDefaultName = QStringLiteral("Fichorama");
+
+// A stored file-name stem as the dialogs let it be typed: without the characters a file name cannot hold,
+// so that no path built from it leaves its directory. An edited file's "../x" becomes "..x". A stem left
+// empty takes the default.
+QString storedStem(const QString &text)
+{
+    const QString cleaned = removeForbiddenCharacters(text).text;
+    return cleaned.isEmpty() ? kDefaultName : cleaned;
+}
 
 qint16 readLanguage(QStringView text)
 {
@@ -35,9 +45,7 @@ HtmlSettings readHtml(const IniDocument &stored, const QString &settingsDirector
     using namespace ConfigKeys;
     const auto text = [&](QStringView key) { return stored.read(Html, key); };
     HtmlSettings html;
-    html.prefixeTableau = text(PrefixeTableau);
-    if (html.prefixeTableau.isEmpty())
-        html.prefixeTableau = kDefaultName;
+    html.prefixeTableau = storedStem(text(PrefixeTableau));
     html.ajouterDate = readDefaultOffFlag(text(AjouterDate));
     html.effacerAnciensTableaux = readDefaultOnFlag(text(EffacerAnciensTableaux));
     html.imagesSuivent = readDefaultOffFlag(text(ImagesSuivent));
@@ -74,8 +82,7 @@ std::optional<int> readWindowNumber(const IniDocument &stored, QStringView key)
 
 QString readConfigurationName(const IniFile &selector)
 {
-    const QString name = selector.read(ConfigKeys::Configuration, ConfigKeys::Nom);
-    return name.isEmpty() ? kDefaultName : name;
+    return storedStem(selector.read(ConfigKeys::Configuration, ConfigKeys::Nom));
 }
 
 Settings ChargerConfiguration(const ConfigurationPaths &paths, const QString &currentDirectory)

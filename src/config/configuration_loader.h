@@ -6,13 +6,14 @@
 
 #include <optional>
 
-// The configuration name kept in the selector file; "Fichorama" when the file or its key is missing or
-// empty.
+// The configuration name kept in the selector file, without the characters a file name cannot hold (as
+// the chooser lets it be typed); "Fichorama" when the file or its key is missing or nothing is left.
 QString readConfigurationName(const IniFile &selector);
 
 // Loads sections "Configuration" and "HTML" of the configuration in `paths` (one read of the file).
 // Missing keys and a missing or unreadable file give the defaults; "Repertoire" defaults to
 // `currentDirectory` (the process's current directory), "PathListeTableaux" to the settings directory.
+// "PrefixeTableau" loses the characters a file name cannot hold, as the layout dialog lets it be typed.
 // The grid list, the displayed columns and the widths are read by their own owners.
 Settings ChargerConfiguration(const ConfigurationPaths &paths, const QString &currentDirectory);
 

@@ -1,14 +1,18 @@
 #include "gridlist/grid_list_file.h"
 
+#include "platform/regular_file_reader.h"
 #include "platform/windows1252.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A line takes a path and a dozen bytes: this holds hundreds of thousands of directories, far more than
+// any list a person keeps, while a file that is no grid list is never loaded whole.
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 // Reads one line of the written form; nullopt for anything else.
 std::optional<GridListEntry> parseLine(QStringView line)
@@ -70,10 +74,10 @@ GridList parseGridList(const QByteArray &bytes)
 
 GridList LireListeTableaux(const QString &filePath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    const RegularFileRead read = readRegularFile(filePath, kMaxFileSize);
+    if (read.status != RegularFileRead::Status::Ok)
         return {};
-    GridList entries = parseGridList(file.readAll());
+    GridList entries = parseGridList(read.bytes);
     for (GridListEntry &entry : entries) {
         if (!QFileInfo(entry.path).isDir())
             entry.checked = false;
@@ -83,5 +87,12 @@ GridList LireListeTableaux(const QString &filePath)
 
 std::optional<WriteFailure> EcrireListeTableaux(const QString &filePath, const GridList &entries)
 {
+    // A line feed would split the entry's line: the entry would not read back.
+    for (const GridListEntry &entry : entries) {
+        if (entry.path.contains(u'\n'))
+            return WriteFailure{filePath,
+                                u"A directory path holds a line feed, which the file cannot store: "_s +
+                                    entry.path};
+    }
     return writeWholeFile(filePath, formatGridList(entries));
 }

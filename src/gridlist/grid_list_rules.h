@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gridlist/grid_list_entry.h"
-#include "platform/safe_write.h"
+#include "platform/safe_file_writer.h"
 
 #include <optional>
 

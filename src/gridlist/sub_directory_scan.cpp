@@ -4,7 +4,6 @@
 #include "platform/directory_reader.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <vector>
 
 namespace {

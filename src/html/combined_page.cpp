@@ -4,9 +4,8 @@
 #include "html/html_text.h"
 #include "html/page_writer.h"
 #include "listing/directory_scan.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +19,7 @@ void heading(PageWriter &page, const QString &directory, int number, int ticked,
     page.write(n);
     page.write(u"\"><h3 align=\"center\">");
     page.write(headingImage(images));
-    page.writeEscaped(directory);
+    page.writeEscaped(displayName(directory));
     page.write(u"&nbsp;[");
     page.write(n);
     page.write(u"/");
@@ -39,7 +38,7 @@ void index(PageWriter &page, const GridList &entries, const QVector<int> &includ
         page.write(u"&nbsp;-&nbsp;<a href=\"#");
         page.write(number);
         page.write(u"\">");
-        page.writeEscaped(entries[included[n - 1]].path);
+        page.writeEscaped(displayName(entries[included[n - 1]].path));
         page.line(u"</a></h5>");
     }
 }
@@ -49,7 +48,7 @@ void index(PageWriter &page, const GridList &entries, const QVector<int> &includ
 ListDirectory scanningLister(DocumentGrid columns, ScanOptions options, const JobControl &control)
 {
     return [columns = std::move(columns), options = std::move(options), &control](const QString &path) {
-        ListedDirectory listed{columns, QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
+        ListedDirectory listed{columns, cleanAbsolutePath(path)};
         JobControl part(&control);
         listDirectory(listed.directory, options, listed.grid, part);
         return listed;
@@ -82,7 +81,7 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
         if (!entries[i].checked)
             continue;
         ++ticked;
-        if (QFileInfo(entries[i].path).isDir())
+        if (fileStatus(entries[i].path).isDirectory)
             included << i;
     }
     control.setMaximum(included.size());

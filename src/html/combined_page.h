@@ -8,7 +8,8 @@
 
 #include <functional>
 
-// One directory listed for the combined page: its grid, sorted as a listing sorts, and its path as shown.
+// One directory listed for the combined page: its grid, sorted as a listing sorts, and its absolute,
+// cleaned path in native form (see native_name.h).
 struct ListedDirectory
 {
     DocumentGrid grid;

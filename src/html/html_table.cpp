@@ -41,17 +41,19 @@ void titleCell(PageWriter &page, const QString &caption, int column, const HtmlT
     page.line(u"</b></td>");
 }
 
-// The anchor is left open, as the pages have always had it: browsers close it at the cell's end.
-void documentCell(PageWriter &page, const QString &fileName, const HtmlTableOptions &options,
+// The cell shows the name as the grid does and links by the file's own name. The anchor is left open,
+// as the pages have always had it: browsers close it at the cell's end.
+void documentCell(PageWriter &page, const GridRow &row, const HtmlTableOptions &options,
                   const CellFrame &frame)
 {
     page.write(u"<td");
     page.write(frame.nowrap);
     page.write(u"><a href=\"");
-    page.writeEscaped(linkTarget(
-        options.link == DocumentLink::Relative ? fileName : childPath(options.directory, fileName)));
+    page.write(options.link == DocumentLink::Relative
+                   ? linkToName(row.fileName)
+                   : escapeLink(childPath(options.directory, row.fileName)));
     page.write(u"\">");
-    page.writeEscaped(fileName);
+    page.writeEscaped(row.cells[0]);
     page.line(u"</td>");
 }
 
@@ -93,7 +95,7 @@ void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTable
             if (text.isEmpty())
                 page.line(emptyCell);
             else if (c == 0)
-                documentCell(page, text, options, frame);
+                documentCell(page, row, options, frame);
             else
                 dataCell(page, text, options, frame);
         }

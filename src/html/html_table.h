@@ -11,13 +11,13 @@ class PageWriter;
 // How the document cell of a row links to its document.
 enum class DocumentLink {
     Relative, // the bare file name: the page lies beside the documents
-    FullPath, // the shown directory path, "/" and the file name: the page lies elsewhere
+    FullPath, // the directory's path, "/" and the file name: the page lies elsewhere
 };
 
 // What the table of one grid needs besides the grid.
 struct HtmlTableOptions
 {
-    QString directory; // the directory path as shown; used by full-path links
+    QString directory; // the listed directory in native form (see native_name.h); used by full-path links
     SortState sort;    // the title cell of sort.column carries the arrow and is bold
     bool wrap = false; // "RenvoiALaLigne": when off every cell carries " nowrap"
     qint32 titleColour = 65535;

@@ -1,6 +1,20 @@
 #include "html/html_text.h"
 
-#include <algorithm>
+#include "platform/native_name.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Characters of a link that a URL parser would not read as themselves (see escapeLink).
+bool mustBeEncoded(QChar c)
+{
+    const char16_t unit = c.unicode();
+    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || unit == u'%' || unit == u'#' || unit == u'?' ||
+           unit == u'\\' || unit == u'|';
+}
+
+} // namespace
 
 QString escapeHtml(const QString &text)
 {
@@ -27,34 +41,38 @@ QString escapeHtml(const QString &text)
     return result;
 }
 
-QString linkTarget(const QString &target)
+QString escapeLink(const QString &target)
 {
-    const auto needsCode = [](QChar c) { return c == u'%' || c == u'#' || c == u'?'; };
-    if (std::none_of(target.cbegin(), target.cend(), needsCode))
-        return target;
+    qsizetype first = 0;
+    while (first < target.size() && target[first] == u' ')
+        ++first;
+    qsizetype end = target.size();
+    while (end > first && target[end - 1] == u' ')
+        --end;
     QString safe;
     safe.reserve(target.size());
-    for (const QChar c : target) {
-        switch (c.unicode()) {
-        case u'%':
-            safe += u"%25";
-            break;
-        case u'#':
-            safe += u"%23";
-            break;
-        case u'?':
-            safe += u"%3F";
-            break;
-        default:
+    auto percent = [&safe](uchar byte) {
+        safe += u'%' + QString::number(byte, 16).rightJustified(2, u'0').toUpper();
+    };
+    for (qsizetype i = 0; i < target.size(); ++i) {
+        const QChar c = target[i];
+        if (isRawByteAt(target, i)) {
+            percent(uchar(c.unicode() - 0xDC00));
+        } else if (i < first || i >= end || mustBeEncoded(c)) {
+            for (const char byte : QString(c).toUtf8())
+                percent(uchar(byte));
+        } else {
             safe += c;
         }
     }
-    return safe;
+    return escapeHtml(safe);
 }
 
-QString escapeLink(const QString &target)
+QString linkToName(const QString &name)
 {
-    return escapeHtml(linkTarget(target));
+    if (name.contains(u':'))
+        return u"./"_s + escapeLink(name);
+    return escapeLink(name);
 }
 
 QString titleColourText(qint32 colour)

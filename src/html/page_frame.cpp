@@ -3,14 +3,19 @@
 #include "html/html_text.h"
 #include "html/page_writer.h"
 #include "platform/directory_reader.h"
+#include "platform/regular_file_reader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// An image of a web page is a few hundred kilobytes; a larger file is refused rather than held in memory.
+constexpr qint64 kMaxImageSize = 64 * 1024 * 1024;
 
 QString copySuffix(PageImage image)
 {
@@ -57,23 +62,17 @@ QString &imageSlot(PageImages &images, PageImage image)
     return images.background;
 }
 
-// Copies `source` over `target`. A source that already is the target (the user picked the copy itself)
-// is left as it is.
+// Copies `source` over `target` through the safe writer, so the copy is a new file of the ordinary mode
+// (never the source's) and a link at the target is replaced. The source is read whole first, which also
+// serves when it is the target itself. A failure names the file that could not be read or written.
 std::optional<WriteFailure> copyImage(const QString &source, const QString &target)
 {
-    const QFileInfo sourceInfo(source);
-    const QFileInfo targetInfo(target);
-    if (targetInfo.exists() && sourceInfo.canonicalFilePath() == targetInfo.canonicalFilePath())
-        return std::nullopt;
-    if (targetInfo.exists() || targetInfo.isSymLink()) {
-        QFile old(target);
-        if (!old.remove())
-            return WriteFailure{target, old.errorString()};
-    }
-    QFile file(source);
-    if (!file.copy(target))
-        return WriteFailure{target, file.errorString()};
-    return std::nullopt;
+    const RegularFileRead image = readRegularFile(source, kMaxImageSize);
+    if (image.status == RegularFileRead::Status::Failed)
+        return WriteFailure{source, image.reason};
+    if (image.status == RegularFileRead::Status::Missing)
+        return WriteFailure{source, qt_error_string(ENOENT)};
+    return writeWholeFile(target, image.bytes);
 }
 
 void imageLine(PageWriter &page, const QString &reference)
@@ -125,7 +124,7 @@ std::optional<WriteFailure> buildImageReferences(const HtmlSettings &html, const
             const QString name = html.prefixeTableau + copySuffix(image);
             if (auto failure = copyImage(setting, childPath(pageDirectory, name)))
                 return failure;
-            reference = escapeLink(name);
+            reference = linkToName(name);
         } else {
             reference = escapeLink(u"file://"_s + QDir::cleanPath(source.absoluteFilePath()));
         }

@@ -2,7 +2,7 @@
 
 #include "common/settings.h"
 #include "html/page_stamp.h"
-#include "platform/safe_write.h"
+#include "platform/safe_file_writer.h"
 
 class PageWriter;
 

@@ -17,11 +17,7 @@ PageWriter::PageWriter(const QString &path)
 
 bool PageWriter::open()
 {
-    if (m_file.open(QIODevice::WriteOnly))
-        return true;
-    m_failed = true;
-    m_reason = m_file.errorString();
-    return false;
+    return m_file.open();
 }
 
 void PageWriter::write(QStringView text)
@@ -67,29 +63,20 @@ void PageWriter::flushWhenFull()
 
 void PageWriter::flush()
 {
-    if (!m_failed && m_file.write(m_buffer) != m_buffer.size()) {
-        m_failed = true;
-        m_reason = m_file.errorString();
-    }
+    // After a failure the writer refuses every write at once; commit() reports the first failure.
+    if (!m_buffer.isEmpty() && !m_file.failure())
+        (void)m_file.write(m_buffer);
     m_buffer.clear();
 }
 
 std::optional<WriteFailure> PageWriter::commit()
 {
     flush();
-    if (m_failed) {
-        if (m_file.isOpen())
-            m_file.cancelWriting();
-        return WriteFailure{m_file.fileName(), m_reason};
-    }
-    if (!m_file.commit())
-        return WriteFailure{m_file.fileName(), m_file.errorString()};
-    return std::nullopt;
+    return m_file.commit();
 }
 
 void PageWriter::cancel()
 {
     m_buffer.clear();
-    if (m_file.isOpen())
-        m_file.cancelWriting();
+    m_file.cancel();
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "platform/safe_write.h"
+#include "platform/safe_file_writer.h"
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QStringView>
 #include <optional>
 
 // Writes a page file as its lines are produced: each piece is encoded at once to Windows-1252 (numeric
 // character references for what it cannot hold) into a small buffer that goes to the file when full, so
-// that a page is never held whole in memory. The file is written safely: until commit() the old page, if
-// any, stays as it was, and a failed or cancelled page leaves it whole.
+// that a page is never held whole in memory. The chunks stream into a SafeFileWriter: until commit() the
+// old page, if any, stays as it was, and a failed or cancelled page leaves it whole.
 class PageWriter
 {
 public:
@@ -18,7 +17,8 @@ public:
     PageWriter(const PageWriter &) = delete;
     PageWriter &operator=(const PageWriter &) = delete;
 
-    // Opens the file; false when it cannot be created (commit() then reports why).
+    // Opens the file; false when it cannot be created (commit() then reports why). Every write after a
+    // failure is dropped.
     bool open();
     // Appends text to the current line.
     void write(QStringView text);
@@ -45,8 +45,6 @@ private:
     void flushWhenFull();
     void flush();
 
-    QSaveFile m_file;
+    SafeFileWriter m_file;
     QByteArray m_buffer;
-    bool m_failed = false;
-    QString m_reason;
 };

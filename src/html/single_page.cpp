@@ -3,8 +3,19 @@
 #include "html/html_table.h"
 #include "html/html_text.h"
 #include "html/page_writer.h"
+#include "platform/native_name.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString unreachableDirectoryReason(qint16 language)
+{
+    return language == 1 ? QStringLiteral("Le nom du répertoire n'est pas de l'UTF-8 valide.")
+                         : QStringLiteral("The directory's name is not valid UTF-8.");
+}
+
+} // namespace
 
 PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, const SortState &sort,
                           const PageContext &context, JobControl &control)
@@ -15,6 +26,11 @@ PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, co
     if (control.isCancelled())
         return PageResult{PageStatus::Cancelled, {}, {}};
     control.setMaximum(grid.rowCount());
+    const QString path = childPath(directory, pageBaseName(html, context.stamp) + u".html"_s);
+    // Qt's file functions, which write pages and copies, would reach another directory than this one.
+    if (hasRawBytes(directory))
+        return PageResult{
+            PageStatus::Failed, {}, {displayName(path), unreachableDirectoryReason(context.language)}};
     if (html.effacerAnciensTableaux)
         deleteOldPages(directory, html.prefixeTableau);
 
@@ -24,7 +40,6 @@ PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, co
             {PageImage::Background, PageImage::Header, PageImage::TableImage, PageImage::Footer}, images))
         return PageResult{PageStatus::Failed, {}, *failure};
 
-    const QString path = childPath(directory, pageBaseName(html, context.stamp) + u".html"_s);
     PageWriter page(path);
     if (page.open()) {
         page.line(u"<html>");
@@ -34,7 +49,7 @@ PageResult EcrirePageHTML(const DocumentGrid &grid, const QString &directory, co
         appendPageTop(page, images, context);
         page.write(u"<h3 align=\"center\">");
         page.write(headingImage(images));
-        page.writeEscaped(directory);
+        page.writeEscaped(displayName(directory));
         page.write(u" : ");
         page.write(QString::number(grid.rowCount()));
         page.line(u" document(s)</h3>");

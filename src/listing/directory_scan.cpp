@@ -4,6 +4,7 @@
 #include "listing/document_row.h"
 #include "listing/grid_sort.h"
 #include "listing/reader_pool.h"
+#include "platform/local_time.h"
 
 #include <optional>
 #include <vector>
@@ -16,6 +17,8 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
     grid.clearArrow();
     control.setValue(0);
     control.setMaximum(1);
+    // The time zone's rules are read once for the whole listing.
+    const LocalTime localTime;
 
     DirectoryContents contents = readDirectoryContents(directory, options.listing.includeHidden);
     result.enumerated = contents.opened;
@@ -30,7 +33,7 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
     std::vector<std::optional<GridRow>> rows(size_t(files.size()));
     const int readers = options.readers > 0 ? options.readers : defaultReaderCount();
     const qsizetype read = runOnReaders(files.size(), readers, control, [&](qsizetype index) {
-        rows[size_t(index)] = documentRow(directory, files[index], options);
+        rows[size_t(index)] = documentRow(directory, files[index], options, localTime);
         control.advance();
     });
     result.interrupted = read < files.size();

@@ -21,12 +21,12 @@ struct ScanResult
 // of the result are set. Runs on the listing's thread.
 using DirectoryRead = std::function<void(const ScanResult &read)>;
 
-// Lists `directory` into the grid's rows. Reads the directory once, then the files on
-// `options.readers` threads; the rows keep the directory's order: one row per listed file, cells in
-// column order, name colours and row heights set. Then sorts by the sort column when the grid has it and
-// sets the header arrow. The progress of `control` counts the files read out of the file count (at least
-// 1); a cancellation stops the listing at the next file (the directory itself is always read whole, for
-// the file count), which is then interrupted: the rows found so far stay and are sorted. The grid's columns
-// must already match `options.columnProperties`.
+// Lists `directory` (native form, see native_name.h) into the grid's rows. Reads the directory once, then
+// the files on `options.readers` threads; the rows keep the directory's order: one row per listed file,
+// cells in column order, name colours and row heights set. Then sorts by the sort column when the grid has
+// it and sets the header arrow. The progress of `control` counts the files read out of the file count (at
+// least 1); a cancellation stops the listing at the next file (the directory itself is always read whole,
+// for the file count), which is then interrupted: the rows found so far stay and are sorted. The grid's
+// columns must already match `options.columnProperties`.
 ScanResult listDirectory(const QString &directory, const ScanOptions &options, DocumentGrid &grid,
                          JobControl &control, const DirectoryRead &directoryRead = {});

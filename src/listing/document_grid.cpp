@@ -12,6 +12,8 @@ void DocumentGrid::appendRow(GridRow row)
 {
     while (row.cells.size() < m_columns.size())
         row.cells.append(QString());
+    if (row.fileName.isNull() && !row.cells.isEmpty())
+        row.fileName = row.cells.first();
     m_rows.append(std::move(row));
 }
 

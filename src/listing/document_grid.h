@@ -22,9 +22,12 @@ struct GridColumn
 
 struct GridRow
 {
-    QStringList cells; // one text per column; cell 0 is the file name
+    QStringList cells; // one text per column; cell 0 is the file name as shown (displayName)
     NameColour nameColour = NameColour::Normal;
     int lines = 1; // row height in header-row heights (lines per cell when the row was made)
+    // The file's name in native form (see native_name.h): what opens, renames, trashes and links the file.
+    // It differs from cell 0 only for a name that is not valid UTF-8; appendRow takes cell 0 when unset.
+    QString fileName = {};
 };
 
 // The document grid as data: the header (captions, alignment, widths, bold column, sort arrow) and the
@@ -47,7 +50,8 @@ public:
 
     // Replaces every column and drops every row; the bold column goes back to 0 and the arrow away.
     void setColumns(QVector<GridColumn> columns);
-    // Appends a row; missing cells are filled with empty texts so that every row has columnCount() cells.
+    // Appends a row; missing cells are filled with empty texts so that every row has columnCount() cells,
+    // and a row without a file name gets cell 0 as its file name.
     void appendRow(GridRow row);
     void clearRows() { m_rows.clear(); }
 

@@ -2,9 +2,9 @@
 
 #include "listing/summary_values.h"
 #include "platform/child_path.h"
-#include "platform/summary_file.h"
-
-#include <QFileInfo>
+#include "platform/document_reader.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 
 namespace {
 
@@ -27,28 +27,29 @@ OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
     return options.listing.includeAll ? OtherKind::Other : OtherKind::NotListed;
 }
 
-// The one place where the listing reads a document.
-std::optional<SummaryFile> readDocument(const QString &path, ReadStatus &status)
-{
-    return SummaryFile::open(path, &status);
-}
-
-GridRow summaryRow(const QString &name, const QString &path, const SummaryFile &file,
-                   const ScanOptions &options)
+// A row whose name cell shows `name` (native form) and whose file name keeps it.
+GridRow namedRow(const QString &name, const ScanOptions &options)
 {
     GridRow row;
     row.cells.reserve(options.columnProperties.size() + 1);
-    row.cells.append(name);
+    row.cells.append(displayName(name));
+    row.fileName = name;
+    return row;
+}
+
+GridRow summaryRow(const QString &name, const QString &path, const DocumentProperties &properties,
+                   const ScanOptions &options, const LocalTime &localTime)
+{
+    GridRow row = namedRow(name, options);
     for (const int property : options.columnProperties)
-        row.cells.append(property == kShortNameProperty ? shortNameCell(path) : summaryCell(file, property));
+        row.cells.append(property == kShortNameProperty ? shortNameCell(path)
+                                                        : summaryCell(properties, property, localTime));
     return row;
 }
 
 GridRow otherRow(const QString &name, const QString &path, OtherKind kind, const ScanOptions &options)
 {
-    GridRow row;
-    row.cells.reserve(options.columnProperties.size() + 1);
-    row.cells.append(name);
+    GridRow row = namedRow(name, options);
     for (const int property : options.columnProperties) {
         if (property == kShortNameProperty)
             row.cells.append(shortNameCell(path));
@@ -65,26 +66,24 @@ GridRow otherRow(const QString &name, const QString &path, OtherKind kind, const
 // True when nothing is left at `path` (a dangling link still counts as something).
 bool hasGone(const QString &path)
 {
-    const QFileInfo info(path);
-    return !info.exists() && !info.isSymLink();
+    return !fileStatus(path).exists;
 }
 
 } // namespace
 
 std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntry &entry,
-                                   const ScanOptions &options)
+                                   const ScanOptions &options, const LocalTime &localTime)
 {
     const QString path = childPath(directory, entry.name);
     GridRow row;
-    ReadStatus status = ReadStatus::Ok;
-    if (const std::optional<SummaryFile> file = readDocument(path, status)) {
-        row = summaryRow(entry.name, path, *file, options);
+    if (const DocumentRead document = readDocument(path); document.properties) {
+        row = summaryRow(entry.name, path, *document.properties, options, localTime);
         if (options.highlight)
             row.nameColour = NameColour::Highlight;
     } else {
         const OtherKind kind = kindOfOtherFile(entry.name, options);
         // A file that could not be opened because it was renamed or deleted meanwhile is not listed.
-        if (kind == OtherKind::NotListed || (status == ReadStatus::Unreadable && hasGone(path)))
+        if (kind == OtherKind::NotListed || (document.status == ReadStatus::Unreadable && hasGone(path)))
             return std::nullopt;
         row = otherRow(entry.name, path, kind, options);
     }

@@ -46,15 +46,40 @@ int propertyIndexOfGridColumn(const DisplayedColumns &displayed, int gridColumn)
     return -1;
 }
 
-DisplayedColumns ConstruireColonnes(DocumentGrid &grid, const IniFile &configuration, qint16 language)
+std::optional<int> propertyIndexOfEnglishKey(QStringView key)
 {
-    const DisplayedColumns displayed = readDisplayedColumns(configuration.load());
+    if (key == kNameColumnKey)
+        return -1;
+    for (int i = 0; i < kPropertyColumnCount; ++i) {
+        if (kPropertyColumns[i].englishKey == key)
+            return i;
+    }
+    return std::nullopt;
+}
+
+int gridColumnOfPropertyIndex(const DisplayedColumns &displayed, int propertyIndex)
+{
+    if (propertyIndex < 0)
+        return 0;
+    if (propertyIndex >= kPropertyColumnCount || !displayed[propertyIndex])
+        return -1;
+    return 1 + int(std::count(displayed.begin(), displayed.begin() + propertyIndex, true));
+}
+
+void setDisplayedColumns(DocumentGrid &grid, const DisplayedColumns &displayed, qint16 language)
+{
     QVector<GridColumn> columns{{kNameColumnCaption.toString(), ColumnAlignment::Left, 0}};
     for (int i = 0; i < kPropertyColumnCount; ++i) {
         if (displayed[i])
             columns.append({kPropertyColumns[i].caption(language), kPropertyColumns[i].alignment(), 0});
     }
     grid.setColumns(std::move(columns)); // drops the rows; the bold header cell goes back to column 0
+}
+
+DisplayedColumns ConstruireColonnes(DocumentGrid &grid, const IniFile &configuration, qint16 language)
+{
+    const DisplayedColumns displayed = readDisplayedColumns(configuration.load());
+    setDisplayedColumns(grid, displayed, language);
     return displayed;
 }
 

@@ -21,6 +21,9 @@ struct PropertyColumn
     QStringView englishCaption;
     PropertySource source;
     int propertyId; // in the summary-information property set; 0 for the short name
+    // Stable English name of the column on the command line and in its output ("last-author"); never
+    // translated, so that scripts keep working whatever the interface language.
+    QStringView englishKey;
 
     ColumnAlignment alignment() const
     {
@@ -37,28 +40,31 @@ inline constexpr int kPropertyColumnCount = 18;
 // The eighteen property columns in their fixed order: the order of the grid's columns, of each document
 // row's cells and of the keys of section "Proprietes".
 inline constexpr std::array<PropertyColumn, kPropertyColumnCount> kPropertyColumns = {{
-    {u"NomCourt", false, '<', u"  Nom court", u"  Short name", PropertySource::ShortName, 0},
-    {u"Application", true, '<', u" Application", u" Application", PropertySource::Text, 18},
-    {u"Titre", true, '<', u" Titre", u" Title", PropertySource::Text, 2},
-    {u"Auteur", true, '<', u" Auteur", u" Author", PropertySource::Text, 4},
-    {u"Sujet", false, '<', u" Sujet", u" Subject", PropertySource::Text, 3},
-    {u"MotsCles", false, '<', u" Mots-clés", u" Keywords", PropertySource::Text, 5},
-    {u"Modele", false, '<', u" Modèle", u" Template", PropertySource::Text, 7},
-    {u"Commentaires", false, '<', u" Commentaires", u" Comments", PropertySource::Text, 6},
-    {u"DernierAuteur", false, '<', u" Dernier auteur", u" Last author", PropertySource::Text, 8},
-    {u"Revision", false, '<', u" Révision", u" Revision", PropertySource::Text, 9},
-    {u"Pages", false, '^', u"Pages", u"Pages", PropertySource::Number, 14},
-    {u"Mots", false, '^', u"Mots", u"Words", PropertySource::Number, 15},
-    {u"Caracteres", false, '^', u"Caractères", u"Characters", PropertySource::Number, 16},
-    {u"Securite", false, '^', u"Sécurité", u"Security", PropertySource::Number, 19},
-    {u"Cree", false, '<', u"  Créé le", u"  Created", PropertySource::Date, 12},
-    {u"DerniereSauvegarde", false, '<', u"  Sauvegardé le", u"  Saved", PropertySource::Date, 13},
-    {u"DerniereImpression", false, '<', u"  Imprimé le", u"  Printed", PropertySource::Date, 11},
-    {u"TempsEdition", false, '<', u"  Temps d'édition", u"  Edition time", PropertySource::Duration, 10},
+    {u"NomCourt", false, '<', u"  Nom court", u"  Short name", PropertySource::ShortName, 0, u"short-name"},
+    {u"Application", true, '<', u" Application", u" Application", PropertySource::Text, 18, u"application"},
+    {u"Titre", true, '<', u" Titre", u" Title", PropertySource::Text, 2, u"title"},
+    {u"Auteur", true, '<', u" Auteur", u" Author", PropertySource::Text, 4, u"author"},
+    {u"Sujet", false, '<', u" Sujet", u" Subject", PropertySource::Text, 3, u"subject"},
+    {u"MotsCles", false, '<', u" Mots-clés", u" Keywords", PropertySource::Text, 5, u"keywords"},
+    {u"Modele", false, '<', u" Modèle", u" Template", PropertySource::Text, 7, u"template"},
+    {u"Commentaires", false, '<', u" Commentaires", u" Comments", PropertySource::Text, 6, u"comments"},
+    {u"DernierAuteur", false, '<', u" Dernier auteur", u" Last author", PropertySource::Text, 8,
+     u"last-author"},
+    {u"Revision", false, '<', u" Révision", u" Revision", PropertySource::Text, 9, u"revision"},
+    {u"Pages", false, '^', u"Pages", u"Pages", PropertySource::Number, 14, u"pages"},
+    {u"Mots", false, '^', u"Mots", u"Words", PropertySource::Number, 15, u"words"},
+    {u"Caracteres", false, '^', u"Caractères", u"Characters", PropertySource::Number, 16, u"characters"},
+    {u"Securite", false, '^', u"Sécurité", u"Security", PropertySource::Number, 19, u"security"},
+    {u"Cree", false, '<', u"  Créé le", u"  Created", PropertySource::Date, 12, u"created"},
+    {u"DerniereSauvegarde", false, '<', u"  Sauvegardé le", u"  Saved", PropertySource::Date, 13, u"saved"},
+    {u"DerniereImpression", false, '<', u"  Imprimé le", u"  Printed", PropertySource::Date, 11, u"printed"},
+    {u"TempsEdition", false, '<', u"  Temps d'édition", u"  Edition time", PropertySource::Duration, 10,
+     u"editing-time"},
 }};
 
-// Caption of grid column 0, the file name, in both languages.
+// Caption of grid column 0, the file name, in both languages, and its English key.
 inline constexpr QStringView kNameColumnCaption = u" Document";
+inline constexpr QStringView kNameColumnKey = u"name";
 
 // One displayed flag per property column, in table order.
 using DisplayedColumns = std::array<bool, kPropertyColumnCount>;
@@ -69,6 +75,18 @@ DisplayedColumns readDisplayedColumns(const IniDocument &configuration);
 // The table index of the property shown in grid column `gridColumn`; -1 for the name column and for a
 // column the flags do not give.
 int propertyIndexOfGridColumn(const DisplayedColumns &displayed, int gridColumn);
+
+// The table index of the property column whose English key is `key`; -1 for the name column's key; empty
+// for any other text.
+std::optional<int> propertyIndexOfEnglishKey(QStringView key);
+
+// The grid column that shows table entry `propertyIndex` under these flags: 0 for -1 (the name column);
+// -1 when the entry is not displayed.
+int gridColumnOfPropertyIndex(const DisplayedColumns &displayed, int propertyIndex);
+
+// Rebuilds the grid's columns from the flags: the name column, then one column per displayed property with
+// its caption in `language` (1 French, else English) and its alignment. Every document row is dropped.
+void setDisplayedColumns(DocumentGrid &grid, const DisplayedColumns &displayed, qint16 language);
 
 // Reads the displayed flags and rebuilds the grid's columns: the name column, then one column per
 // displayed property with its caption in `language` (1 French, else English) and its alignment. Every

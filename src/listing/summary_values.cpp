@@ -1,13 +1,12 @@
 #include "listing/summary_values.h"
 
+#include "platform/local_time.h"
 #include "platform/short_name.h"
-#include "platform/summary_file.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr qint64 kUnitsPerMinute = 600000000;
 const QLatin1StringView kMicrosoftPrefix("Microsoft ");
 
 // Tabs and line breaks would split the tab-separated row or the cell; each becomes one blank.
@@ -72,19 +71,19 @@ SummaryKind summaryKind(int propertyId)
     }
 }
 
-QString summaryCell(const SummaryFile &file, int propertyId)
+QString summaryCell(const DocumentProperties &properties, int propertyId, const LocalTime &localTime)
 {
     switch (summaryKind(propertyId)) {
     case SummaryKind::Text:
-        return textCell(file.text(propertyId));
+        return textCell(properties.text(propertyId));
     case SummaryKind::Application:
-        return applicationCell(file.text(propertyId));
+        return applicationCell(properties.text(propertyId));
     case SummaryKind::Number:
-        return numberCell(file.number(propertyId));
+        return numberCell(properties.number(propertyId));
     case SummaryKind::Date:
-        return dateCell(file.date(propertyId));
+        return dateCell(properties.date(propertyId), localTime);
     case SummaryKind::Duration:
-        return durationCell(file.duration(propertyId));
+        return durationCell(properties.editingMinutes());
     case SummaryKind::None:
         break;
     }
@@ -109,17 +108,19 @@ QString applicationCell(const std::optional<QString> &text)
     return withoutBreaks(cell);
 }
 
-QString numberCell(std::optional<qint32> number)
+QString numberCell(std::optional<qint64> number)
 {
     return QString::number(number.value_or(0));
 }
 
-QString dateCell(const std::optional<QDateTime> &date)
+QString dateCell(const std::optional<DocumentDate> &date, const LocalTime &localTime)
 {
-    if (!date || !date->isValid())
+    if (!date || !date->time.isValid())
         return {};
-    const QDate day = date->date();
-    const QTime time = date->time();
+    // Both forms end as the fields of a UTC date-time, which Qt reads without asking the time zone.
+    const QDateTime shown = date->isWallClock ? date->time : localTime.wallClock(date->time);
+    const QDate day = shown.date();
+    const QTime time = shown.time();
     QString text = QString::number(day.year());
     text.reserve(16);
     text += u'/';
@@ -133,15 +134,14 @@ QString dateCell(const std::optional<QDateTime> &date)
     return text;
 }
 
-QString durationCell(std::optional<qint64> hundredNanoseconds)
+QString durationCell(std::optional<qint64> minutes)
 {
-    if (!hundredNanoseconds || *hundredNanoseconds < 0)
+    if (!minutes || *minutes < 0)
         return {};
-    const qint64 minutes = *hundredNanoseconds / kUnitsPerMinute;
-    QString text = QString::number(minutes / 1440) + QStringLiteral(" j ");
-    appendTwoDigits(text, minutes % 1440 / 60);
+    QString text = QString::number(*minutes / 1440) + QStringLiteral(" j ");
+    appendTwoDigits(text, *minutes % 1440 / 60);
     text += QStringLiteral(" h ");
-    appendTwoDigits(text, minutes % 60);
+    appendTwoDigits(text, *minutes % 60);
     text += QStringLiteral(" min");
     return text;
 }

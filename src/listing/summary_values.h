@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDateTime>
+#include "platform/document_properties.h"
+
 #include <QString>
 #include <optional>
 
-class SummaryFile;
+class LocalTime;
 
 // How a summary property is shown in its grid cell.
 enum class SummaryKind { Text, Application, Number, Date, Duration, None };
@@ -13,8 +14,9 @@ enum class SummaryKind { Text, Application, Number, Date, Duration, None };
 // and 13, duration 10; None for any other identifier.
 SummaryKind summaryKind(int propertyId);
 
-// The cell text of property `propertyId` of an open file, formatted by its kind; empty for None.
-QString summaryCell(const SummaryFile &file, int propertyId);
+// The cell text of property `propertyId` of a document, whatever its format, formatted by its kind; empty
+// for None. Dates are shown in the local time of `localTime`.
+QString summaryCell(const DocumentProperties &properties, int propertyId, const LocalTime &localTime);
 
 // The cell text of the short-name column for a file; empty where the platform has no short names.
 QString shortNameCell(const QString &path);
@@ -25,8 +27,9 @@ QString textCell(const std::optional<QString> &text);
 // As a text, without a leading "Microsoft " when more follows it.
 QString applicationCell(const std::optional<QString> &text);
 // Decimal; missing gives "0".
-QString numberCell(std::optional<qint32> number);
-// "2000/05/09 07:03" in the date's own time zone (local for the reader's dates); missing gives empty.
-QString dateCell(const std::optional<QDateTime> &date);
-// "0 j 01 h 05 min" from a count of 100-nanosecond units; missing gives empty.
-QString durationCell(std::optional<qint64> hundredNanoseconds);
+QString numberCell(std::optional<qint64> number);
+// "2000/05/09 07:03": an instant in the local time of `localTime`, a wall-clock date as written; missing
+// gives empty.
+QString dateCell(const std::optional<DocumentDate> &date, const LocalTime &localTime);
+// "0 j 01 h 05 min" from whole minutes; missing or negative gives empty.
+QString durationCell(std::optional<qint64> minutes);

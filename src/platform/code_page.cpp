@@ -4,7 +4,7 @@
 
 #include <QtEndian>
 
-QString decodeCodePage(const QByteArray &bytes, quint16 codePage)
+QString decodeCodePage(QByteArrayView bytes, quint16 codePage)
 {
     switch (codePage) {
     case 1252:

@@ -1,8 +1,10 @@
 #include "platform/code_page.h"
 
-#include <QList>
+#include <QtEndian>
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
+#include <unordered_map>
 
 namespace {
 
@@ -44,23 +46,109 @@ QByteArray iconvName(quint16 codePage)
     return "CP" + QByteArray::number(codePage);
 }
 
+const iconv_t kNoConverter = iconv_t(-1);
+
+// The converters of one thread, each opened at its first use and closed when the thread ends: opening one
+// loads and sets up a conversion module, far dearer than a conversion. A code page the system does not know
+// is remembered too, so it is asked for once.
+class ThreadConverters
+{
+public:
+    ThreadConverters() = default;
+    ThreadConverters(const ThreadConverters &) = delete;
+    ThreadConverters &operator=(const ThreadConverters &) = delete;
+    ~ThreadConverters()
+    {
+        for (const auto &[codePage, converter] : m_converters) {
+            if (converter != kNoConverter)
+                iconv_close(converter);
+        }
+    }
+
+    // The converter from `codePage` to UTF-16LE in its initial state, or kNoConverter.
+    iconv_t forCodePage(quint16 codePage)
+    {
+        auto found = m_converters.find(codePage);
+        if (found == m_converters.end())
+            found =
+                m_converters.emplace(codePage, iconv_open("UTF-16LE", iconvName(codePage).constData())).first;
+        if (found->second != kNoConverter)
+            iconv(found->second, nullptr, nullptr, nullptr, nullptr);
+        return found->second;
+    }
+
+private:
+    std::unordered_map<quint16, iconv_t> m_converters;
+};
+
+thread_local ThreadConverters t_converters;
+
+// UTF-16LE output that grows as the converter fills it.
+class Utf16Output
+{
+public:
+    explicit Utf16Output(qsizetype capacity)
+        : m_bytes(capacity, Qt::Uninitialized)
+    {}
+
+    // Makes room for at least `bytes` more bytes.
+    void reserve(size_t bytes)
+    {
+        if (left() < bytes)
+            m_bytes.resize(std::max<qsizetype>(m_bytes.size() * 2, m_used + qsizetype(bytes)));
+    }
+    char *end() { return m_bytes.data() + m_used; }
+    size_t left() const { return size_t(m_bytes.size() - m_used); }
+    void advanceTo(const char *end) { m_used = end - m_bytes.constData(); }
+    void appendReplacement()
+    {
+        reserve(2);
+        qToLittleEndian<quint16>(0xFFFD, end());
+        m_used += 2;
+    }
+    QString text() const { return fromUtf16Le(QByteArrayView(m_bytes.constData(), m_used)); }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+};
+
 } // namespace
 
-std::optional<QString> decodeWithSystemConverter(const QByteArray &bytes, quint16 codePage)
+std::optional<QString> decodeWithSystemConverter(QByteArrayView bytes, quint16 codePage)
 {
-    const iconv_t converter = iconv_open("UTF-16LE", iconvName(codePage).constData());
-    if (converter == iconv_t(-1))
+    const iconv_t converter = t_converters.forCodePage(codePage);
+    if (converter == kNoConverter)
         return std::nullopt;
-    // Each input byte gives at most two UTF-16 units (4 bytes), plus room for a shift sequence reset.
-    QByteArray output(bytes.size() * 4 + 16, '\0');
-    char *in = const_cast<char *>(bytes.constData());
+    // Most code pages give one or two bytes of UTF-16 per input byte.
+    Utf16Output output(bytes.size() * 2 + 16);
+    char *in = const_cast<char *>(bytes.data());
     size_t inLeft = size_t(bytes.size());
-    char *out = output.data();
-    size_t outLeft = size_t(output.size());
-    const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    if (result == size_t(-1))
-        return std::nullopt;
-    const qsizetype written = output.size() - qsizetype(outLeft);
-    return fromUtf16Le(QByteArrayView(output.constData(), written));
+    while (inLeft > 0) {
+        char *out = output.end();
+        size_t outLeft = output.left();
+        const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+        output.advanceTo(out);
+        if (result != size_t(-1))
+            break;
+        if (errno == E2BIG) {
+            output.reserve(output.left() + 64);
+        } else if (errno == EILSEQ) {
+            // A byte that does not fit the code page: it alone becomes U+FFFD, and decoding goes on after it.
+            output.appendReplacement();
+            ++in;
+            --inLeft;
+        } else {
+            // EINVAL: a character cut short by the end of the text; one U+FFFD for its bytes.
+            output.appendReplacement();
+            inLeft = 0;
+        }
+    }
+    // Ends a shift sequence of a stateful code page; it writes nothing to UTF-16 but may need room.
+    output.reserve(16);
+    char *out = output.end();
+    size_t outLeft = output.left();
+    iconv(converter, nullptr, nullptr, &out, &outLeft);
+    output.advanceTo(out);
+    return output.text();
 }

@@ -15,8 +15,6 @@ constexpr qint64 kMiniSectorSize = 64;
 constexpr qint64 kMiniStreamCutoff = 4096;
 // Directory entries visited while looking for a name; a real root storage holds far fewer.
 constexpr int kMaxVisitedEntries = 8192;
-// Sectors kept in memory at once (directory, allocation tables, mini stream): 512 KB to 4 MB.
-constexpr qsizetype kMaxCachedSectors = 1024;
 constexpr quint8 kStreamType = 2;
 constexpr quint8 kRootType = 5;
 constexpr char kSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
@@ -68,6 +66,7 @@ ReadStatus CompoundFile::open()
     // Sector n starts at (n + 1) * sector size; the header fills sector -1. A short last sector counts.
     const qint64 sectors = size > m_sectorSize ? qint64(ceilDiv(size - m_sectorSize, m_sectorSize)) : 0;
     m_sectorCount = quint32(std::min<qint64>(sectors, kMaxRegularSector));
+    m_sectors.setGeometry(m_sectorSize, m_sectorCount);
 
     // 0x2C: FAT sector count; 0x30: first directory sector; 0x3C: first mini FAT sector (chains end
     // themselves, so the mini FAT and DIFAT sector counts at 0x40 and 0x48 are not needed);
@@ -90,23 +89,6 @@ std::optional<quint32> CompoundFile::validSector(quint32 sector) const
     if (sector > kMaxRegularSector || sector >= m_sectorCount)
         return std::nullopt;
     return sector;
-}
-
-QByteArray CompoundFile::sector(quint32 id)
-{
-    if (const auto cached = m_sectorCache.constFind(id); cached != m_sectorCache.cend())
-        return *cached;
-    if (!validSector(id))
-        return {};
-    const qint64 offset = (qint64(id) + 1) * m_sectorSize;
-    const qint64 available = std::min(m_sectorSize, m_source.size() - offset);
-    QByteArray bytes(m_sectorSize, '\0');
-    if (available <= 0 || !m_source.read(offset, available, bytes.data()))
-        return {};
-    if (m_sectorCache.size() >= kMaxCachedSectors)
-        m_sectorCache.clear();
-    m_sectorCache.insert(id, bytes);
-    return bytes;
 }
 
 std::optional<quint32> CompoundFile::fatSectorLocation(quint32 index)
@@ -191,7 +173,10 @@ std::optional<CompoundFile::Entry> CompoundFile::findRootChild(QStringView name)
     if (!root || root->type != kRootType)
         return std::nullopt;
     m_miniStreamSize = root->size;
-    m_miniStreamChain = SectorChain(validSector(root->start), ceilDiv(root->size, quint64(m_sectorSize)));
+    // A chain can hold no more sectors than the file, whatever size the root entry claims.
+    m_miniStreamChain =
+        SectorChain(validSector(root->start),
+                    std::min<quint64>(ceilDiv(root->size, quint64(m_sectorSize)), m_sectorCount));
 
     // The children of a storage form a tree through the left and right sibling links.
     QSet<quint32> visited;

@@ -2,9 +2,9 @@
 
 #include "platform/byte_source.h"
 #include "platform/read_status.h"
+#include "platform/sector_cache.h"
 #include "platform/sector_chain.h"
 
-#include <QHash>
 #include <QStringView>
 #include <array>
 
@@ -16,6 +16,7 @@ class CompoundFile
 public:
     explicit CompoundFile(ByteSource &source)
         : m_source(source)
+        , m_sectors(source)
     {}
 
     // Reads and checks the header; Ok, OtherFormat, Damaged or Unreadable.
@@ -38,7 +39,7 @@ private:
     };
 
     std::optional<quint32> validSector(quint32 sector) const;
-    QByteArray sector(quint32 id);
+    QByteArray sector(quint32 id) { return m_sectors.sector(id); }
     std::optional<quint32> fatSectorLocation(quint32 index);
     std::optional<quint32> nextSector(quint32 sector);
     std::optional<quint32> nextMiniSector(quint32 miniSector);
@@ -58,7 +59,7 @@ private:
     quint32 m_firstDifatSector = 0;
     std::array<quint32, 109> m_headerDifat{};
 
-    QHash<quint32, QByteArray> m_sectorCache;
+    SectorCache m_sectors;
     SectorChain m_difatChain;
     SectorChain m_directoryChain;
     SectorChain m_miniFatChain;

@@ -1,12 +1,14 @@
 #include "platform/desktop_shell.h"
 
+#include "platform/native_files.h"
+#include "platform/native_name.h"
+#include "platform/trash.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QWidget>
 
@@ -14,6 +16,15 @@ namespace {
 
 // Long enough for a file manager that D-Bus has to start first.
 constexpr int propertiesCallTimeoutMs = 5000;
+
+// The local-file URL of an absolute native-form path; a name that is not UTF-8 keeps its bytes,
+// percent-encoded, which QUrl::fromLocalFile would replace.
+QUrl fileUrl(const QString &path)
+{
+    if (!hasRawBytes(path))
+        return QUrl::fromLocalFile(path);
+    return QUrl::fromEncoded("file://" + nativeBytes(path).toPercentEncoding("/"), QUrl::StrictMode);
+}
 
 } // namespace
 
@@ -24,12 +35,12 @@ DesktopShell::DesktopShell(PropertiesFallback fallback)
 QUrl DesktopShell::urlFor(const QString &pathOrUrl)
 {
     if (QDir::isAbsolutePath(pathOrUrl))
-        return QUrl::fromLocalFile(pathOrUrl);
+        return fileUrl(pathOrUrl);
     const QUrl url(pathOrUrl);
     // A one-letter scheme is a Windows drive ("c:report.doc"), not an address.
     if (url.isValid() && url.scheme().size() > 1)
         return url;
-    return QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
+    return fileUrl(cleanAbsolutePath(pathOrUrl));
 }
 
 bool DesktopShell::open(const QString &pathOrUrl)
@@ -48,7 +59,7 @@ void DesktopShell::showProperties(const QString &path, QWidget *owner)
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
-    call << QStringList{QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)} << QString();
+    call << QStringList{fileUrl(cleanAbsolutePath(path)).toString(QUrl::FullyEncoded)} << QString();
     // The watcher dies with its owner, so a closed window gets no late fallback.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, propertiesCallTimeoutMs), owner);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
@@ -65,18 +76,10 @@ void DesktopShell::showProperties(const QString &path, QWidget *owner)
 
 std::optional<ShellFailure> DesktopShell::moveToTrash(const QString &path)
 {
-    QFile file(path);
-    if (file.moveToTrash())
-        return std::nullopt;
-    return ShellFailure{path, file.errorString()};
+    return moveFileToTrash(path);
 }
 
 std::optional<ShellFailure> DesktopShell::rename(const QString &from, const QString &to)
 {
-    // QFile::rename refuses an existing target, and on Linux renames with RENAME_NOREPLACE, so a file
-    // that appears in between is not replaced either.
-    QFile file(from);
-    if (file.rename(to))
-        return std::nullopt;
-    return ShellFailure{from, file.errorString()};
+    return renameWithoutReplacing(from, to);
 }

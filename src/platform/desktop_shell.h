@@ -6,7 +6,8 @@
 #include <functional>
 
 // The Shell of the running desktop: QDesktopServices for open, the file manager's properties window over
-// D-Bus (org.freedesktop.FileManager1) with a fallback of the window's own, QFile for trash and rename.
+// D-Bus (org.freedesktop.FileManager1) with a fallback of the window's own, our own freedesktop.org trash
+// and a rename that never replaces. Paths are in native form (see native_name.h).
 class DesktopShell : public Shell
 {
 public:
@@ -23,7 +24,8 @@ public:
     std::optional<ShellFailure> rename(const QString &from, const QString &to) override;
 
     // What `open` hands to the desktop: a local-file URL for a path (relative paths taken from the
-    // current directory), the address itself when the text starts with a scheme of two letters or more.
+    // current directory; the bytes of a name that is not UTF-8 percent-encoded), the address itself when
+    // the text starts with a scheme of two letters or more.
     static QUrl urlFor(const QString &pathOrUrl);
 
 private:

@@ -1,10 +1,11 @@
 #include "platform/directory_list.h"
 
 #include "platform/child_path.h"
+#include "platform/directory_reader.h"
 #include "platform/focus_frame.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -34,30 +35,39 @@ public:
     }
 };
 
-QString cleanAbsolute(const QString &path)
-{
-    return QDir::cleanPath(QDir(path).absolutePath());
-}
-
-// The name an entry shows: the last component, or the whole path for a root ("/", "C:/").
+// The name an entry shows: the last component, or the whole path for the root "/".
 QString entryName(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() ? path : name;
+    const QString name = fileNameOf(path);
+    return displayName(name.isEmpty() ? path : name);
 }
 
-// `path` and its ancestors, root first. Each step drops one component, so the loop ends.
+// A clean absolute `path` and its ancestors, root first. Each step drops one component, so the loop ends.
 QStringList ancestry(const QString &path)
 {
     QStringList chain{path};
-    for (QString current = path; !QDir(current).isRoot();) {
-        const QString parent = QFileInfo(current).path();
-        if (parent.size() >= current.size())
+    for (QString current = path; current.size() > 1;) {
+        const qsizetype slash = current.lastIndexOf(QLatin1Char('/'));
+        if (slash < 0)
             break;
-        chain.prepend(parent);
-        current = parent;
+        current = slash == 0 ? QStringLiteral("/") : current.left(slash);
+        chain.prepend(current);
     }
     return chain;
+}
+
+// The names of the visible sub-directories of `path` (links to directories included), in the reader's
+// order. Read with our own reader, which keeps names that are not UTF-8.
+QStringList subDirectoryNames(const QString &path)
+{
+    QStringList names;
+    DirectoryReader reader(path);
+    DirectoryEntry entry;
+    while (reader.next(entry)) {
+        if (entry.isDirectory && !entry.isHidden)
+            names << entry.name;
+    }
+    return names;
 }
 
 } // namespace
@@ -74,8 +84,8 @@ bool DirectoryList::setPath(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const QString cleaned = cleanAbsolute(path);
-    if (!QFileInfo(cleaned).isDir())
+    const QString cleaned = cleanAbsolutePath(path);
+    if (!fileStatus(cleaned).isDirectory)
         return false;
     if (cleaned == m_path)
         return true;
@@ -91,7 +101,7 @@ void DirectoryList::refresh()
         return;
     fill();
     if (!m_readsSubDirectories)
-        addSubDirectories(QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+        addSubDirectories(subDirectoryNames(m_path));
 }
 
 void DirectoryList::showSubDirectories(const QString &path, QStringList names)
@@ -161,7 +171,7 @@ void DirectoryList::fill()
         current = add(chain[depth], entryName(chain[depth]), openIcon, depth);
     setCurrentItem(current);
     if (m_readsSubDirectories)
-        addSubDirectories(QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot));
+        addSubDirectories(subDirectoryNames(m_path));
 }
 
 void DirectoryList::addSubDirectories(QStringList names)
@@ -174,7 +184,7 @@ void DirectoryList::addSubDirectories(QStringList names)
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     const int depth = int(ancestry(m_path).size());
     for (const QString &name : std::as_const(names)) {
-        auto *item = new QListWidgetItem(closedIcon, name, this);
+        auto *item = new QListWidgetItem(closedIcon, displayName(name), this);
         item->setData(pathRole, childPath(m_path, name));
         item->setData(depthRole, depth);
     }

@@ -4,7 +4,9 @@
 
 // The directory list Chemins: the current directory's ancestors from the root down, the directory itself,
 // then its sub-directories sorted by name. A click highlights an entry; a double-click or Enter opens it.
-// Paths are absolute and cleaned (QDir::cleanPath, symbolic links not resolved); the root reads "/".
+// Paths are absolute and cleaned (QDir::cleanPath, symbolic links not resolved), in native form (see
+// native_name.h) so that a directory whose name is not UTF-8 opens too; entries show them with
+// displayName. The root reads "/".
 class DirectoryList : public QListWidget
 {
     Q_OBJECT

@@ -7,15 +7,18 @@
 // One entry of a directory as the file system returns it.
 struct DirectoryEntry
 {
+    // The name in native form (see native_name.h): the system's bytes, kept whole even when they are not
+    // UTF-8, so that the file opens, renames and links by them. displayName() gives the text to show.
     QString name;
     bool isDirectory = false;    // a directory, or a symbolic link to one
-    bool isSymbolicLink = false; // a symbolic link, whatever it leads to
+    bool isSymbolicLink = false; // the entry itself is a symbolic link (or a junction on Windows)
     bool isHidden = false;       // the platform's hidden mark: a name starting with a full stop here
 };
 
-// Enumerates one directory in the order the file system returns its entries ("." and ".." included,
-// as directories), without sorting. Each entry's type comes from the enumeration itself; the file system
-// is asked only for a symbolic link's target and for entries whose type the enumeration does not give.
+// Enumerates one directory, given by its native-form path, in the order the file system returns its entries
+// ("." and ".." included, as directories), without sorting. Each entry's type comes from the enumeration
+// itself; the file system is asked only for a symbolic link's target and for entries whose type the
+// enumeration does not give.
 class DirectoryReader
 {
 public:

@@ -1,6 +1,6 @@
 #include "platform/directory_reader.h"
+#include "platform/native_name.h"
 
-#include <QFile>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -13,7 +13,7 @@ struct DirectoryReader::Handle
 DirectoryReader::DirectoryReader(const QString &directory)
     : m_handle(std::make_unique<Handle>())
 {
-    m_handle->path = QFile::encodeName(directory.isEmpty() ? QStringLiteral("/") : directory);
+    m_handle->path = directory.isEmpty() ? QByteArrayLiteral("/") : nativeBytes(directory);
     m_handle->dir = opendir(m_handle->path.constData());
     if (!m_handle->path.endsWith('/'))
         m_handle->path.append('/');
@@ -37,7 +37,7 @@ bool DirectoryReader::next(DirectoryEntry &entry)
     const dirent *item = readdir(m_handle->dir);
     if (!item)
         return false;
-    entry.name = QFile::decodeName(item->d_name);
+    entry.name = fromNativeBytes(item->d_name);
     entry.isHidden = item->d_name[0] == '.';
     entry.isSymbolicLink = item->d_type == DT_LNK;
     entry.isDirectory = item->d_type == DT_DIR;

@@ -10,6 +10,7 @@
 class FileByteSource : public ByteSource
 {
 public:
+    // `path` in native form (see native_name.h).
     explicit FileByteSource(const QString &path);
     ~FileByteSource() override;
     FileByteSource(const FileByteSource &) = delete;

@@ -1,6 +1,6 @@
 #include "platform/file_byte_source.h"
+#include "platform/native_name.h"
 
-#include <QFile>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 FileByteSource::FileByteSource(const QString &path)
 {
     // Without O_NONBLOCK, opening a named pipe would wait for a writer; reads of regular files ignore it.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::open(nativeBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return;
     struct stat info;

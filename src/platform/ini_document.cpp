@@ -34,13 +34,17 @@ qsizetype characterPrefixLength(QStringView text, int characters)
 IniDocument::IniDocument(const QByteArray &bytes)
     : m_utf8(isValidUtf8(bytes))
 {
+    // A line ends at CR LF, LF or a lone CR (files of older Macintosh editors).
     qsizetype start = 0;
     while (start < bytes.size()) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        qsizetype end = lf < 0 ? bytes.size() : lf;
-        const qsizetype next = lf < 0 ? bytes.size() : lf + 1;
-        if (end > start && bytes.at(end - 1) == '\r')
-            --end;
+        qsizetype end = start;
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
+            ++end;
+        qsizetype next = end;
+        if (next < bytes.size() && bytes.at(next) == '\r')
+            ++next;
+        if (next < bytes.size() && bytes.at(next) == '\n')
+            ++next;
         m_lines.append(
             parseLine(bytes.mid(start, end - start), bytes.mid(end, next - end), m_utf8, m_lines.isEmpty()));
         start = next;

@@ -1,7 +1,8 @@
 #include "platform/ini_file.h"
 
+#include "platform/regular_file_reader.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -12,22 +13,16 @@ constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 struct FileBytes
 {
     QByteArray bytes;
-    std::optional<WriteFailure> failure; // set when the file exists but cannot be read
+    bool exists = false;
+    std::optional<WriteFailure> failure; // set when something is there but cannot be read as a file
 };
 
 FileBytes readExisting(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, WriteFailure{path, file.errorString()}};
-    if (file.size() > kMaxFileSize)
-        return {{}, WriteFailure{path, QStringLiteral("File too large")}};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, WriteFailure{path, file.errorString()}};
-    return {bytes, std::nullopt};
+    RegularFileRead read = readRegularFile(path, kMaxFileSize);
+    if (read.status == RegularFileRead::Status::Failed)
+        return {{}, true, WriteFailure{path, read.reason}};
+    return {std::move(read.bytes), read.status == RegularFileRead::Status::Ok, std::nullopt};
 }
 
 } // namespace
@@ -56,7 +51,7 @@ std::optional<WriteFailure> IniFile::write(const QList<IniEntry> &entries)
     for (const IniEntry &entry : entries)
         document.write(entry.section, entry.key, entry.value);
     const QByteArray bytes = document.toBytes();
-    if (bytes == existing.bytes && QFileInfo::exists(m_path))
+    if (existing.exists && bytes == existing.bytes)
         return std::nullopt;
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/ini_document.h"
-#include "platform/safe_write.h"
+#include "platform/safe_file_writer.h"
 
 #include <QList>
 #include <QString>

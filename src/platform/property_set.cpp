@@ -97,7 +97,7 @@ std::optional<QString> PropertySet::text(int id) const
         const auto bytes = section.bytes(*start + 4, *length);
         if (!bytes)
             return std::nullopt;
-        return beforeNul(decodeCodePage(bytes->toByteArray(), m_codePage));
+        return beforeNul(decodeCodePage(*bytes, m_codePage));
     }
     if (const auto start = valueStart(id, kVtLpwstr)) {
         // 4-byte length in UTF-16 units, the terminating NUL included, then the units.

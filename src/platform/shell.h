@@ -13,7 +13,8 @@ struct ShellFailure
 };
 
 // The desktop services the window uses on documents and pages: open, properties, trash and rename. The
-// window asks through this interface so that tests can stand in for the desktop.
+// window asks through this interface so that tests can stand in for the desktop. Paths are in native form
+// (see native_name.h), so that a name that is not UTF-8 reaches its own file.
 class Shell
 {
 public:

@@ -40,7 +40,7 @@ void appendReference(QByteArray &bytes, uint codePoint)
 
 } // namespace
 
-QString fromWindows1252(const QByteArray &bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();

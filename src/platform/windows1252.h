@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
 // Decodes Windows-1252 bytes; the five unassigned bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
 // control characters of the same value, as Windows does.
-QString fromWindows1252(const QByteArray &bytes);
+QString fromWindows1252(QByteArrayView bytes);
 
 // Encodes text in Windows-1252. A character that Windows-1252 cannot hold is written as a decimal numeric
 // character reference of its code point ("&#1046;", "&#128512;"), never as "?".

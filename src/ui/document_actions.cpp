@@ -2,10 +2,10 @@
 
 #include "common/language_texts.h"
 #include "platform/child_path.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 #include "platform/prompter.h"
 #include "platform/shell.h"
-
-#include <QFileInfo>
 
 NewNameCheck checkNewName(const QString &oldName, const QString &newName)
 {
@@ -42,8 +42,10 @@ void DocumentActions::showProperties(const QString &path, QWidget *owner)
 void DocumentActions::rename(const QString &directory, const QString &oldName)
 {
     const MessageTexts texts = messageTexts(m_language());
-    const QString newName = m_prompter.askText(texts.renamePrompt, oldName).value_or(QString());
-    switch (checkNewName(oldName, newName)) {
+    // The box shows the name as the grid does; the answer is taken as typed.
+    const QString shownName = displayName(oldName);
+    const QString newName = m_prompter.askText(texts.renamePrompt, shownName).value_or(QString());
+    switch (checkNewName(shownName, newName)) {
     case NewNameCheck::Unchanged:
         return;
     case NewNameCheck::Forbidden:
@@ -60,12 +62,11 @@ void DocumentActions::rename(const QString &directory, const QString &oldName)
 void DocumentActions::moveToTrash(const QString &path)
 {
     const MessageTexts texts = messageTexts(m_language());
-    if (m_prompter.askYesNo(texts.confirmTrash.arg(path))) {
+    if (m_prompter.askYesNo(texts.confirmTrash.arg(displayName(path)))) {
         if (const auto failure = m_shell.moveToTrash(path))
-            m_prompter.showExclamation(texts.trashFailed.arg(failure->path, failure->reason));
+            m_prompter.showExclamation(texts.trashFailed.arg(displayName(failure->path), failure->reason));
     }
     // Only visible files count as still there, so a hidden file is listed again even when it stays.
-    const QFileInfo info(path);
-    if (!info.exists() || info.isHidden())
+    if (!fileStatus(path).exists || fileNameOf(path).startsWith(QLatin1Char('.')))
         m_refresh();
 }

@@ -16,7 +16,8 @@ enum class NewNameCheck {
 NewNameCheck checkNewName(const QString &oldName, const QString &newName);
 
 // The four actions on one listed document: open, properties, rename and delete to the trash. Boxes go
-// through the Prompter, file operations through the Shell; `refresh` lists the directory again.
+// through the Prompter, file operations through the Shell; `refresh` lists the directory again. Paths and
+// names are in native form (see native_name.h); the boxes show them with displayName.
 class DocumentActions
 {
 public:

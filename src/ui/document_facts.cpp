@@ -2,9 +2,12 @@
 
 #include "listing/property_columns.h"
 #include "listing/summary_values.h"
-#include "platform/summary_file.h"
+#include "platform/document_reader.h"
+#include "platform/local_time.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -13,17 +16,17 @@ QString inLanguage(qint16 language, const char *french, const char *english)
     return QString::fromUtf8(language == 1 ? french : english);
 }
 
-bool holds(const SummaryFile &file, const PropertyColumn &column)
+bool holds(const DocumentProperties &properties, const PropertyColumn &column)
 {
     switch (column.source) {
     case PropertySource::Text:
-        return file.text(column.propertyId).has_value();
+        return properties.text(column.propertyId).has_value();
     case PropertySource::Number:
-        return file.number(column.propertyId).has_value();
+        return properties.number(column.propertyId).has_value();
     case PropertySource::Date:
-        return file.date(column.propertyId).has_value();
+        return properties.date(column.propertyId).has_value();
     case PropertySource::Duration:
-        return file.duration(column.propertyId).has_value();
+        return properties.editingMinutes().has_value();
     case PropertySource::ShortName:
         break;
     }
@@ -34,22 +37,28 @@ bool holds(const SummaryFile &file, const PropertyColumn &column)
 
 QList<DocumentFact> documentFacts(const QString &path, qint16 language)
 {
-    const QFileInfo info(path);
+    const QString absolute = cleanAbsolutePath(path);
+    const QString name = fileNameOf(absolute);
+    const QString folder = absolute.left(std::max<qsizetype>(1, absolute.size() - name.size() - 1));
+    const FileStatus status = fileStatus(absolute);
     QList<DocumentFact> facts;
-    facts.append({inLanguage(language, "Nom", "Name"), info.fileName()});
-    facts.append({inLanguage(language, "Dossier", "Folder"), info.absolutePath()});
-    if (!info.exists())
+    facts.append({inLanguage(language, "Nom", "Name"), displayName(name)});
+    facts.append({inLanguage(language, "Dossier", "Folder"), displayName(folder)});
+    if (!status.exists)
         return facts;
     facts.append({inLanguage(language, "Taille", "Size"),
-                  QString::number(info.size()) + inLanguage(language, " octets", " bytes")});
-    facts.append({inLanguage(language, "Modifié le", "Modified"), dateCell(info.lastModified())});
+                  QString::number(status.size) + inLanguage(language, " octets", " bytes")});
+    const LocalTime localTime;
+    const DocumentDate modified{status.lastModified.toUTC()};
+    facts.append({inLanguage(language, "Modifié le", "Modified"), dateCell(modified, localTime)});
 
-    const std::optional<SummaryFile> summary = SummaryFile::open(path);
-    if (!summary)
+    const DocumentRead document = readDocument(path);
+    if (!document.properties)
         return facts;
     for (const PropertyColumn &column : kPropertyColumns) {
-        if (holds(*summary, column))
-            facts.append({column.caption(language).trimmed(), summaryCell(*summary, column.propertyId)});
+        if (holds(*document.properties, column))
+            facts.append({column.caption(language).trimmed(),
+                          summaryCell(*document.properties, column.propertyId, localTime)});
     }
     return facts;
 }

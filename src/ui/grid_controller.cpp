@@ -60,7 +60,7 @@ int GridController::documentRow() const
 
 QString GridController::pathOfRow(int row) const
 {
-    return childPath(m_listedDirectory(), m_grid.row(row).cells.value(0));
+    return childPath(m_listedDirectory(), m_grid.row(row).fileName);
 }
 
 void GridController::sortByColumn(int column)
@@ -91,7 +91,7 @@ void GridController::showDocumentProperties()
 void GridController::renameDocument()
 {
     if (const int row = documentRow(); row >= 0)
-        m_actions.rename(m_listedDirectory(), m_grid.row(row).cells.value(0));
+        m_actions.rename(m_listedDirectory(), m_grid.row(row).fileName);
 }
 
 void GridController::deleteDocument()

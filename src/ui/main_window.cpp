@@ -375,7 +375,7 @@ void MainWindow::shutDown()
     m_listingPending = false;
     m_afterListing.clear();
     IniFile configuration(m_paths.iniPath());
-    (void)writeShutDownState(configuration, m_listedDirectory, m_grid, placement());
+    reportAutomaticWrite(writeShutDownState(configuration, m_listedDirectory, m_grid, placement()));
 }
 
 void MainWindow::toggleListingOption(QAction *entry)
@@ -396,7 +396,7 @@ void MainWindow::toggleListingOption(QAction *entry)
         flag = OptionFlag::InclureCaches;
     }
     IniFile configuration(m_paths.iniPath());
-    (void)writeOptionFlag(configuration, flag, on);
+    reportConfigurationFailure(writeOptionFlag(configuration, flag, on));
     refresh();
 }
 
@@ -415,7 +415,7 @@ void MainWindow::toggleDisplayOption(QAction *entry)
         flag = OptionFlag::Contextuel;
     }
     IniFile configuration(m_paths.iniPath());
-    (void)writeOptionFlag(configuration, flag, on);
+    reportConfigurationFailure(writeOptionFlag(configuration, flag, on));
 }
 
 void MainWindow::chooseLinesPerCell(int lines)
@@ -429,7 +429,7 @@ void MainWindow::chooseLinesPerCell(int lines)
     for (int n = 1; n <= 3; ++n)
         m_menu.mnuLigne[size_t(n - 1)]->setChecked(n == lines);
     IniFile configuration(m_paths.iniPath());
-    (void)writeLinesPerCell(configuration, lines);
+    reportConfigurationFailure(writeLinesPerCell(configuration, lines));
 }
 
 void MainWindow::switchLanguage(qint16 language)
@@ -443,10 +443,12 @@ void MainWindow::switchLanguage(qint16 language)
     m_settings.language = language;
     applyLanguage(language);
     rebuildColumns();
-    (void)ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
+    const std::optional<WriteFailure> widthsFailure =
+        ReinitialiserLargeurs(m_grid, configuration, gridWidthTwips());
     m_controls.gridFiles->applyColumnWidths();
     refresh();
-    (void)writeLanguage(configuration, language);
+    const std::optional<WriteFailure> languageFailure = writeLanguage(configuration, language);
+    reportConfigurationFailure(widthsFailure ? widthsFailure : languageFailure);
 }
 
 void MainWindow::applyLanguage(qint16 language)

@@ -12,7 +12,7 @@
 #include "listing/property_columns.h"
 #include "platform/instance_lock.h"
 #include "platform/qt_translations.h"
-#include "platform/safe_write.h"
+#include "platform/safe_file_writer.h"
 #include "ui/main_window_controls.h"
 
 #include <QList>
@@ -150,7 +150,12 @@ private:
     void chooseConfiguration();
     void chooseDisplayedProperties();
     void editHtmlLayout();
+    // Reports a configuration write the user asked for (a menu option, a dialog's OK) that failed.
     void reportConfigurationFailure(const std::optional<WriteFailure> &failure);
+    // Reports a write the window makes by itself (the directory at every listing, the state at shut-down)
+    // that failed, once until such a write succeeds again: a settings directory that cannot be written
+    // would otherwise bring a box with every listing.
+    void reportAutomaticWrite(const std::optional<WriteFailure> &failure);
 
     // HTML pages and the grid list.
     void cmdHTML_Click();
@@ -204,4 +209,5 @@ private:
     QList<std::function<void()>> m_afterListing;
     bool m_firstActivationPending = false;
     bool m_shutDown = false;
+    bool m_automaticWriteFailed = false;
 };

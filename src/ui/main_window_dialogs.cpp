@@ -75,3 +75,10 @@ void MainWindow::reportConfigurationFailure(const std::optional<WriteFailure> &f
         m_prompter.showError(
             messageTexts(m_settings.language).configurationNotWritten.arg(failure->path, failure->reason));
 }
+
+void MainWindow::reportAutomaticWrite(const std::optional<WriteFailure> &failure)
+{
+    if (failure && !m_automaticWriteFailed)
+        reportConfigurationFailure(failure);
+    m_automaticWriteFailed = failure.has_value();
+}

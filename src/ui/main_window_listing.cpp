@@ -6,6 +6,7 @@
 #include "listing/listing_job.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
+#include "platform/native_name.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 #include "ui/main_window.h"
@@ -56,13 +57,13 @@ void MainWindow::startListing()
     setCursor(Qt::BusyCursor);
     c.lblNbDocuments->clear();
     m_listedDirectory = directory;
-    c.lblDossier->setText(directory);
-    c.lblDossier->setToolTip(directory);
+    c.lblDossier->setText(displayName(directory));
+    c.lblDossier->setToolTip(displayName(directory));
     setLabelColour(c.lblDossier, QPalette::Highlight);
     c.ProgressBar1->setRange(0, 1);
     c.ProgressBar1->setValue(0);
     IniFile configuration(m_paths.iniPath());
-    (void)writeDirectory(configuration, directory);
+    reportAutomaticWrite(writeDirectory(configuration, directory));
 
     // The listing fills a grid of its own, which replaces the one on screen when it is done: events
     // handled meanwhile (a header click, a column drag) act on a grid that stays whole.

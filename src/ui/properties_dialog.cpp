@@ -1,9 +1,9 @@
 #include "ui/properties_dialog.h"
 
+#include "platform/native_name.h"
 #include "ui/document_facts.h"
 
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +26,7 @@ PropertiesDialog::PropertiesDialog(const QString &path, qint16 language, QWidget
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("propertiesDialog"));
-    setWindowTitle(documentFactsTitle(QFileInfo(path).fileName(), language));
+    setWindowTitle(documentFactsTitle(displayName(fileNameOf(path)), language));
     setMinimumWidth(420);
 
     auto *form = new QFormLayout;

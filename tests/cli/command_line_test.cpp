@@ -47,10 +47,44 @@ TEST(CommandLineParsing, CommandsOptionsAndErrors)
           QStringList{QStringLiteral("html-list"), QStringLiteral("/d")},
           QStringList{QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("xml")},
           QStringList{QStringLiteral("bogus")}, QStringList{QStringLiteral("--bogus")},
-          QStringList{QStringLiteral("--settings")}}) {
+          QStringList{QStringLiteral("--settings")},
+          // A configuration name that would lead out of the settings directory.
+          QStringList{QStringLiteral("html"), QStringLiteral("--config"), QStringLiteral("../outside/evil")},
+          QStringList{QStringLiteral("--config"), QStringLiteral("/tmp/evil")}}) {
         SCOPED_TRACE(qPrintable(wrong.join(QLatin1Char(' '))));
         error.clear();
         EXPECT_FALSE(parse(wrong));
         EXPECT_FALSE(error.isEmpty());
     }
+}
+
+TEST(CommandLineParsing, ColumnKeysAreCheckedAndTheirFaultNamed)
+{
+    const struct
+    {
+        const char *command;
+        const char *list;
+        const char *named; // in the message; empty when the list is right
+    } cases[] = {
+        {"list", "title, name,saved", ""},
+        {"list", "all", ""},
+        {"list", "titre", "\"titre\""},
+        {"list", "Title", "\"Title\""},
+        {"list", "name,saved,name", "\"name\" given twice"},
+        {"list", "name,,title", "empty"},
+        {"list", "", "empty"},
+        {"list", "all,title", "all stands alone"},
+        {"html", "title", "list only"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " --columns " + c.list);
+        QString error;
+        const auto line = parseCommandLine(
+            {QLatin1String(c.command), QStringLiteral("--columns"), QString::fromUtf8(c.list)}, &error);
+        EXPECT_EQ(line.has_value(), *c.named == '\0') << qPrintable(error);
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.named))) << qPrintable(error);
+    }
+    const QString help = usageText();
+    for (const PropertyColumn &column : kPropertyColumns)
+        EXPECT_TRUE(help.contains(column.englishKey)) << qPrintable(column.englishKey.toString());
 }

@@ -1,29 +1,15 @@
+#include "cli/headless_session.h"
+#include "platform/native_name.h"
+#include "support/fichorama_process.h"
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ProcessRun
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProcessRun fichorama(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(FICHORAMA_EXECUTABLE), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(process.errorString());
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 const char kAllColumns[] =
     "[Proprietes]\r\nNomCourt=1\r\nSujet=1\r\nMotsCles=1\r\nModele=1\r\nCommentaires=1\r\n"
@@ -71,4 +57,77 @@ TEST(ListCommand, FailuresAndUsageHaveTheirExitStatus)
     EXPECT_EQ(usage.status, 2);
     EXPECT_TRUE(usage.err.contains("--sort")) << usage.err.constData();
     EXPECT_TRUE(QDir(settings.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST(ListCommand, TsvKeepsOneRowOfCellsPerDocumentWhateverItsName)
+{
+    QTemporaryDir settings;
+    QTemporaryDir documents;
+    for (const char *name : {"tab\there.doc", "line\r\nfeed.doc"})
+        copyTestData(QStringLiteral("ole/si_lpwstr.doc"), documents.path(), QString::fromLatin1(name));
+
+    const ProcessRun run =
+        fichorama({QStringLiteral("list"), documents.path(), QStringLiteral("--settings"), settings.path()});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    const QList<QByteArray> lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 4) << run.out.constData(); // header, two rows, nothing after the last line feed
+    EXPECT_TRUE(lines[1].startsWith("line  feed.doc\t")) << lines[1].constData();
+    EXPECT_TRUE(lines[2].startsWith("tab here.doc\t")) << lines[2].constData();
+    for (const QByteArray &line : lines.mid(1, 2))
+        EXPECT_EQ(line.count('\t'), lines[0].count('\t')) << line.constData();
+}
+
+TEST(ListCommand, ListsADirectoryWhoseNameIsNotUtf8)
+{
+    QTemporaryDir settings;
+    NativeTemporaryDir documents;
+    const QString directory = documents.path() + u'/' + fromNativeBytes("d\xE9");
+    makeNativeDirectory(directory);
+    writeNativeFile(directory + u'/' + fromNativeBytes("r\xE9sum\xE9.doc"),
+                    readFile(testData(QStringLiteral("ole/si_lpwstr.doc"))));
+    CommandLine line;
+    line.command = CommandLine::Command::List;
+    line.directory = directory;
+    line.settingsDirectory = settings.path();
+
+    const CommandOutcome outcome = HeadlessSession(line).run();
+    EXPECT_EQ(outcome.status, 0) << qPrintable(outcome.message);
+    EXPECT_TRUE(outcome.output.contains("\nr\xEF\xBF\xBDsum\xEF\xBF\xBD.doc\t"))
+        << outcome.output.constData();
+}
+
+TEST(ListCommand, ColumnsChosenByKeyArePrintedInTheOrderGiven)
+{
+    QTemporaryDir settings; // no configuration: its displayed columns would be four
+    QTemporaryDir documents;
+    for (const char *name : {"titre_avec_tabulation.doc", "si_cp1252_tous_pid.doc", "edition_zero.doc"})
+        copyTestData(QStringLiteral("ole/") + QLatin1String(name), documents.path());
+    const QByteArray everything = readFile(testData(QStringLiteral("cli/all_columns_utc.tsv")));
+    auto list = [&](const char *columns, const char *sort) {
+        return fichorama({QStringLiteral("list"), documents.path(), QStringLiteral("--settings"),
+                          settings.path(), QStringLiteral("--columns"), QLatin1String(columns),
+                          QStringLiteral("--sort"), QLatin1String(sort)});
+    };
+
+    const ProcessRun all = list("all", "0");
+    EXPECT_EQ(all.status, 0) << all.err.constData();
+    EXPECT_EQ(all.out, everything);
+
+    // Sorted by the name, the second printed column (the listing's second column is the page count).
+    QMap<QByteArray, QList<QByteArray>> cellsByName;
+    for (const QByteArray &line : everything.split('\n').mid(1)) {
+        const QList<QByteArray> cells = line.split('\t');
+        if (cells.size() > 16)
+            cellsByName.insert(cells[0], cells);
+    }
+    QByteArray expected = "  Saved\t Document\tPages\n";
+    for (const auto &[name, cells] : cellsByName.asKeyValueRange())
+        expected += cells[16] + '\t' + name + '\t' + cells[11] + '\n';
+    const ProcessRun chosen = list("saved, name,pages", "1");
+    EXPECT_EQ(chosen.status, 0) << chosen.err.constData();
+    EXPECT_EQ(chosen.out, expected);
+
+    const ProcessRun wrong = list("name,titel", "0");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.contains("\"titel\"")) << wrong.err.constData();
 }

@@ -30,11 +30,17 @@ TEST(SettingsDirectory, Resolution)
         const char *expected;
     };
     const Case cases[] = {
-        {"command line wins", {"/opt/s/../cfg/", "/usr/bin", true, "/x", "/home/u"}, "/opt/cfg"},
-        {"portable", {"", "/opt/fichorama", true, "/x", "/home/u"}, "/opt/fichorama"},
-        {"xdg", {"", "/usr/bin", false, "/x/conf", "/home/u"}, "/x/conf/fichorama"},
-        {"home", {"", "/usr/bin", false, "", "/home/u"}, "/home/u/.config/fichorama"},
-        {"relative xdg ignored", {"", "/usr/bin", false, "conf", "/home/u"}, "/home/u/.config/fichorama"},
+        {"command line wins", {"/opt/s/../cfg/", "/usr/bin", true, "/x", "/home/u", "/usr"}, "/opt/cfg"},
+        {"portable", {"", "/opt/fichorama", true, "/x", "/home/u", "/usr/local"}, "/opt/fichorama"},
+        {"portable beside the prefix", {"", "/opt/fbin", true, "/x", "/home/u", "/opt/f"}, "/opt/fbin"},
+        {"installed, root can write", {"", "/usr/bin", true, "/x", "/home/u", "/usr"}, "/x/fichorama"},
+        {"below /usr", {"", "/usr/local/bin", true, "/x", "/home/u", "/opt/f"}, "/x/fichorama"},
+        {"below the prefix", {"", "/opt/f/bin/", true, "/x", "/home/u", "/opt/f"}, "/x/fichorama"},
+        {"xdg", {"", "/usr/bin", false, "/x/conf", "/home/u", "/usr"}, "/x/conf/fichorama"},
+        {"home", {"", "/usr/bin", false, "", "/home/u", "/usr"}, "/home/u/.config/fichorama"},
+        {"relative xdg ignored",
+         {"", "/usr/bin", false, "conf", "/home/u", "/usr"},
+         "/home/u/.config/fichorama"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -54,6 +60,18 @@ TEST(Configuration, NameFromSelectorFile)
     ASSERT_FALSE(writeConfigurationName(selector, QStringLiteral("Bureau")));
     EXPECT_EQ(readConfigurationName(selector), QStringLiteral("Bureau"));
     EXPECT_EQ(readFile(selector.path()), QByteArray("[Configuration]\r\nNom=Bureau\r\n"));
+
+    // A name edited into a path names a file of the settings directory all the same.
+    const struct
+    {
+        const char *stored, *name;
+    } edited[] = {
+        {"../x", "..x"}, {"/tmp/outside/evil", "tmpoutsideevil"}, {"C:\\a*b?", "Cab"}, {"//", "Fichorama"}};
+    for (const auto &c : edited) {
+        SCOPED_TRACE(c.stored);
+        writeFile(selector.path(), QByteArray("[Configuration]\r\nNom=") + c.stored + "\r\n");
+        EXPECT_EQ(readConfigurationName(selector), QString::fromLatin1(c.name));
+    }
 }
 
 TEST(Configuration, EmptySettingsDirectoryGivesDefaults)
@@ -153,6 +171,9 @@ TEST(Configuration, NumberAndTextReadRules)
         {"[Configuration]\r\nRepertoire=/home/a b ", directory, "/home/a b "},
         {"[HTML]\r\nPrefixeTableau=", prefix, "Fichorama"},
         {"[HTML]\r\nPrefixeTableau=Rapport", prefix, "Rapport"},
+        // A prefix edited into a path stays a name in the listed directory, as the layout dialog makes it.
+        {"[HTML]\r\nPrefixeTableau=../escape", prefix, "..escape"},
+        {"[HTML]\r\nPrefixeTableau=/", prefix, "Fichorama"},
         {"[HTML]\r\nPathListeTableaux=" + existing.toUtf8(), gridListDir, existing},
         {"[HTML]\r\nPathListeTableaux=" + existing.toUtf8() + "/gone", gridListDir, fixture.dir.path()},
         {"[HTML]\r\nPathListeTableaux=", gridListDir, fixture.dir.path()},

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -66,6 +67,41 @@ TEST(GridListFile, LoadUnticksMissingDirectoriesAndSkipsOtherLines)
         {temp.filePath(u"ici"_s), false},
     };
     EXPECT_EQ(LireListeTableaux(file), expected);
+}
+
+TEST(GridListFile, OnlyARegularFileLoads)
+{
+    QTemporaryDir temp;
+    const QString pipe = temp.filePath(u"pipe.txt"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString endless = temp.filePath(u"zero.txt"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, endless));
+    // Past the 64 MiB cap; sparse, so it costs no disk.
+    const QString huge = temp.filePath(u"huge.txt"_s);
+    writeFile(huge, "\"" + temp.path().toUtf8() + "\",#TRUE#\r\n");
+    ASSERT_TRUE(QFile::resize(huge, 64 * 1024 * 1024 + 1));
+    for (const QString &path : {pipe, endless, huge}) {
+        SCOPED_TRACE(qPrintable(path));
+        EXPECT_TRUE(LireListeTableaux(path).isEmpty()); // and returns at once
+    }
+}
+
+TEST(GridListFile, PathWithALineFeedIsRefusedNotLost)
+{
+    QTemporaryDir temp;
+    const QString file = temp.filePath(u"Fichorama.txt"_s);
+    writeFile(file, "\"/srv/a\",#TRUE#\r\n");
+    const GridList entries = {{u"/srv/a"_s, true}, {u"/srv/deux\nlignes"_s, true}};
+    const std::optional<WriteFailure> failure = EcrireListeTableaux(file, entries);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, file);
+    EXPECT_TRUE(failure->reason.contains(u"/srv/deux\nlignes"_s)) << qPrintable(failure->reason);
+    EXPECT_EQ(readFile(file), QByteArray("\"/srv/a\",#TRUE#\r\n"));
+
+    // A carriage return alone stays inside its quotes and reads back.
+    const GridList returns = {{u"/srv/retour\r"_s, false}};
+    ASSERT_FALSE(EcrireListeTableaux(file, returns));
+    EXPECT_EQ(parseGridList(readFile(file)), returns);
 }
 
 TEST(GridListRules, AddAndRemoveIgnoreLetterCase)

@@ -1,5 +1,7 @@
 #include "html/combined_page.h"
 #include "html/single_page.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -325,4 +327,79 @@ TEST(Pages, ReportFilesThatCannotBeWritten)
     result = EcrirePageHTML(grid, blocked, {}, copyContext, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama pied"_s);
+}
+
+TEST(Pages, LinkEveryNameToItsOwnFile)
+{
+    NativeTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString root = temp.path();
+    const struct
+    {
+        QString name;     // native form
+        QString href;     // in the page beside the documents
+        QString fullPath; // in the combined page, after the directory and "/"
+    } cases[] = {
+        {u"rapport final.doc"_s, u"rapport final.doc"_s, u"rapport final.doc"_s},
+        {u"javascript:document.title='x';[].doc"_s, u"./javascript:document.title='x';[].doc"_s,
+         u"javascript:document.title='x';[].doc"_s},
+        {u"http:\\\\example.invalid\\report.doc"_s, u"./http:%5C%5Cexample.invalid%5Creport.doc"_s,
+         u"http:%5C%5Cexample.invalid%5Creport.doc"_s},
+        {u"a\tb\r\nc.doc"_s, u"a%09b%0D%0Ac.doc"_s, u"a%09b%0D%0Ac.doc"_s},
+        {u"  bords.doc "_s, u"%20%20bords.doc%20"_s,
+         u"  bords.doc%20"_s}, // only the page's ends are stripped
+        {u"c|"_s, u"c%7C"_s, u"c%7C"_s},
+        {u"x\u0085y.doc"_s, u"x%C2%85y.doc"_s, u"x%C2%85y.doc"_s},
+        {fromNativeBytes("r\xE9sum\xE9.doc"), u"r%E9sum%E9.doc"_s, u"r%E9sum%E9.doc"_s},
+    };
+    DocumentGrid grid = makeGrid({u"Nom"_s}, {});
+    for (const auto &c : cases)
+        grid.appendRow(GridRow{.cells = {displayName(c.name)}, .fileName = c.name});
+    const HtmlSettings html;
+    const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
+    JobControl control;
+    const PageResult single = EcrirePageHTML(grid, root, {}, context, control);
+    ASSERT_EQ(single.status, PageStatus::Written) << qPrintable(single.failure.reason);
+    const QByteArray page = readFile(single.path);
+    EXPECT_TRUE(page.contains("<a href=\"r%E9sum%E9.doc\">r&#65533;sum&#65533;.doc</td>"));
+
+    // The combined page links by full paths, with the directories' odd characters encoded too.
+    const QString odd = root + u"/ a\\b "_s;
+    const QString raw = root + u'/' + fromNativeBytes("d\xE9");
+    QDir().mkpath(odd);
+    makeNativeDirectory(raw);
+    HtmlSettings combinedHtml;
+    combinedHtml.pathListeTableaux = root;
+    const PageContext combinedContext{combinedHtml, 1, fixedStamp(1), kStartup, QLocale::c()};
+    const PageResult combined =
+        writeCombinedPage({{odd, true}, {raw, true}}, {}, combinedContext, [&](const QString &path) {
+            return ListedDirectory{grid, path};
+        }, control);
+    ASSERT_EQ(combined.status, PageStatus::Written) << qPrintable(combined.failure.reason);
+    const QByteArray combinedPage = readFile(combined.path);
+    EXPECT_TRUE(combinedPage.contains(u"<a href=\"#2\">"_s.toLatin1() + root.toUtf8() + "/d&#65533;</a>"));
+
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.href));
+        EXPECT_TRUE(page.contains("<a href=\"" + c.href.toLatin1() + "\">"));
+        for (const QString &directory : {root + u"/ a%5Cb "_s, root + u"/d%E9"_s}) {
+            const QString link = directory + u'/' + c.fullPath;
+            EXPECT_TRUE(combinedPage.contains("<a href=\"" + link.toUtf8() + "\">")) << qPrintable(link);
+        }
+    }
+}
+
+TEST(SinglePage, RefusesADirectoryItCannotWriteInto)
+{
+    NativeTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString raw = temp.path() + u'/' + fromNativeBytes("d\xE9");
+    makeNativeDirectory(raw);
+    const HtmlSettings html;
+    const PageContext context{html, 0, fixedStamp(0), kStartup, QLocale::c()};
+    JobControl control;
+    const PageResult result = EcrirePageHTML(makeGrid({u"Nom"_s}, {{u"a.doc"_s}}), raw, {}, context, control);
+    EXPECT_EQ(result.status, PageStatus::Failed);
+    EXPECT_EQ(result.failure.path, temp.path() + u"/d\uFFFD/Fichorama.html"_s);
+    EXPECT_FALSE(fileStatus(raw + u"/Fichorama.html"_s).exists);
 }

@@ -1,4 +1,6 @@
 #include "listing/directory_scan.h"
+#include "platform/native_files.h"
+#include "platform/native_name.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -293,4 +295,31 @@ TEST(DirectoryScan, RootDirectoryListsEveryFileItHolds)
     EXPECT_EQ(result.documentCount, result.fileCount);
     for (const GridRow &row : grid.rows())
         EXPECT_FALSE(row.cells[0].contains(QLatin1Char('/'))) << qPrintable(row.cells[0]);
+}
+
+TEST(DirectoryScan, ListsNamesThatAreNotUtf8ByTheirOwnBytes)
+{
+    NativeTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    // A directory and a document named in Windows-1252, beside a document named with the replacement
+    // character that a lossy decoding would give: each row must lead to its own file.
+    const QString directory = temp.path() + u'/' + fromNativeBytes("Dossier \xE9t\xE9");
+    makeNativeDirectory(directory);
+    const QString raw = fromNativeBytes("r\xE9sum\xE9.doc");
+    writeNativeFile(directory + u'/' + raw, readFile(testData(QStringLiteral("ole/si_cp1252_tous_pid.doc"))));
+    writeNativeFile(directory + QStringLiteral("/r\uFFFDsum\uFFFD.doc"),
+                    readFile(testData(QStringLiteral("ole/si_lpwstr.doc"))));
+
+    DocumentGrid grid = emptyGrid();
+    JobControl control;
+    const ScanResult result = listDirectory(directory, baseOptions(), grid, control);
+    EXPECT_TRUE(result.enumerated);
+    EXPECT_EQ(result.fileCount, 2);
+    ASSERT_EQ(grid.rowCount(), 2);
+    for (const GridRow &row : grid.rows()) {
+        SCOPED_TRACE(qPrintable(row.cells.join(u'|')));
+        EXPECT_EQ(row.cells[0], QStringLiteral("r\uFFFDsum\uFFFD.doc"));
+        EXPECT_EQ(row.cells[2] == QStringLiteral("Rapport trimestriel – été"), row.fileName == raw);
+        EXPECT_TRUE(fileStatus(directory + u'/' + row.fileName).exists);
+    }
 }

@@ -1,5 +1,6 @@
 #include "listing/summary_values.h"
-#include "platform/summary_file.h"
+#include "platform/document_reader.h"
+#include "platform/local_time.h"
 #include "support/compound_file_writer.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,35 @@ quint64 fileTimeOf(const QDateTime &when)
 }
 
 constexpr qint64 kMinute = 600000000;
+
+// Sets the process's time zone for the life of the object, then restores the one before.
+class ZoneForTest
+{
+public:
+    explicit ZoneForTest(const char *zone)
+        : m_before(qgetenv("TZ"))
+        , m_hadZone(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", zone);
+    }
+    ~ZoneForTest()
+    {
+        if (m_hadZone)
+            qputenv("TZ", m_before);
+        else
+            qunsetenv("TZ");
+        const LocalTime restored; // reads the zone again
+    }
+
+private:
+    QByteArray m_before;
+    bool m_hadZone;
+};
+
+QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
 
 } // namespace
 
@@ -50,37 +80,58 @@ TEST(SummaryValues, TextCells)
     }
 }
 
-TEST(SummaryValues, NumberDateAndDurationCells)
+TEST(SummaryValues, NumberAndDurationCells)
 {
     EXPECT_EQ(numberCell(std::nullopt), QStringLiteral("0"));
     EXPECT_EQ(numberCell(0), QStringLiteral("0"));
     EXPECT_EQ(numberCell(-1), QStringLiteral("-1"));
     EXPECT_EQ(numberCell(2147483647), QStringLiteral("2147483647"));
 
-    EXPECT_EQ(dateCell(std::nullopt), QString());
-    EXPECT_EQ(dateCell(QDateTime(QDate(2000, 5, 9), QTime(7, 3, 59))), QStringLiteral("2000/05/09 07:03"));
-    EXPECT_EQ(dateCell(QDateTime(QDate(1601, 1, 1), QTime(0, 3, 23), Qt::UTC)),
-              QStringLiteral("1601/01/01 00:03"));
-    EXPECT_EQ(dateCell(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))),
-              QStringLiteral("2099/12/31 23:59"));
-
     struct Case
     {
-        std::optional<qint64> units;
+        std::optional<qint64> minutes;
         QString text;
     };
     const Case durations[] = {
         {std::nullopt, QString()},
+        {-1, QString()},
         {0, QStringLiteral("0 j 00 h 00 min")},
-        {65 * kMinute, QStringLiteral("0 j 01 h 05 min")},
-        {65 * kMinute + kMinute - 1, QStringLiteral("0 j 01 h 05 min")},
-        {(2 * 1440 + 13 * 60 + 40) * kMinute, QStringLiteral("2 j 13 h 40 min")},
-        {(45 * 1440 + 23 * 60 + 59) * kMinute, QStringLiteral("45 j 23 h 59 min")},
-        {400LL * 1440 * kMinute, QStringLiteral("400 j 00 h 00 min")},
+        {65, QStringLiteral("0 j 01 h 05 min")},
+        {2 * 1440 + 13 * 60 + 40, QStringLiteral("2 j 13 h 40 min")},
+        {45 * 1440 + 23 * 60 + 59, QStringLiteral("45 j 23 h 59 min")},
+        {400LL * 1440, QStringLiteral("400 j 00 h 00 min")},
     };
     for (const Case &c : durations) {
         SCOPED_TRACE(qPrintable(c.text));
-        EXPECT_EQ(durationCell(c.units), c.text);
+        EXPECT_EQ(durationCell(c.minutes), c.text);
+    }
+}
+
+TEST(SummaryValues, DateCellsInstantsInLocalTimeWallClocksAsWritten)
+{
+    struct Case
+    {
+        const char *zone;
+        std::optional<DocumentDate> date;
+        QString text;
+    };
+    const Case cases[] = {
+        {"UTC", std::nullopt, QString()},
+        {"UTC", DocumentDate{utc(2000, 5, 9, 7, 3, 59)}, QStringLiteral("2000/05/09 07:03")},
+        {"UTC", DocumentDate{utc(1601, 1, 1, 0, 3, 23)}, QStringLiteral("1601/01/01 00:03")},
+        {"UTC", DocumentDate{utc(2099, 12, 31, 23, 59, 59)}, QStringLiteral("2099/12/31 23:59")},
+        {"Europe/Paris", DocumentDate{utc(2000, 5, 9, 5, 3)}, QStringLiteral("2000/05/09 07:03")},
+        {"Europe/Paris", DocumentDate{utc(2000, 1, 9, 23, 30)}, QStringLiteral("2000/01/10 00:30")},
+        {"Asia/Tokyo", DocumentDate{utc(1999, 12, 31, 15, 0)}, QStringLiteral("2000/01/01 00:00")},
+        {"Asia/Tokyo", DocumentDate{utc(2017, 11, 30, 23, 0), true}, QStringLiteral("2017/11/30 23:00")},
+        {"Europe/Paris", DocumentDate{QDateTime()}, QString()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.zone +
+                     (c.date ? c.date->time.toString(Qt::ISODate) : QStringLiteral(" none")).toStdString());
+        const ZoneForTest zone(c.zone);
+        const LocalTime localTime;
+        EXPECT_EQ(dateCell(c.date, localTime), c.text);
     }
 }
 
@@ -95,8 +146,9 @@ TEST(SummaryValues, CellsOfADocumentByIdentifier)
     set.addFileTime(10, 65 * kMinute);
     set.addFileTime(11, 0);
     set.addFileTime(12, fileTimeOf(QDateTime(QDate(2000, 5, 9), QTime(7, 3), Qt::LocalTime)));
-    const auto file = SummaryFile::parse(summaryDocument(set.build()));
+    const auto file = readDocumentBytes(summaryDocument(set.build())).properties;
     ASSERT_TRUE(file.has_value());
+    const LocalTime localTime;
 
     const QList<QPair<int, QString>> expected = {
         {2, QStringLiteral("Bilan annuel")},
@@ -114,7 +166,7 @@ TEST(SummaryValues, CellsOfADocumentByIdentifier)
     };
     for (const auto &[id, text] : expected) {
         SCOPED_TRACE(id);
-        EXPECT_EQ(summaryCell(*file, id), text);
+        EXPECT_EQ(summaryCell(*file, id, localTime), text);
     }
     EXPECT_EQ(shortNameCell(QStringLiteral("/tmp/Rapport annuel 2000.doc")), QString());
 }

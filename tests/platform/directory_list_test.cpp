@@ -1,4 +1,6 @@
 #include "platform/directory_list.h"
+#include "platform/native_name.h"
+#include "support/test_files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,7 +41,7 @@ protected:
     }
     QString path(const char *relative) const { return m_root + QLatin1Char('/') + QLatin1String(relative); }
 
-    QTemporaryDir m_dir;
+    NativeTemporaryDir m_dir;
     QString m_root;
 };
 
@@ -124,4 +126,21 @@ TEST_F(DirectoryListTest, ClickHighlightsAndEnterOpens)
     Q_EMIT list.itemDoubleClicked(list.item(top));
     EXPECT_EQ(list.path(), path("top"));
     EXPECT_EQ(changes.size(), 2);
+}
+
+TEST_F(DirectoryListTest, OpensDirectoriesWhoseNamesAreNotUtf8)
+{
+    const QString raw = path("top") + u'/' + fromNativeBytes("\xE9t\xE9");
+    makeNativeDirectory(raw);
+    makeNativeDirectory(raw + QStringLiteral("/sous"));
+    DirectoryList list;
+    ASSERT_TRUE(list.setPath(path("top")));
+    const int entry = int(shownNames(list).indexOf(QStringLiteral("\uFFFDt\uFFFD")));
+    ASSERT_GE(entry, 0);
+
+    Q_EMIT list.itemDoubleClicked(list.item(entry));
+    EXPECT_EQ(list.path(), raw);
+    EXPECT_EQ(shownNames(list).mid(shownNames(list).size() - 2),
+              QStringList({QStringLiteral("\uFFFDt\uFFFD"), QStringLiteral("sous")}));
+    EXPECT_EQ(shownPaths(list).last(), raw + QStringLiteral("/sous"));
 }

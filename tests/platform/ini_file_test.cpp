@@ -2,8 +2,10 @@
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -175,4 +177,45 @@ TEST(IniFile, WriteFailureIsReported)
     const std::optional<WriteFailure> failure = ini.write(u"Configuration", u"Langue", QStringLiteral("1"));
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->path, ini.path());
+}
+
+TEST(IniFile, CarriageReturnAloneEndsALine)
+{
+    IniFixture fixture;
+    writeFile(fixture.path(),
+              "[Configuration]\rLangue=1\rRepertoire=/data\r\r[HTML]\r\nPrefixeTableau=Liste\n");
+    IniFile ini(fixture.path());
+    EXPECT_EQ(ini.read(u"Configuration", u"Langue"), QStringLiteral("1"));
+    EXPECT_EQ(ini.read(u"Configuration", u"Repertoire"), QStringLiteral("/data"));
+    EXPECT_EQ(ini.read(u"HTML", u"PrefixeTableau"), QStringLiteral("Liste"));
+    ASSERT_FALSE(ini.write(u"Configuration", u"Langue", QStringLiteral("0")));
+    EXPECT_EQ(
+        readFile(fixture.path()),
+        QByteArray("[Configuration]\rLangue=0\r\nRepertoire=/data\r\r[HTML]\r\nPrefixeTableau=Liste\n"));
+}
+
+TEST(IniFile, OnlyRegularFilesAreReadAndNoneIsReplaced)
+{
+    IniFixture fixture;
+    const QString pipe = fixture.path(QStringLiteral("pipe.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString endless = fixture.path(QStringLiteral("zero.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), endless));
+    // Past the 16 MiB a settings file may hold; sparse, so it costs no disk.
+    const QString huge = fixture.path(QStringLiteral("huge.ini"));
+    writeFile(huge, "[S]\r\nK=v\r\n");
+    ASSERT_TRUE(QFile::resize(huge, 16 * 1024 * 1024 + 1));
+
+    for (const QString &path : {pipe, endless, huge}) {
+        SCOPED_TRACE(qPrintable(path));
+        IniFile ini(path);
+        EXPECT_EQ(ini.read(u"S", u"K"), QString()); // and returns at once
+        const std::optional<WriteFailure> failure = ini.write(u"S", u"K", QStringLiteral("w"));
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->path, path);
+        EXPECT_FALSE(failure->reason.isEmpty());
+    }
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+    EXPECT_TRUE(QFileInfo(endless).isSymLink());
+    EXPECT_EQ(QFileInfo(huge).size(), 16 * 1024 * 1024 + 1);
 }

@@ -1,5 +1,7 @@
 #include "listing/summary_values.h"
-#include "platform/summary_file.h"
+#include "platform/byte_source.h"
+#include "platform/document_reader.h"
+#include "platform/local_time.h"
 #include "support/compound_file_writer.h"
 
 #include <QtEndian>
@@ -21,12 +23,13 @@ QByteArray summaryStream(qint64 minimumSize)
 }
 
 // Reads every value the grid can show; the point is that nothing crashes or hangs.
-void readEverything(const std::optional<SummaryFile> &file)
+void readEverything(const std::optional<DocumentProperties> &file)
 {
     if (!file)
         return;
+    const LocalTime localTime;
     for (int id = 0; id < 40; ++id)
-        (void)summaryCell(*file, id);
+        (void)summaryCell(*file, id, localTime);
 }
 
 quint32 u32At(const QByteArray &bytes, qint64 offset)
@@ -35,6 +38,19 @@ quint32 u32At(const QByteArray &bytes, qint64 offset)
 }
 
 enum class Outcome { Refused, TitleRead, TitleMissing };
+
+// Counts the reads made of a file in memory.
+class CountingSource : public MemoryByteSource
+{
+public:
+    using MemoryByteSource::MemoryByteSource;
+    bool read(qint64 offset, qint64 length, char *out) override
+    {
+        ++reads;
+        return MemoryByteSource::read(offset, length, out);
+    }
+    int reads = 0;
+};
 
 } // namespace
 
@@ -125,7 +141,7 @@ TEST(SummaryDamage, BrokenStructuresNeitherCrashNorHang)
         CompoundFileLayout layout;
         QByteArray bytes = writer.build(&layout);
         c.damage(bytes, layout);
-        const auto file = SummaryFile::parse(bytes);
+        const auto file = readDocumentBytes(bytes).properties;
         readEverything(file);
         switch (c.outcome) {
         case Outcome::Refused:
@@ -144,6 +160,16 @@ TEST(SummaryDamage, BrokenStructuresNeitherCrashNorHang)
     }
 }
 
+TEST(SummaryDamage, SprawlingStructuresCostAtMostOneReadPerSector)
+{
+    const QByteArray bytes = sprawlingDocument(summaryStream(0));
+    CountingSource source(bytes);
+    const auto file = readDocument(source).properties;
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->text(2), QStringLiteral("Titre"));
+    EXPECT_LE(source.reads, bytes.size() / 512);
+}
+
 TEST(SummaryDamage, EveryDamagedByteOfASmallDocumentIsSurvived)
 {
     for (const qint64 streamSize : {qint64(0), qint64(5000)}) {
@@ -152,10 +178,10 @@ TEST(SummaryDamage, EveryDamagedByteOfASmallDocumentIsSurvived)
             for (const char value : {'\x00', '\xFF', '\x7F'}) {
                 QByteArray bytes = good;
                 bytes[offset] = value;
-                readEverything(SummaryFile::parse(bytes));
+                readEverything(readDocumentBytes(bytes).properties);
             }
         }
         for (qint64 length = 0; length < good.size(); length += 61)
-            readEverything(SummaryFile::parse(good.left(length)));
+            readEverything(readDocumentBytes(good.left(length)).properties);
     }
 }

@@ -310,3 +310,77 @@ QByteArray summaryDocument(const QByteArray &summary, int sectorShift, CompoundF
     writer.addStream(QStringLiteral("1Table"), QByteArray(5000, 't'));
     return writer.build(layout);
 }
+
+QByteArray sprawlingDocument(const QByteArray &summary)
+{
+    constexpr quint32 kSectors = 1600, kFatSectors = 13, kDirectoryFirst = 13, kDirectorySectors = 1200;
+    constexpr quint32 kMiniFatFirst = 1213, kMiniFatSectors = 11, kMiniStreamFirst = 1224,
+                      kSummaryMini = 1400;
+    QByteArray bytes(qint64(kSectors + 1) * 512, '\0');
+    const auto offsetOf = [](quint32 sector) { return (qint64(sector) + 1) * 512; };
+    bytes.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
+    patchU32(bytes, 0x18, 0x0003003E); // minor and major version
+    patchU32(bytes, 0x1C, 0x0009FFFE); // byte order, sector shift
+    patchU32(bytes, 0x20, 6);
+    patchU32(bytes, 0x2C, kFatSectors);
+    patchU32(bytes, 0x30, kDirectoryFirst);
+    patchU32(bytes, 0x38, 4096);
+    patchU32(bytes, 0x3C, kMiniFatFirst);
+    patchU32(bytes, 0x40, kMiniFatSectors);
+    patchU32(bytes, 0x44, kEnd);
+    for (quint32 i = 0; i < 109; ++i)
+        patchU32(bytes, 0x4C + 4 * i, i < kFatSectors ? i : kFree);
+    const auto setNext = [&](quint32 sector, quint32 next) {
+        patchU32(bytes, offsetOf(sector / 128) + 4 * (sector % 128), next);
+    };
+    for (quint32 s = 0; s < kFatSectors; ++s)
+        setNext(s, kFatSector);
+    const auto chain = [&](quint32 first, quint32 count) {
+        for (quint32 i = 0; i < count; ++i)
+            setNext(first + i, i + 1 < count ? first + i + 1 : kEnd);
+    };
+    chain(kDirectoryFirst, kDirectorySectors);
+    chain(kMiniFatFirst, kMiniFatSectors);
+    chain(kMiniStreamFirst, kSectors - kMiniStreamFirst);
+
+    const auto writeEntry = [&](quint32 id, const QString &name, quint8 type, quint32 right, quint32 child,
+                                quint32 start, quint32 size) {
+        const qint64 at = offsetOf(kDirectoryFirst + id / 4) + 128 * (id % 4);
+        for (qsizetype i = 0; i < name.size(); ++i)
+            qToLittleEndian<quint16>(name[i].unicode(), bytes.data() + at + 2 * i);
+        qToLittleEndian<quint16>(quint16(2 * (name.size() + 1)), bytes.data() + at + 0x40);
+        bytes[at + 0x42] = char(type);
+        patchU32(bytes, at + 0x44, kNoStream);
+        patchU32(bytes, at + 0x48, right);
+        patchU32(bytes, at + 0x4C, child);
+        patchU32(bytes, at + 0x74, start);
+        patchU32(bytes, at + 0x78, size);
+    };
+    // Entries taken slot by slot across all the sectors, so that consecutive entries of the walk lie in
+    // different sectors.
+    QList<quint32> order;
+    for (quint32 slot = 0; slot < 4; ++slot) {
+        for (quint32 sector = 0; sector < kDirectorySectors; ++sector) {
+            if (sector * 4 + slot != 0)
+                order.append(sector * 4 + slot);
+        }
+    }
+    writeEntry(0, QStringLiteral("Root Entry"), 5, kNoStream, order.first(), kMiniStreamFirst,
+               (kSectors - kMiniStreamFirst) * 512);
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        const bool last = k + 1 == order.size();
+        writeEntry(order[k], last ? QStringLiteral("\u0005SummaryInformation") : QStringLiteral("x"), 2,
+                   last ? kNoStream : order[k + 1], kNoStream, last ? kSummaryMini : 0,
+                   last ? quint32(summary.size()) : 0);
+    }
+    // The summary's mini sectors, chained in the mini FAT; the mini stream's chain runs in sector order.
+    const quint32 minis = quint32((summary.size() + 63) / 64);
+    for (quint32 i = 0; i < minis; ++i) {
+        const quint32 mini = kSummaryMini + i;
+        patchU32(bytes, offsetOf(kMiniFatFirst + mini / 128) + 4 * (mini % 128),
+                 i + 1 < minis ? mini + 1 : kEnd);
+        const QByteArray piece = summary.mid(64 * i, 64);
+        bytes.replace(offsetOf(kMiniStreamFirst + mini / 8) + 64 * (mini % 8), piece.size(), piece);
+    }
+    return bytes;
+}

@@ -82,5 +82,11 @@ private:
 QByteArray summaryDocument(const QByteArray &summary, int sectorShift = 9,
                            CompoundFileLayout *layout = nullptr);
 
+// An 800 KB document built to make a reader work, whose root holds the summary stream `summary` (at most
+// 4 KB): 1,200 directory sectors whose entries are linked so that each entry visited lies in another sector
+// than the one before, the summary stream last of them all and at the far end of a mini stream of 376
+// sectors.
+QByteArray sprawlingDocument(const QByteArray &summary);
+
 // Writes a little-endian 32-bit value into bytes at offset.
 void patchU32(QByteArray &bytes, qint64 offset, quint32 value);

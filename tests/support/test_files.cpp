@@ -1,9 +1,14 @@
 #include "support/test_files.h"
 
+#include "platform/native_name.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+#include <ftw.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -11,6 +16,49 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(file.errorString());
     ASSERT_EQ(file.write(bytes), bytes.size()) << qPrintable(file.errorString());
+}
+
+NativeTemporaryDir::~NativeTemporaryDir()
+{
+    if (!isValid())
+        return;
+    // Depth first, links not followed: each entry is removed by the bytes the system gives for it.
+    ::nftw(
+        QFile::encodeName(path()).constData(),
+        [](const char *entry, const struct stat *, int type, FTW *) {
+            type == FTW_DP ? ::rmdir(entry) : ::unlink(entry);
+            return 0; // go on whatever happened
+        },
+        16, FTW_DEPTH | FTW_PHYS);
+}
+
+void writeNativeFile(const QString &path, const QByteArray &bytes)
+{
+    std::FILE *file = std::fopen(nativeBytes(path).constData(), "wb");
+    ASSERT_NE(file, nullptr) << qPrintable(displayName(path));
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file);
+    EXPECT_EQ(std::fclose(file), 0);
+    ASSERT_EQ(written, size_t(bytes.size())) << qPrintable(displayName(path));
+}
+
+QByteArray readNativeFile(const QString &path)
+{
+    std::FILE *file = std::fopen(nativeBytes(path).constData(), "rb");
+    if (!file) {
+        ADD_FAILURE() << qPrintable(displayName(path)) << ": cannot be opened";
+        return {};
+    }
+    QByteArray bytes;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.append(buffer, qsizetype(got));
+    std::fclose(file);
+    return bytes;
+}
+
+void makeNativeDirectory(const QString &path)
+{
+    ASSERT_EQ(::mkdir(nativeBytes(path).constData(), 0700), 0) << qPrintable(displayName(path));
 }
 
 QByteArray readFile(const QString &path)

@@ -1,5 +1,6 @@
 #include "common/language_texts.h"
 #include "listing/directory_scan.h"
+#include "platform/native_name.h"
 #include "support/compound_file_writer.h"
 #include "support/recording_platform.h"
 #include "support/test_files.h"
@@ -128,7 +129,7 @@ protected:
         return controller->contextMenu().menu()->findChild<QAction *>(name);
     }
 
-    QTemporaryDir dir;
+    NativeTemporaryDir dir;
     DocumentGrid grid;
     ScanOptions options;
     Settings settings;
@@ -404,6 +405,34 @@ TEST_F(GridControllerTest, RenameRefusesAndNeverReplaces)
     }
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("si_lpwstr.doc"))), otherBytes) << "not replaced";
     EXPECT_FALSE(QFile::exists(dir.filePath(oldName)));
+}
+
+TEST_F(GridControllerTest, ActsOnNamesThatAreNotUtf8ByTheirOwnBytes)
+{
+    const QString path = dir.path() + u'/' + fromNativeBytes("r\xE9sum\xE9.doc");
+    const QString shown = QStringLiteral("r\uFFFDsum\uFFFD.doc");
+    writeNativeFile(path, longDocument());
+    list();
+    const QPoint at = cellCentre(rowOf(shown), 0);
+    ASSERT_GE(rowOf(shown), 0);
+
+    click(view.viewport(), at);
+    sendMouse(view.viewport(), QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, QStringList{path});
+
+    prompter.textAnswers = {QStringLiteral("résumé.doc")};
+    menuAction(QStringLiteral("mnuRenommer"))->trigger();
+    EXPECT_EQ(prompter.boxes.value(0).initial, shown);
+    EXPECT_EQ(shell.renamed.value(0), QStringList({path, dir.filePath(QStringLiteral("résumé.doc"))}));
+
+    // The recording shell renames through Qt, which cannot reach such a name: the row is still there.
+    click(view.viewport(), cellCentre(rowOf(shown), 0));
+    prompter.boxes.clear();
+    prompter.yesNoAnswers = {true};
+    pressDelete();
+    EXPECT_EQ(prompter.boxes.value(0).text,
+              messageTexts(settings.language).confirmTrash.arg(dir.path() + u'/' + shown));
+    EXPECT_EQ(shell.trashed, QStringList{path});
 }
 
 } // namespace

@@ -220,3 +220,41 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     f.settle();
     EXPECT_EQ(grid->rowHeight(2), line * 2);
 }
+
+TEST(MainWindowOptions, FailedSettingsWritesAreReported)
+{
+    WindowFixture f;
+    f.addDocuments();
+    MainWindow &window = f.start();
+    ASSERT_TRUE(f.prompter.boxes.isEmpty());
+    // Something that is no file in the configuration file's place: it cannot be read, so it is not replaced.
+    ASSERT_TRUE(QFile::remove(f.iniPath()));
+    ASSERT_TRUE(QDir().mkpath(f.iniPath()));
+    auto errors = [&f] {
+        QStringList texts;
+        for (const RecordingPrompter::Box &box : f.prompter.boxes) {
+            if (box.kind == RecordingPrompter::Kind::Error)
+                texts << box.text;
+        }
+        return texts;
+    };
+
+    f.find<QAction>("mnuToolTips")->trigger();
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_TRUE(errors().constLast().contains(f.iniPath())) << qPrintable(errors().constLast());
+
+    // Every listing stores the directory: one box for a run of failures, not one per listing.
+    window.refresh();
+    f.settle();
+    window.refresh();
+    f.settle();
+    EXPECT_EQ(errors().size(), 2);
+    ASSERT_TRUE(QDir(f.iniPath()).removeRecursively());
+    window.refresh(); // stored again
+    f.settle();
+    ASSERT_TRUE(QFile::remove(f.iniPath()));
+    ASSERT_TRUE(QDir().mkpath(f.iniPath()));
+    window.refresh();
+    f.settle();
+    EXPECT_EQ(errors().size(), 3);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "listing/document_grid.h"
+#include "listing/property_columns.h"
+
+#include <QString>
+#include <QVector>
+#include <optional>
+
+// The columns that `fichorama list --columns` prints: English keys in the order given, each at most once.
+// The listing itself holds the chosen property columns in table order; select() puts them in order.
+class ColumnChoice
+{
+public:
+    // Parses a comma-separated list of English keys (blanks around a key ignored), or "all": the name
+    // column, then every property column in table order. Empty with `error` set on an unknown or repeated
+    // key and on an empty list.
+    static std::optional<ColumnChoice> parse(const QString &list, QString *error);
+
+    // Every key that parse() takes, comma-separated, in table order.
+    static QString keyList();
+
+    // The displayed flags of the listing: the chosen property columns.
+    DisplayedColumns displayed() const;
+    // The listing's grid column behind printed column `printed`; -1 when there is no such printed column.
+    int gridColumn(int printed) const;
+    // The printed grid: the chosen columns of `listed` (a grid listed under displayed()) in the order given.
+    DocumentGrid select(const DocumentGrid &listed) const;
+
+private:
+    QVector<int> m_properties; // table index of each printed column; -1 for the name column
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/document_format.h"
+#include "platform/document_properties.h"
+#include "platform/read_status.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class ByteSource;
+
+// What the reading of one file found: its format, whether its summary properties could be read and, when
+// they could, the properties.
+struct DocumentRead
+{
+    DocumentFormat format = DocumentFormat::Unknown;
+    ReadStatus status = ReadStatus::OtherFormat;
+    std::optional<DocumentProperties> properties; // set exactly when `status` is Ok
+};
+
+// Reads the summary properties of a regular file, whatever its format, recognised by content. The head of
+// the file is read once: the whole file when it is at most 64 KB (then no other read is made), else its
+// first 4 KB, and the format's reader reads only what it needs beyond it. Safe to call from several threads
+// at once on different sources.
+DocumentRead readDocument(ByteSource &file);
+// The same for the file at `path`, opened only when it is a regular file; Unreadable when it cannot be
+// opened or read.
+DocumentRead readDocument(const QString &path);
+// The same over the bytes of a whole file in memory (tests and the fuzzer).
+DocumentRead readDocumentBytes(const QByteArray &bytes);

@@ -1,0 +1,149 @@
+#include "platform/pdf_reader.h"
+
+#include "platform/byte_source.h"
+#include "platform/pdf_capped_pipeline.h"
+#include "platform/pdf_input_source.h"
+#include "platform/pdf_page_count.h"
+#include "platform/pdf_stream_filters.h"
+#include "platform/pdf_text.h"
+#include "platform/xmp_properties.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFLogger.hh>
+
+namespace {
+
+// A PDF file has "%PDF-" within its first 1024 bytes.
+constexpr qint64 kSignatureWindow = 1024;
+constexpr qint64 kMaxXmpBytes = 4 * 1024 * 1024;
+// Bytes qpdf may be handed: recovery scans a damaged file about once and reads some objects again. A
+// sound file needs its head, its tail and a few objects; past 16 MB, a damaged file is not recovered.
+constexpr qint64 kFixedBudget = 2 * 1024 * 1024;
+constexpr qint64 kBudgetPerFileByte = 8;
+constexpr qint64 kMaxBudget = 16 * 1024 * 1024;
+constexpr qint64 kTimeLimitMs = 1000;
+
+struct InfoEntry
+{
+    const char *key;
+    int id;
+};
+constexpr InfoEntry kInfoTexts[] = {
+    {"/Title", 2}, {"/Subject", 3}, {"/Author", 4}, {"/Keywords", 5}, {"/Creator", 18}};
+constexpr InfoEntry kInfoDates[] = {{"/CreationDate", 12}, {"/ModDate", 13}};
+
+std::optional<QString> textOf(QPDFObjectHandle dictionary, const char *key)
+{
+    QPDFObjectHandle value = dictionary.getKey(key);
+    if (!value.isString())
+        return std::nullopt;
+    const std::string bytes = value.getStringValue();
+    return decodePdfText(QByteArray(bytes.data(), qsizetype(bytes.size())));
+}
+
+DocumentProperties infoProperties(QPDF &pdf)
+{
+    DocumentProperties properties;
+    QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
+    if (!info.isDictionary())
+        return properties;
+    for (const InfoEntry &entry : kInfoTexts) {
+        if (auto text = textOf(info, entry.key))
+            properties.setText(entry.id, std::move(*text));
+    }
+    for (const InfoEntry &entry : kInfoDates) {
+        const auto text = textOf(info, entry.key);
+        if (const auto instant = text ? parsePdfDate(*text) : std::nullopt)
+            properties.setDate(entry.id, DocumentDate{*instant, false});
+    }
+    return properties;
+}
+
+DocumentProperties xmpProperties(QPDF &pdf)
+{
+    QPDFObjectHandle metadata = pdf.getRoot().getKey("/Metadata");
+    if (!metadata.isStream())
+        return {};
+    PdfCappedPipeline packet(kMaxXmpBytes);
+    if (!metadata.pipeStreamData(&packet, nullptr, 0, qpdf_dl_specialized, true, false))
+        return {};
+    return readXmpProperties(packet.bytes());
+}
+
+// Runs one step of reading an opened file: a step that fails leaves its values missing and the others
+// as they are.
+template <typename Step>
+auto guarded(Step step) -> decltype(step())
+{
+    try {
+        return step();
+    } catch (...) {
+        return {};
+    }
+}
+
+DocumentProperties readOpened(QPDF &pdf)
+{
+    DocumentProperties properties = guarded([&] { return infoProperties(pdf); });
+    const DocumentProperties xmp = guarded([&] { return xmpProperties(pdf); });
+    for (const int id : {2, 3, 4, 5, 18}) {
+        if (!properties.text(id) && xmp.text(id))
+            properties.setText(id, *xmp.text(id));
+    }
+    for (const int id : {12, 13}) {
+        if (!properties.date(id) && xmp.date(id))
+            properties.setDate(id, *xmp.date(id));
+    }
+    if (const auto pages = guarded([&] { return countPdfPages(pdf); }))
+        properties.setNumber(14, *pages);
+    return properties;
+}
+
+std::optional<DocumentProperties> read(ByteSource &source, ReadStatus &status)
+{
+    installPdfStreamFilters();
+    const qint64 budget = std::min(kFixedBudget + kBudgetPerFileByte * source.size(), kMaxBudget);
+    const auto input = std::make_shared<PdfInputSource>(source, budget, QDeadlineTimer(kTimeLimitMs));
+    if (!input->head(kSignatureWindow).contains(QByteArrayView("%PDF-"))) {
+        status = ReadStatus::OtherFormat;
+        return std::nullopt;
+    }
+    const auto logger = QPDFLogger::create();
+    logger->setInfo(logger->discard());
+    logger->setWarn(logger->discard());
+    logger->setError(logger->discard());
+    QPDF pdf;
+    pdf.setLogger(logger);
+    pdf.setSuppressWarnings(true);
+    pdf.setAttemptRecovery(true);
+    pdf.processInputSource(input, "");
+    status = ReadStatus::Ok;
+    return readOpened(pdf);
+}
+
+} // namespace
+
+std::optional<DocumentProperties> readPdfProperties(ByteSource &source, ReadStatus *status)
+{
+    ReadStatus outcome = ReadStatus::Damaged;
+    std::optional<DocumentProperties> properties;
+    try {
+        properties = read(source, outcome);
+    } catch (const PdfReadStopped &stop) {
+        outcome = stop.status;
+    } catch (const QPDFExc &error) {
+        outcome = error.getErrorCode() == qpdf_e_password ? ReadStatus::Unreadable : ReadStatus::Damaged;
+    } catch (...) {
+        outcome = ReadStatus::Damaged;
+    }
+    if (status)
+        *status = outcome;
+    return properties;
+}
+
+std::optional<DocumentProperties> parsePdfProperties(const QByteArray &wholeFile, ReadStatus *status)
+{
+    MemoryByteSource source(wholeFile);
+    return readPdfProperties(source, status);
+}

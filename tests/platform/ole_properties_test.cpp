@@ -1,0 +1,308 @@
+#include "platform/byte_source.h"
+#include "platform/document_reader.h"
+#include "support/compound_file_writer.h"
+#include "support/test_files.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <thread>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+const QString kSummaryName = QStringLiteral("\u0005SummaryInformation");
+
+// Counts the reads made of a file in memory.
+class CountingSource : public MemoryByteSource
+{
+public:
+    using MemoryByteSource::MemoryByteSource;
+    bool read(qint64 offset, qint64 length, char *out) override
+    {
+        ++reads;
+        bytesRead += length;
+        return MemoryByteSource::read(offset, length, out);
+    }
+    int reads = 0;
+    qint64 bytesRead = 0;
+};
+
+quint64 fileTimeOf(const QDateTime &when)
+{
+    return quint64(when.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
+}
+
+PropertySetWriter typicalSet()
+{
+    PropertySetWriter set;
+    set.addCodePage(1252);
+    set.addLpstr(2, "Rapport d'\xE9t\xE9");
+    set.addLpwstr(4, QStringLiteral("Ζωή Ωμέγα"));
+    set.addI4(14, 12);
+    set.addI2(15, -3);
+    set.addFileTime(10, 39000000000ULL + 599999999); // a minute less one unit over 65 minutes
+    set.addFileTime(11, 0);
+    set.addFileTime(12, fileTimeOf(QDateTime(QDate(2000, 5, 9), QTime(7, 3, 30), Qt::UTC)));
+    set.addI4(16, 7);
+    set.addLpstr(18, "Microsoft Word 8.0");
+    return set;
+}
+
+} // namespace
+
+TEST(OleProperties, ReadsValuesFromEveryLayout)
+{
+    struct Case
+    {
+        const char *name;
+        int sectorShift;
+        qint64 streamSize; // 4096 or more leaves the mini stream
+        quint32 leadingFree;
+    };
+    const Case cases[] = {
+        {"512-byte sectors, mini stream", 9, 0, 0},
+        {"512-byte sectors, regular stream", 9, 6000, 0},
+        {"4096-byte sectors, mini stream", 12, 0, 0},
+        {"4096-byte sectors, regular stream", 12, 9000, 0},
+        {"FAT beyond the header's 109 sectors", 9, 5000, 14000},
+    };
+    QTemporaryDir dir;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CompoundFileWriter writer(c.sectorShift);
+        writer.setLeadingFreeSectors(c.leadingFree);
+        writer.addStream(QStringLiteral("WordDocument"), QByteArray(700, 'w'));
+        writer.addStream(kSummaryName, typicalSet().build(c.streamSize));
+        writer.addStream(QStringLiteral("Data"), QByteArray(4500, 'd'));
+        CompoundFileLayout layout;
+        const QByteArray bytes = writer.build(&layout);
+        if (c.leadingFree) {
+            EXPECT_FALSE(layout.difatSectors.isEmpty());
+        }
+        const QString path = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".doc"));
+        writeFile(path, bytes);
+
+        for (const DocumentRead &read : {readDocumentBytes(bytes), readDocument(path)}) {
+            EXPECT_EQ(read.format, DocumentFormat::Ole);
+            ASSERT_TRUE(read.properties.has_value());
+            const DocumentProperties &file = *read.properties;
+            EXPECT_EQ(file.text(2), QStringLiteral("Rapport d'été"));
+            EXPECT_EQ(file.text(4), QStringLiteral("Ζωή Ωμέγα"));
+            EXPECT_EQ(file.text(18), QStringLiteral("Microsoft Word 8.0"));
+            EXPECT_EQ(file.text(3), std::nullopt);
+            EXPECT_EQ(file.text(14), std::nullopt) << "a number is not a text";
+            EXPECT_EQ(file.number(14), 12);
+            EXPECT_EQ(file.number(15), -3);
+            EXPECT_EQ(file.number(19), std::nullopt);
+            EXPECT_EQ(file.editingMinutes(), 65) << "rounded down to whole minutes";
+            EXPECT_EQ(file.date(11), std::nullopt) << "a zero FILETIME is no date";
+            ASSERT_TRUE(file.date(12).has_value());
+            EXPECT_EQ(file.date(12)->time, QDateTime(QDate(2000, 5, 9), QTime(7, 3, 30), Qt::UTC));
+            EXPECT_EQ(file.date(12)->time.timeSpec(), Qt::UTC);
+            EXPECT_FALSE(file.date(12)->isWallClock);
+            EXPECT_EQ(file.date(13), std::nullopt);
+        }
+    }
+}
+
+TEST(OleProperties, DecodesTextsInTheSetsCodePage)
+{
+    struct Case
+    {
+        const char *name;
+        std::optional<quint16> codePage;
+        QByteArray bytes;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"no code page", std::nullopt, "\x80 \xE9t\xE9", QStringLiteral("€ été")},
+        {"Windows-1252", 1252, "\x9C\x75vre", QStringLiteral("œuvre")},
+        {"UTF-8 (65001, stored as -535)", 65001, "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80",
+         QStringLiteral("中文 😀")},
+        {"Windows-1250", 1250, "\x9A\x9D\x9E", QStringLiteral("šťž")},
+        {"Windows-1251", 1251, "\xC8\xE2\xE0\xED", QStringLiteral("Иван")},
+        {"Shift-JIS (932)", 932, "\x93\xFA\x96\x7B", QStringLiteral("日本")},
+        {"Mac Roman (10000)", 10000, "Caf\x8E", QStringLiteral("Café")},
+        {"unknown code page", 12345, "\xE9", QStringLiteral("é")},
+        // A byte that does not fit the code page spoils only itself.
+        {"Shift-JIS, a lone lead byte last", 932, "\x93\xFA\x96\x7B\x93", QStringLiteral("日本\uFFFD")},
+        {"Shift-JIS, a lead byte before a blank", 932, "\x93 \x96\x7B", QStringLiteral("\uFFFD 本")},
+        {"Windows-1251, the unassigned 0x98", 1251, "\xC8\x98\xE2", QStringLiteral("И\uFFFDв")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        PropertySetWriter set;
+        if (c.codePage)
+            set.addCodePage(*c.codePage);
+        set.addLpstr(2, c.bytes);
+        const auto file = readDocumentBytes(summaryDocument(set.build())).properties;
+        ASSERT_TRUE(file.has_value());
+        EXPECT_EQ(file->text(2), c.expected);
+    }
+
+    // A value stored without its NUL that ends in the middle of a character.
+    PropertySetWriter cut;
+    cut.addCodePage(51949);
+    cut.addRaw(2, 0x1E, QByteArray("\x04\0\0\0\xC7\xD1 \xB1", 8));
+    const auto cutFile = readDocumentBytes(summaryDocument(cut.build())).properties;
+    ASSERT_TRUE(cutFile.has_value());
+    EXPECT_EQ(cutFile->text(2), QStringLiteral("한 \uFFFD"));
+
+    PropertySetWriter unicode;
+    unicode.addCodePage(1200);
+    unicode.addLpstrUtf16(2, QStringLiteral("Ελληνικά, 中文, é"));
+    const auto file = readDocumentBytes(summaryDocument(unicode.build())).properties;
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->text(2), QStringLiteral("Ελληνικά, 中文, é"));
+}
+
+TEST(OleProperties, ReadsFromSeveralThreadsAtOnce)
+{
+    // Code pages that each need a converter of the system, one of them with shift states.
+    struct Document
+    {
+        quint16 codePage;
+        QByteArray title;
+        QString expected;
+    };
+    const QList<Document> documents = {
+        {932, "\x93\xFA\x96\x7B", QStringLiteral("日本")},
+        {1251, "\xC8\xE2\xE0\xED", QStringLiteral("Иван")},
+        {1250, "\x9A\x9D\x9E", QStringLiteral("šťž")},
+        {50220, "\x1B$BF|K\\\x1B(B", QStringLiteral("日本")},
+        {51949, "\xC7\xD1\xB1\xDB", QStringLiteral("한글")},
+    };
+    QList<QByteArray> files;
+    for (const Document &document : documents) {
+        PropertySetWriter set;
+        set.addCodePage(document.codePage);
+        set.addLpstr(2, document.title);
+        files.append(summaryDocument(set.build()));
+    }
+    std::atomic<int> wrong = 0;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 8; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 300; ++round) {
+                const qsizetype i = (round + t) % files.size();
+                const auto file = readDocumentBytes(files[i]).properties;
+                if (!file || file->text(2) != documents[i].expected)
+                    ++wrong;
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(OleProperties, OpensOnlyARootSummaryStream)
+{
+    PropertySetWriter set;
+    set.addLpstr(2, "Embedded");
+    CompoundFileWriter embedded;
+    embedded.addStream(QStringLiteral("WordDocument"), QByteArray(100, 'w'));
+    const int pool = embedded.addStorage(QStringLiteral("ObjectPool"));
+    const int object = embedded.addStorage(QStringLiteral("_1234"), pool);
+    embedded.addStream(kSummaryName, set.build(), object);
+    const DocumentRead read = readDocumentBytes(embedded.build());
+    EXPECT_FALSE(read.properties.has_value());
+    EXPECT_EQ(read.status, ReadStatus::NoSummary);
+    EXPECT_EQ(read.format, DocumentFormat::Ole);
+
+    // Among many siblings, found wherever the tree puts it, and found without regard to case.
+    CompoundFileWriter many;
+    for (int i = 0; i < 40; ++i)
+        many.addStream(QStringLiteral("Stream%1").arg(i), QByteArray(10, 's'));
+    many.addStream(QStringLiteral("\u0005SUMMARYINFORMATION"), set.build());
+    for (int i = 40; i < 45; ++i)
+        many.addStream(QStringLiteral("Stream%1").arg(i), QByteArray(10, 's'));
+    const auto file = readDocumentBytes(many.build()).properties;
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->text(2), QStringLiteral("Embedded"));
+}
+
+TEST(OleProperties, RefusesWhatIsNotASummary)
+{
+    const QByteArray good = summaryDocument(typicalSet().build());
+    QByteArray badVersion = good;
+    badVersion[0x1A] = 5;
+    QByteArray badShift = good;
+    badShift[0x1E] = 10;
+    PropertySetWriter empty;
+    QByteArray noSection = empty.build();
+    noSection[28] = 'x'; // another format identifier
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+        ReadStatus status;
+    };
+    const Case cases[] = {
+        {"empty file", {}, ReadStatus::OtherFormat},
+        {"text file", "Lorem ipsum dolor sit amet", ReadStatus::OtherFormat},
+        {"header cut short", good.left(300), ReadStatus::Damaged},
+        {"version 5", badVersion, ReadStatus::Damaged},
+        {"sector shift 10", badShift, ReadStatus::Damaged},
+        {"no summary section", summaryDocument(noSection), ReadStatus::Damaged},
+        {"empty summary stream", summaryDocument({}), ReadStatus::Damaged},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const DocumentRead read = readDocumentBytes(c.bytes);
+        EXPECT_FALSE(read.properties.has_value());
+        EXPECT_EQ(read.status, c.status);
+    }
+
+    QTemporaryDir dir;
+    QStringList unreadable = {QStringLiteral("/nonexistent/file.doc"), dir.path()};
+#ifdef Q_OS_UNIX
+    // A named pipe without a writer would block a plain open for ever.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.doc"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    unreadable.append(pipe);
+#endif
+    for (const QString &path : unreadable) {
+        SCOPED_TRACE(qPrintable(path));
+        const DocumentRead read = readDocument(path);
+        EXPECT_FALSE(read.properties.has_value());
+        EXPECT_EQ(read.status, ReadStatus::Unreadable);
+    }
+}
+
+TEST(OleProperties, ReadsASmallDocumentAtOnceAndOfALargeOneOnlyTheSectorsOnItsWay)
+{
+    CompoundFileWriter large;
+    large.setLeadingFreeSectors(14000);
+    large.addStream(QStringLiteral("WordDocument"), QByteArray(2000000, 'w'));
+    large.addStream(kSummaryName, typicalSet().build());
+    CompoundFileWriter justOver;
+    justOver.addStream(QStringLiteral("WordDocument"), QByteArray(64 * 1024, 'w'));
+    justOver.addStream(kSummaryName, typicalSet().build());
+    struct Case
+    {
+        const char *name;
+        QByteArray bytes;
+        int maxReads;
+        qint64 maxBytes;
+    };
+    const QByteArray small = summaryDocument(typicalSet().build(), 12);
+    const Case cases[] = {
+        {"small, 4096-byte sectors", small, 1, small.size()},
+        {"just over 64 KB", justOver.build(), 5, 8 * 1024},
+        {"2 MB, FAT beyond the header's list", large.build(), 5, 16 * 1024},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        CountingSource source(c.bytes);
+        const auto file = readDocument(source).properties;
+        ASSERT_TRUE(file.has_value());
+        EXPECT_EQ(file->text(2), QStringLiteral("Rapport d'été"));
+        EXPECT_LE(source.reads, c.maxReads);
+        EXPECT_LE(source.bytesRead, c.maxBytes) << "of " << c.bytes.size();
+    }
+}

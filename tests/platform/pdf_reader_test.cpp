@@ -1,0 +1,95 @@
+#include "platform/file_byte_source.h"
+#include "platform/pdf_reader.h"
+#include "support/pdf_writer.h"
+#include "support/test_files.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the reads a reader makes.
+class CountingSource : public MemoryByteSource
+{
+public:
+    using MemoryByteSource::MemoryByteSource;
+    bool read(qint64 offset, qint64 length, char *out) override
+    {
+        ++reads;
+        return MemoryByteSource::read(offset, length, out);
+    }
+    int reads = 0;
+};
+
+// Compares every property with the manifest's reading: texts as stored, dates as UTC instants, numbers;
+// a key absent from `expected` means the property is missing.
+void expectProperties(const DocumentProperties &properties, const QJsonObject &expected)
+{
+    for (int id = 2; id <= DocumentProperties::kMaxId; ++id) {
+        SCOPED_TRACE(id);
+        const QJsonValue value = expected.value(QString::number(id));
+        if (id >= 11 && id <= 13) {
+            const auto date = properties.date(id);
+            EXPECT_EQ(date ? std::optional(date->time) : std::nullopt,
+                      value.isUndefined()
+                          ? std::nullopt
+                          : std::optional(QDateTime::fromString(value.toString(), Qt::ISODate)));
+        } else if (id == 14) {
+            EXPECT_EQ(properties.number(id),
+                      value.isUndefined() ? std::nullopt : std::optional(value.toInteger()));
+        } else {
+            EXPECT_EQ(properties.text(id),
+                      value.isUndefined() ? std::nullopt : std::optional(value.toString()));
+        }
+    }
+}
+
+} // namespace
+
+TEST(PdfReader, CorpusFilesReadAsTheManifestSays)
+{
+    const QJsonObject files =
+        QJsonDocument::fromJson(readFile(testData(QStringLiteral("modern/manifest.json"))))
+            .object()["files"]
+            .toObject();
+    int read = 0;
+    for (auto it = files.begin(); it != files.end(); ++it) {
+        const QJsonObject entry = it.value().toObject();
+        if (entry["format"].toString() != QLatin1String("pdf"))
+            continue;
+        SCOPED_TRACE(qPrintable(it.key()));
+        FileByteSource source(testData(QStringLiteral("modern/") + it.key()));
+        ASSERT_TRUE(source.isOpen());
+        ReadStatus status = ReadStatus::Ok;
+        const auto properties = readPdfProperties(source, &status);
+        if (entry["reader_errors"].isArray()) {
+            // The password-protected file and the one cut before its cross-reference table.
+            EXPECT_FALSE(properties.has_value());
+            EXPECT_NE(status, ReadStatus::Ok);
+            continue;
+        }
+        ASSERT_TRUE(properties.has_value());
+        EXPECT_EQ(status, ReadStatus::Ok);
+        expectProperties(*properties, entry["props"].toObject());
+        ++read;
+    }
+    EXPECT_EQ(read, 18);
+}
+
+TEST(PdfReader, ReadsTheHeadAndTheTailOfTheFileOnly)
+{
+    // Small files are read whole in one read; in larger ones the objects at the start and the
+    // cross-reference table at the end are all that is needed.
+    for (const qint64 padding : {0, 4 << 20}) {
+        SCOPED_TRACE(padding);
+        const QByteArray bytes =
+            minimalPdf("/Title (Titre)", {}, {{5, pdfStream({}, QByteArray(padding, 'x'))}});
+        CountingSource source(bytes);
+        const auto properties = readPdfProperties(source);
+        ASSERT_TRUE(properties.has_value());
+        EXPECT_EQ(properties->text(2), QStringLiteral("Titre"));
+        EXPECT_EQ(properties->number(14), 1);
+        EXPECT_EQ(source.reads, padding ? 2 : 1);
+    }
+}

@@ -1,0 +1,176 @@
+#include "support/hostile_packages.h"
+
+#include "platform/xml_fields.h"
+
+#include <QUrl>
+#include <QtEndian>
+
+namespace {
+
+const QByteArray kRels =
+    R"(<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+    R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties" Target="docProps/core.xml"/>)"
+    R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties" Target="docProps/app.xml"/>)"
+    R"(</Relationships>)";
+const QByteArray kApp =
+    R"(<?xml version="1.0" encoding="UTF-8"?><Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/extended-properties">)"
+    R"(<Application>Sound</Application></Properties>)";
+
+ZipMemberSpec core(const QByteArray &title, const QByteArray &prolog = {})
+{
+    return {"docProps/core.xml", corePart(title, prolog)};
+}
+
+QByteArray package(const ZipMemberSpec &corePart, const ZipEndSpec &end = {})
+{
+    return buildZip(ooxmlMembers(corePart), end);
+}
+
+// Relationships that name `target` as the core properties part, and nothing else.
+QByteArray relsNaming(const QByteArray &target)
+{
+    QByteArray rels = kRels;
+    rels.replace("docProps/core.xml", target);
+    rels.replace("docProps/app.xml", target);
+    return rels;
+}
+
+QByteArray nested(const QByteArray &open, const QByteArray &close, int depth)
+{
+    return open.repeated(depth) + close.repeated(depth);
+}
+
+QByteArray zip64Locator(quint64 recordOffset)
+{
+    QByteArray locator(20, '\0');
+    qToLittleEndian<quint32>(0x07064b50, locator.data());
+    qToLittleEndian<quint64>(recordOffset, locator.data() + 8);
+    return locator;
+}
+
+} // namespace
+
+QByteArray corePart(const QByteArray &title, const QByteArray &prolog)
+{
+    return R"(<?xml version="1.0" encoding="UTF-8"?>)" + prolog +
+           R"(<cp:coreProperties xmlns:cp="http://schemas.openxmlformats.org/package/2006/metadata/core-properties" )"
+           R"(xmlns:dc="http://purl.org/dc/elements/1.1/"><dc:title>)" +
+           title + "</dc:title></cp:coreProperties>";
+}
+
+std::vector<ZipMemberSpec> ooxmlMembers(const ZipMemberSpec &core)
+{
+    return {{"_rels/.rels", kRels}, core, {"docProps/app.xml", kApp}};
+}
+
+std::vector<HostilePackage> hostilePackages(const QString &secretPath)
+{
+    using S = ReadStatus;
+    const QString title = QStringLiteral("Titre");
+    const QByteArray sound = package(core("Titre"));
+    const auto withEnd = [](void (*change)(ZipEndSpec &)) {
+        ZipEndSpec end;
+        change(end);
+        return package(core("Titre"), end);
+    };
+    std::vector<HostilePackage> cases = {
+        {"sound", sound, S::Ok, title},
+        {"cut in half", sound.left(sound.size() / 2), S::Damaged, {}},
+        {"end record cut", sound.chopped(1), S::Damaged, {}},
+        {"directory cut", sound.left(sound.size() - 30), S::Damaged, {}},
+        {"directory past the end",
+         withEnd([](ZipEndSpec &end) { end.directoryOffset = 0x7FFFFFF0; }),
+         S::Damaged,
+         {}},
+        {"directory size past the end",
+         withEnd([](ZipEndSpec &end) { end.directorySize = 0xFFFFFFF0; }),
+         S::Damaged,
+         {}},
+        {"member count lies", withEnd([](ZipEndSpec &end) { end.count = 0xFFFF; }), S::Ok, title},
+        {"Zip64 record outside the file",
+         withEnd([](ZipEndSpec &end) {
+             end.directoryOffset = 0xFFFFFFFF;
+             end.beforeEnd = zip64Locator(~0ull);
+         }),
+         S::Damaged,
+         {}},
+        {"not a zip",
+         QByteArray("PK\5\6 but no more, and text that is not a zip at all"),
+         S::OtherFormat,
+         {}},
+        {"empty archive", buildZip({}), S::OtherFormat, {}},
+    };
+    const auto add = [&](const char *name, ZipMemberSpec spec) {
+        cases.push_back({name, package(spec), S::Ok, {}});
+    };
+    ZipMemberSpec spec = core("Titre");
+    spec.declaredSize = 1u << 30;
+    add("declares 1 GiB", spec);
+    // 16 MiB that deflate to 16 KB, declared as 64 KB: inflating must stop at the declared size.
+    spec = core("Titre<!--" + QByteArray(16 << 20, ' ') + "-->");
+    spec.declaredSize = 64 * 1024;
+    add("inflates past its declared size", spec);
+    add("inflates to 2 MiB", core("Titre<!--" + QByteArray(2 << 20, ' ') + "-->"));
+    spec = core("Titre");
+    spec.compressedSize = 0x7FFFFFF0;
+    add("compressed size past the end", spec);
+    spec = core("Titre");
+    spec.crc = 0x12345678;
+    add("wrong CRC", spec);
+    spec = core("Titre");
+    spec.flags = 1;
+    add("encrypted", spec);
+    for (quint16 method : {quint16(12), quint16(99)}) {
+        spec = core("Titre");
+        spec.method = method;
+        add(method == 12 ? "bzip2" : "AES", spec);
+    }
+    spec = core("Titre");
+    spec.localHeaderOffset = 0x7FFFFFF0;
+    add("local header past the end", spec);
+    spec = core("Titre");
+    spec.deflate = false;
+    spec.declaredSize = 3;
+    add("stored with a lying size", spec);
+
+    const QByteArray laughs =
+        R"(<!DOCTYPE t [<!ENTITY a "lollollollollollollollollollol">)"
+        R"(<!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;"><!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;">)"
+        R"(<!ENTITY d "&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;"><!ENTITY e "&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;">]>)";
+    add("billion laughs", core("&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;", laughs));
+    const QByteArray big = R"(<!DOCTYPE t [<!ENTITY x ")" + QByteArray(100000, 'x') + R"(">]>)";
+    add("quadratic blowup", core(QByteArray("&x;").repeated(5000), big));
+    const QByteArray secret = QUrl::fromLocalFile(secretPath).toEncoded();
+    add("external entity", core("&s;", R"(<!DOCTYPE t [<!ENTITY s SYSTEM ")" + secret + R"(">]>)"));
+    add("external parameter entity",
+        core("Titre", R"(<!DOCTYPE t [<!ENTITY % p SYSTEM ")" + secret + R"("> %p;]>)"));
+    add("undeclared entity", core("&s;"));
+    add("1,000,000 nested elements", core(nested("<a>", "</a>", 1000000)));
+    add("100,000 nested elements", core(nested("<a>", "</a>", 100000)));
+    add("60,000 elements", core("Titre" + QByteArray("<a/>").repeated(60000)));
+    add("invalid UTF-8", core("Ti\xff\xfe\xc3tre \xed\xa0\x80"));
+
+    const auto withRels = [&](const char *name, const QByteArray &rels, ReadStatus status) {
+        cases.push_back({name, buildZip({{"_rels/.rels", rels}, core("Titre")}), status, {}});
+    };
+    withRels("relationships nested 1,000,000 deep", nested("<r>", "</r>", 1000000), S::Damaged);
+    withRels("target above the package", relsNaming("../../../../etc/passwd"), S::NoSummary);
+    withRels("target on another host", relsNaming("file:///etc/passwd"), S::NoSummary);
+    withRels("relationships name themselves", relsNaming("_rels/.rels"), S::Ok);
+
+    // Every part just under the limit of a part, all read: the most XML a package can make the reader parse.
+    const QByteArray padding = "<!--" + QByteArray(kMaxXmlPartSize - 1024, ' ') + "-->";
+    cases.push_back({"three parts of 1 MiB",
+                     buildZip({{"_rels/.rels", kRels + padding},
+                               core("Titre" + padding),
+                               {"docProps/app.xml", kApp + padding}}),
+                     S::Ok, title});
+
+    std::vector<ZipMemberSpec> many;
+    for (int i = 0; i < 60000; ++i)
+        many.push_back({QByteArray("f/") + QByteArray::number(i), {}, false});
+    for (const ZipMemberSpec &member : ooxmlMembers(core("Titre")))
+        many.push_back(member);
+    cases.push_back({"60,000 members", buildZip(many), S::Ok, title});
+    return cases;
+}
