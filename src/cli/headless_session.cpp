@@ -49,7 +49,7 @@ bool HeadlessSession::listInto(const QString &directory, const SortState &sort, 
         outcome = {1, {}, QStringLiteral("%1: %2").arg(displayName(directory), reason)};
         return false;
     }
-    ScanControl control;
+    JobControl control;
     const ScanResult result =
         listDirectory(directory, makeScanOptions(m_settings, m_displayed, sort), m_grid, control);
     if (!result.enumerated) {
@@ -84,6 +84,7 @@ CommandOutcome HeadlessSession::pageOutcome(const PageResult &result, const QStr
         return {0, nativeBytes(result.path) + '\n', {}};
     case PageStatus::NothingToWrite:
         return {1, {}, refusal};
+    case PageStatus::Cancelled: // nothing cancels a command
     case PageStatus::Failed:
         break;
     }
@@ -106,21 +107,18 @@ CommandOutcome HeadlessSession::run()
         const QString directory = directoryArgument();
         if (!listInto(directory, sort, outcome))
             break;
-        outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context), messages.htmlImpossible);
+        JobControl control;
+        outcome =
+            pageOutcome(EcrirePageHTML(m_grid, directory, sort, context, control), messages.htmlImpossible);
         break;
     }
     case CommandLine::Command::HtmlList: {
-        const DocumentGrid columns = m_grid;
-        auto listOne = [&](const QString &path) {
-            ListedDirectory listed{columns, cleanAbsolutePath(path)};
-            ScanControl control;
-            listDirectory(listed.directory, makeScanOptions(m_settings, m_displayed, sort), listed.grid,
-                          control);
-            return listed;
-        };
-        outcome =
-            pageOutcome(writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne),
-                        messages.noGridInList);
+        JobControl control;
+        const ListDirectory listOne =
+            scanningLister(m_grid, makeScanOptions(m_settings, m_displayed, sort), control);
+        outcome = pageOutcome(
+            writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne, control),
+            messages.noGridInList);
         break;
     }
     default:
