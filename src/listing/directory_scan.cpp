@@ -124,8 +124,13 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
         const QString path = childPath(directory, entry.name);
         GridRow row;
         bool isDocument = false;
-        if (const DocumentRead document = readDocument(path); document.properties) {
+        const DocumentRead document = readDocument(path);
+        if (!document.failure.isEmpty())
+            result.unreadable.append({entry.name, document.failure});
+        if (document.properties) {
             row = summaryRow(entry.name, path, *document.properties, options, localTime);
+            if (options.keepProperties)
+                row.properties = std::make_shared<const DocumentProperties>(*document.properties);
             isDocument = true;
         } else {
             const OtherKind kind = kindOfOtherFile(entry.name, options);

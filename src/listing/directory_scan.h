@@ -20,6 +20,7 @@ struct ScanOptions
     QVector<int> columnProperties;
     SortState sort;
     QLocale locale = QLocale::system();
+    bool keepProperties = false; // each document row keeps its properties (GridRow::properties)
 };
 
 // The window's side of a running listing: the interruption flag (set by Escape while events are let
@@ -32,12 +33,20 @@ struct ScanControl
     std::function<void(int value, int maximum)> progress;
 };
 
+// A file of the listed directory that the system would not let be read.
+struct UnreadableFile
+{
+    QString name;   // native form
+    QString reason; // the system's words: "Permission denied", "Input/output error"
+};
+
 struct ScanResult
 {
     bool enumerated = false; // false when the directory could not be read: the grid is then empty
     int fileCount = 0;       // files of the directory (hidden ones only when they are included)
     int documentCount = 0;
     bool interrupted = false;
+    QList<UnreadableFile> unreadable; // in the directory's order
 };
 
 // The file count of a directory: its non-directory entries, hidden ones only when `includeHidden`.
