@@ -28,20 +28,24 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
     if (directoryRead)
         directoryRead(result);
 
-    // Each reader fills the slot of its file, so the rows come out in the directory's order.
+    // Each reader fills the slots of its file, so the rows come out in the directory's order.
     const QVector<DirectoryEntry> &files = contents.files;
     std::vector<std::optional<GridRow>> rows(size_t(files.size()));
+    std::vector<QString> failures(size_t(files.size()));
     const int readers = options.readers > 0 ? options.readers : defaultReaderCount();
     const qsizetype read = runOnReaders(files.size(), readers, control, [&](qsizetype index) {
-        rows[size_t(index)] = documentRow(directory, files[index], options, localTime);
+        rows[size_t(index)] =
+            documentRow(directory, files[index], options, localTime, &failures[size_t(index)]);
         control.advance();
     });
     result.interrupted = read < files.size();
 
     grid.rows().reserve(qsizetype(rows.size()));
-    for (std::optional<GridRow> &row : rows) {
-        if (row)
-            grid.appendRow(std::move(*row));
+    for (size_t index = 0; index < rows.size(); ++index) {
+        if (!failures[index].isEmpty())
+            result.unreadable.append({files[qsizetype(index)].name, failures[index]});
+        if (rows[index])
+            grid.appendRow(std::move(*rows[index]));
     }
     result.documentCount = grid.rowCount();
     if (result.documentCount > 0 && options.sort.column >= 0 && options.sort.column < grid.columnCount()) {

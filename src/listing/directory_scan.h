@@ -7,6 +7,13 @@
 #include <QStringList>
 #include <functional>
 
+// A file of the listed directory that the system would not let be read.
+struct UnreadableFile
+{
+    QString name;   // native form
+    QString reason; // the system's words: "Permission denied", "Input/output error"
+};
+
 struct ScanResult
 {
     bool enumerated = false; // false when the directory could not be read: the grid is then empty
@@ -15,6 +22,7 @@ struct ScanResult
     bool interrupted = false;
     // The directory's sub-directories (not hidden ones), in the file system's order.
     QStringList subDirectories;
+    QList<UnreadableFile> unreadable; // in the directory's order
 };
 
 // Called once the directory has been read, before any document: the file count and the sub-directories

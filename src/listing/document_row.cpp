@@ -72,12 +72,17 @@ bool hasGone(const QString &path)
 } // namespace
 
 std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntry &entry,
-                                   const ScanOptions &options, const LocalTime &localTime)
+                                   const ScanOptions &options, const LocalTime &localTime, QString *failure)
 {
     const QString path = childPath(directory, entry.name);
     GridRow row;
-    if (const DocumentRead document = readDocument(path); document.properties) {
+    const DocumentRead document = readDocument(path);
+    if (failure)
+        *failure = document.failure;
+    if (document.properties) {
         row = summaryRow(entry.name, path, *document.properties, options, localTime);
+        if (options.keepProperties)
+            row.properties = std::make_shared<const DocumentProperties>(*document.properties);
         if (options.highlight)
             row.nameColour = NameColour::Highlight;
     } else {

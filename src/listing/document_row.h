@@ -12,6 +12,8 @@ class LocalTime;
 // the row of another file when a listing option lists it (PDF, HTML, every file); nothing when no option
 // lists it or when the file has gone since the directory was read. `directory` and the entry's name are in
 // native form (see native_name.h); the name cell shows the name, the row's file name keeps it. The file is
-// read once, by content. Safe to call from several threads.
+// read once, by content; `failure`, when given, receives the system's reason when it could not be opened
+// or read (empty otherwise). Safe to call from several threads.
 std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntry &entry,
-                                   const ScanOptions &options, const LocalTime &localTime);
+                                   const ScanOptions &options, const LocalTime &localTime,
+                                   QString *failure = nullptr);

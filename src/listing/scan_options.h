@@ -18,7 +18,8 @@ struct ScanOptions
     QVector<int> columnProperties;
     SortState sort;
     QLocale locale = QLocale::system();
-    int readers = 0; // reader threads; 0 for defaultReaderCount()
+    int readers = 0;             // reader threads; 0 for defaultReaderCount()
+    bool keepProperties = false; // each document row keeps its properties (GridRow::properties)
 };
 
 // The options of a listing made with these settings, displayed columns and sort.

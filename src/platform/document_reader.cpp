@@ -43,8 +43,11 @@ DocumentRead readDocument(const QString &path)
 {
     FileByteSource file(path);
     if (!file.isOpen())
-        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt};
-    return readDocument(file);
+        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt, file.failureReason()};
+    DocumentRead result = readDocument(file);
+    if (result.status == ReadStatus::Unreadable)
+        result.failure = file.failureReason();
+    return result;
 }
 
 DocumentRead readDocumentBytes(const QByteArray &bytes)

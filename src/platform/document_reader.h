@@ -17,6 +17,9 @@ struct DocumentRead
     DocumentFormat format = DocumentFormat::Unknown;
     ReadStatus status = ReadStatus::OtherFormat;
     std::optional<DocumentProperties> properties; // set exactly when `status` is Ok
+    // The system's reason when the file could not be opened or read (then `status` is Unreadable); empty
+    // otherwise, and when the file was not read because it is not a regular file.
+    QString failure;
 };
 
 // Reads the summary properties of a regular file, whatever its format, recognised by content. The head of
