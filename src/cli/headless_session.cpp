@@ -88,8 +88,10 @@ CommandOutcome HeadlessSession::list()
     if (!listInto(top, sort, outcome, json))
         return outcome;
     QStringList directories{top};
-    if (m_commandLine.recursive)
-        directories += ListerSousDossiers(top).directories;
+    if (m_commandLine.recursive) {
+        JobControl scan;
+        directories += ListerSousDossiers(top, scan).directories;
+    }
 
     // Every directory's rows, sorted per directory, one after the other; below the top directory a name
     // is the path relative to it.
