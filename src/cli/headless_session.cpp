@@ -89,8 +89,8 @@ CommandOutcome HeadlessSession::list()
         return outcome;
     QStringList directories{top};
     if (m_commandLine.recursive) {
-        JobControl control; // nothing cancels a command
-        directories += ListerSousDossiers(top, control).directories;
+        JobControl scan;
+        directories += ListerSousDossiers(top, scan).directories;
     }
 
     // Every directory's rows, sorted per directory, one after the other; below the top directory a name
