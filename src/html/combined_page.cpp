@@ -106,7 +106,7 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
         qint64 total = 0;
         // The table's rows are not counted: the progress counts directories.
         JobControl rows(&control);
-        for (int n = 1; n <= included.size() && !control.isCancelled(); ++n) {
+        for (int n = 1; n <= included.size() && !control.isCancelled() && !page.failed(); ++n) {
             const int position = included[n - 1];
             const ListedDirectory listed = listDirectory(entries[position].path);
             heading(page, listed.directory, n, ticked, listed.grid.rowCount(), images);

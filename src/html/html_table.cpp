@@ -87,7 +87,7 @@ void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTable
     }
     page.line(u"</tr>");
     for (const GridRow &row : grid.rows()) {
-        if (control.isCancelled())
+        if (control.isCancelled() || page.failed())
             return;
         page.line(u"<tr>");
         for (int c = 0; c < grid.columnCount(); ++c) {

@@ -40,6 +40,9 @@ public:
     [[nodiscard]] std::optional<WriteFailure> commit();
     // Drops everything written; the old file stays.
     void cancel();
+    // True once the file could not be created or a write failed: what is still produced is dropped, so
+    // the caller may stop producing it.
+    bool failed() const { return m_file.failure().has_value(); }
 
 private:
     void flushWhenFull();

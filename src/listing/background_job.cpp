@@ -8,6 +8,11 @@ BackgroundJob::BackgroundJob(QObject *parent)
 
 BackgroundJob::~BackgroundJob()
 {
+    stop();
+}
+
+void BackgroundJob::stop()
+{
     m_control.cancel();
     if (m_thread.joinable())
         m_thread.join();

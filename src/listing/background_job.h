@@ -34,6 +34,11 @@ public:
 Q_SIGNALS:
     void finished();
 
+protected:
+    // Cancels the work and waits for its thread. A job whose work uses its own members calls it first
+    // in its destructor: they are gone before this class's destructor runs.
+    void stop();
+
 private:
     JobControl m_control;
     std::thread m_thread;

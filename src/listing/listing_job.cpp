@@ -7,6 +7,11 @@ ListingJob::ListingJob(QString directory, ScanOptions options, DocumentGrid grid
     , m_grid(std::move(grid))
 {}
 
+ListingJob::~ListingJob()
+{
+    stop();
+}
+
 void ListingJob::start()
 {
     // The work owns the grid and the result until finished(); the owner reads them only afterwards.

@@ -12,6 +12,8 @@ class ListingJob : public BackgroundJob
 public:
     // `grid` gives the columns, the widths and the bold column; its rows are dropped.
     ListingJob(QString directory, ScanOptions options, DocumentGrid grid, QObject *parent = nullptr);
+    // Stops the listing before the grid and the result it writes go.
+    ~ListingJob() override;
 
     void start();
     const QString &directory() const { return m_directory; }

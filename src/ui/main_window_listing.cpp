@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThreadPool>
+#include <utility>
 
 namespace {
 
@@ -98,8 +100,10 @@ void MainWindow::endListing(const ScanResult &result, DocumentGrid &listed, int 
         for (int column = 0; column < listed.columnCount() && column < m_grid.columnCount(); ++column)
             listed.column(column).widthTwips = m_grid.column(column).widthTwips;
         m_model->beginReset();
-        m_grid = std::move(listed);
+        DocumentGrid shown = std::exchange(m_grid, std::move(listed));
         m_model->endReset();
+        // Freeing a large grid takes longer than an event may wait: the old rows go beside the window.
+        QThreadPool::globalInstance()->start([rows = std::move(shown)]() mutable { rows = {}; });
     }
     c.gridFiles->setSelectionHighlight(false);
     m_fileCount = result.fileCount;

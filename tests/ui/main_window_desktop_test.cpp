@@ -185,6 +185,7 @@ TEST(MainWindowStartDirectory, ASecondStartHandsItsDirectoryToTheRunningWindow)
     while ((second.state() != QProcess::NotRunning || window.listedDirectory() != sub) &&
            waited.elapsed() < 30000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    f.settle(); // the listing of the handed directory runs beside the window
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().constData();
     EXPECT_EQ(window.listedDirectory(), sub);
