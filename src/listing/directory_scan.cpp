@@ -41,13 +41,18 @@ GridRow namedRow(const QString &name, const ScanOptions &options)
     return row;
 }
 
-GridRow summaryRow(const QString &name, const QString &path, const DocumentProperties &properties,
+// The row of a file whose properties were read. The OLE summary information shows a number it lacks as
+// 0, as it always has; the other formats leave its cell empty.
+GridRow summaryRow(const QString &name, const QString &path, const DocumentRead &document,
                    const ScanOptions &options, const LocalTime &localTime)
 {
+    const MissingNumber missing =
+        document.format == DocumentFormat::Ole ? MissingNumber::Zero : MissingNumber::Empty;
     GridRow row = namedRow(name, options);
     for (const int property : options.columnProperties)
-        row.cells.append(property == kShortNameProperty ? shortNameCell(path)
-                                                        : summaryCell(properties, property, localTime));
+        row.cells.append(property == kShortNameProperty
+                             ? shortNameCell(path)
+                             : summaryCell(*document.properties, property, localTime, missing));
     return row;
 }
 
@@ -64,6 +69,46 @@ GridRow otherRow(const QString &name, const QString &path, OtherKind kind, const
         else
             row.cells.append(QString());
     }
+    return row;
+}
+
+// The row of a PDF file by its content, listed with the PDF option: its properties when they read, the
+// creator as its application and "Adobe Acrobat" when it names none.
+GridRow pdfRow(const QString &name, const QString &path, DocumentRead document, const ScanOptions &options,
+               const LocalTime &localTime)
+{
+    if (!document.properties)
+        return otherRow(name, path, OtherKind::Pdf, options);
+    if (textCell(document.properties->text(kApplicationProperty)).trimmed().isEmpty())
+        document.properties->setText(kApplicationProperty, QStringLiteral("Adobe Acrobat"));
+    return summaryRow(name, path, document, options, localTime);
+}
+
+// The row of one file of the directory, or nothing when no rule lists it. Files are recognised by their
+// content: an OLE, Office Open XML or OpenDocument file with readable properties is a document; a PDF is
+// read, and listed, only with the PDF option; any other file is listed by the options' name rules.
+std::optional<GridRow> fileRow(const QString &directory, const DirectoryEntry &entry,
+                               const ScanOptions &options, const LocalTime &localTime)
+{
+    const QString path = childPath(directory, entry.name);
+    const bool withPdf = options.listing.includePdf;
+    const DocumentRead document = readDocument(path, withPdf ? PdfReading::Read : PdfReading::RecogniseOnly);
+    GridRow row;
+    if (document.properties && document.format != DocumentFormat::Pdf) {
+        row = summaryRow(entry.name, path, document, options, localTime);
+        if (options.highlight)
+            row.nameColour = NameColour::Highlight;
+    } else if (withPdf && document.format == DocumentFormat::Pdf) {
+        row = pdfRow(entry.name, path, document, options, localTime);
+    } else {
+        const OtherKind kind = kindOfOtherFile(entry.name, options);
+        if (kind == OtherKind::NotListed)
+            return std::nullopt;
+        row = otherRow(entry.name, path, kind, options);
+    }
+    if (entry.isHidden && options.listing.includeHidden)
+        row.nameColour = NameColour::Hidden;
+    row.lines = options.linesPerCell > 1 ? options.linesPerCell : 1;
     return row;
 }
 
@@ -121,24 +166,8 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
         if (entry.isDirectory || (entry.isHidden && !options.listing.includeHidden))
             continue;
 
-        const QString path = childPath(directory, entry.name);
-        GridRow row;
-        bool isDocument = false;
-        if (const DocumentRead document = readDocument(path); document.properties) {
-            row = summaryRow(entry.name, path, *document.properties, options, localTime);
-            isDocument = true;
-        } else {
-            const OtherKind kind = kindOfOtherFile(entry.name, options);
-            if (kind == OtherKind::NotListed)
-                continue;
-            row = otherRow(entry.name, path, kind, options);
-        }
-        if (isDocument && options.highlight)
-            row.nameColour = NameColour::Highlight;
-        if (entry.isHidden && options.listing.includeHidden)
-            row.nameColour = NameColour::Hidden;
-        row.lines = options.linesPerCell > 1 ? options.linesPerCell : 1;
-        grid.appendRow(std::move(row));
+        if (std::optional<GridRow> row = fileRow(directory, entry, options, localTime))
+            grid.appendRow(std::move(*row));
     }
     result.documentCount = grid.rowCount();
 
