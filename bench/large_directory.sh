@@ -1,27 +1,74 @@
 #!/usr/bin/env bash
-# Lists a directory of 100,000 files (one in ten a small document, the others plain files, all listed with
-# "InclureTout") and reports the time and the peak resident memory of `fichorama list`.
-# Usage: bench/large_directory.sh [BUILD_DIR] [FILE_COUNT]
+# Large listings and pages, candidate and reference build in the same run: `list`, `html` and `html-list`
+# of generated documents (time and peak resident memory, median of REPEATS), and the window listing the
+# same directory (window_bench: the longest wait of its event loop and the listing's time).
+# Usage: bench/large_directory.sh CANDIDATE_BINARY REFERENCE_BINARY [BUILD_DIR] [DOCUMENT_COUNT] [REPEATS]
+#   BUILD_DIR holds bench/make_documents and bench/window_bench (configured with -DFICHORAMA_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir="${1:-build}"
-count="${2:-100000}"
+candidate="$(realpath "$1")"
+reference="$(realpath "$2")"
+build_dir="${3:-build-bench}"
+count="${4:-100000}"
+repeats="${5:-3}"
 scripts/install-deps.sh --bench
-fichorama="$build_dir/src/fichorama"
-[ -x "$fichorama" ] || scripts/build.sh "$build_dir"
+for tool in make_documents window_bench; do
+    [ -x "$build_dir/bench/$tool" ] || { echo "build $build_dir/bench/$tool first" >&2; exit 2; }
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/docs" "$work/settings"
-printf '[Configuration]\r\nInclureTout=1\r\n' > "$work/settings/Fichorama.ini"
-for ((i = 0; i < count; i++)); do
-    if ((i % 10 == 0)); then
-        cp tests/data/ole/si_cp1252_tous_pid.doc "$work/docs/doc$i.doc"
-    else
-        : > "$work/docs/file$i.txt"
-    fi
+"$build_dir/bench/make_documents" "$work/docs" "$count"
+list_dirs=200
+per_dir=500
+mkdir -p "$work/settings" "$work/pages"
+for ((i = 0; i < list_dirs; i++)); do
+    "$build_dir/bench/make_documents" "$work/lists/$i" "$per_dir"
+    printf '"%s",#TRUE#\r\n' "$work/lists/$i" >> "$work/settings/Fichorama.txt"
 done
-"$fichorama" list "$work/docs" --settings "$work/settings" > /dev/null
-/usr/bin/time -f 'fichorama list: %e s, peak resident memory %M kB' \
-    "$fichorama" list "$work/docs" --settings "$work/settings" > "$work/out.tsv"
-echo "rows printed: $(($(wc -l < "$work/out.tsv") - 1))"
+{
+    printf '[Proprietes]\r\n'
+    for key in NomCourt Sujet MotsCles Modele Commentaires DernierAuteur Revision Pages Mots Caracteres \
+               Securite Cree DerniereSauvegarde DerniereImpression TempsEdition; do
+        printf '%s=1\r\n' "$key"
+    done
+    printf '[HTML]\r\nPathListeTableaux=%s\r\nIndexListes=1\r\nTotalDocuments=1\r\n' "$work/pages"
+} > "$work/settings/Fichorama.ini"
+
+# Prints "seconds kilobytes" of the run with the median time among `repeats` runs (after one warm-up).
+measure() {
+    "$@" > /dev/null 2>&1 || true
+    for ((i = 0; i < repeats; i++)); do
+        /usr/bin/time -f '%e %M' -o "$work/time" "$@" > /dev/null 2>&1 || true
+        cat "$work/time"
+    done | sort -g | awk '{ line[NR] = $0 } END { print line[int((NR + 1) / 2)] }'
+}
+
+echo "documents: $count; grid list: $list_dirs directories of $per_dir; cores: $(nproc); repeats: $repeats"
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+declare -A seconds memory
+for side in candidate reference; do
+    binary="$candidate"
+    [ "$side" = reference ] && binary="$reference"
+    read -r seconds[$side-list] memory[$side-list] < <(measure "$binary" list "$work/docs" --settings "$work/settings")
+    read -r seconds[$side-html] memory[$side-html] < <(measure "$binary" html "$work/docs" --settings "$work/settings")
+    read -r seconds[$side-html-list] memory[$side-html-list] < <(measure "$binary" html-list --settings "$work/settings")
+done
+page_kb=$(($(stat -c %s "$work/docs/Fichorama.html") / 1024))
+list_page_kb=$(($(stat -c %s "$work/pages/Fichorama.html") / 1024))
+for command in list html html-list; do
+    printf '%-9s candidate %7.2f s %7d MB   reference %7.2f s %7d MB\n' "$command" \
+        "${seconds[candidate-$command]}" "$((memory[candidate-$command] / 1024))" \
+        "${seconds[reference-$command]}" "$((memory[reference-$command] / 1024))"
+done
+ratio() { echo "scale=2; $1 / $2" | bc -l; }
+echo "html: page $((page_kb / 1024)) MB; candidate html / candidate list: $(ratio "${seconds[candidate-html]}" "${seconds[candidate-list]}") (target at most 1.3)"
+echo "html: candidate peak $((memory[candidate-html] / 1024)) MB, list peak $((memory[candidate-list] / 1024)) MB;" \
+     "peak - list peak - page = $(((memory[candidate-html] - memory[candidate-list]) / 1024 - page_kb / 1024)) MB (target at most 50)"
+echo "html-list: page $((list_page_kb / 1024)) MB"
+
+echo "window (median listing against the command line's list):"
+QT_QPA_PLATFORM=offscreen "$build_dir/bench/window_bench" "$work/settings" "$work/docs" "$repeats" | tee "$work/window"
+window_ms=$(sed -n 's/^listing median \([0-9]*\) ms.*/\1/p' "$work/window")
+echo "window listing / command line list: $(ratio "$window_ms" "$(echo "${seconds[candidate-list]} * 1000" | bc -l)") (target at most 1.3)"
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"

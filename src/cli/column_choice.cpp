@@ -39,6 +39,17 @@ QString ColumnChoice::keyList()
     return keys.join(QLatin1String(", "));
 }
 
+ColumnChoice ColumnChoice::fromDisplayed(const DisplayedColumns &displayed)
+{
+    ColumnChoice choice;
+    choice.m_properties.append(-1);
+    for (int i = 0; i < kPropertyColumnCount; ++i) {
+        if (displayed[size_t(i)])
+            choice.m_properties.append(i);
+    }
+    return choice;
+}
+
 DisplayedColumns ColumnChoice::displayed() const
 {
     DisplayedColumns flags{};

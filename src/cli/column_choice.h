@@ -19,6 +19,8 @@ public:
 
     // Every key that parse() takes, comma-separated, in table order.
     static QString keyList();
+    // The name column, then the displayed property columns in table order: the grid of a listing.
+    static ColumnChoice fromDisplayed(const DisplayedColumns &displayed);
 
     // The displayed flags of the listing: the chosen property columns.
     DisplayedColumns displayed() const;
@@ -26,6 +28,8 @@ public:
     int gridColumn(int printed) const;
     // The printed grid: the chosen columns of `listed` (a grid listed under displayed()) in the order given.
     DocumentGrid select(const DocumentGrid &listed) const;
+    // The property table index of each printed column, -1 for the name column.
+    const QVector<int> &propertyIndexes() const { return m_properties; }
 
 private:
     QVector<int> m_properties; // table index of each printed column; -1 for the name column

@@ -92,7 +92,12 @@ Options:
   --sort N[:desc]     sort by column N as printed, 0 the first (default 0, ascending)
   --columns LIST      the columns of list: comma-separated keys, printed in the order given,
                       or all (default: the configuration's displayed columns). The keys:
-%1  --format tsv|csv|json   the output of list (default tsv)
+%1  --recursive         list DIR and its sub-directories at every depth, names relative to DIR
+                      (not those whose name starts with a full stop, nor links to directories)
+  --format tsv|csv|json   the output of list (default tsv); tsv and csv hold the grid's texts,
+                      json one object per document keyed by column key, with typed values
+                      (numbers, ISO 8601 dates with the local offset, editing time in minutes,
+                      null when missing) and "path"
   --help, --version   print this text, or the version
 Settings: the directory of --settings; otherwise the program's own directory when it is writable
 and not below /usr or the installation prefix (portable use); otherwise $XDG_CONFIG_HOME/fichorama
@@ -178,6 +183,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             line.columns = ColumnChoice::parse(arguments[++i], &columnError);
             if (!line.columns)
                 return fail(columnError);
+        } else if (argument == QLatin1String("--recursive")) {
+            line.recursive = true;
         } else if (argument.startsWith(QLatin1String("--"))) {
             return fail(QStringLiteral("unknown option %1").arg(argument));
         } else if (!hasCommand) {
@@ -195,6 +202,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (line.columns && line.command != CommandLine::Command::List)
         return fail(QStringLiteral("--columns applies to list only"));
+    if (line.recursive && line.command != CommandLine::Command::List)
+        return fail(QStringLiteral("--recursive applies to list only"));
     return line;
 }
 
@@ -218,6 +227,8 @@ int runCommand(const CommandLine &commandLine)
     const CommandOutcome outcome = session.run();
     std::fwrite(outcome.output.constData(), 1, size_t(outcome.output.size()), stdout);
     std::fflush(stdout);
+    for (const QString &note : outcome.notes)
+        err << "fichorama: " << note << "\n";
     if (!outcome.message.isEmpty())
         err << "fichorama: " << outcome.message << "\n";
     return outcome.status;

@@ -19,6 +19,7 @@ struct CommandLine
     bool sortAscending = true;
     TableFormat format = TableFormat::Tsv; // --format
     std::optional<ColumnChoice> columns;   // --columns; empty for the configuration's displayed columns
+    bool recursive = false;                // --recursive
 };
 
 // Parses the arguments after the program name. Empty with `error` set on wrong usage. Without a command

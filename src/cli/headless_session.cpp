@@ -1,13 +1,17 @@
 #include "cli/headless_session.h"
 
+#include "cli/json_output.h"
 #include "common/language_texts.h"
 #include "config/configuration_loader.h"
 #include "config/settings_directory.h"
 #include "gridlist/grid_list_file.h"
+#include "gridlist/sub_directory_scan.h"
 #include "html/combined_page.h"
 #include "html/single_page.h"
 #include "listing/directory_scan.h"
+#include "platform/child_path.h"
 #include "platform/directory_check.h"
+#include "platform/local_time.h"
 #include "platform/native_files.h"
 #include "platform/native_name.h"
 #include "platform/system_names.h"
@@ -15,6 +19,12 @@
 #include <QDir>
 
 namespace {
+
+// `directory` below `top`, as a path relative to it.
+QString relativePath(const QString &top, const QString &directory)
+{
+    return directory.mid(top.endsWith(u'/') ? top.size() : top.size() + 1);
+}
 
 ConfigurationPaths pathsFor(const CommandLine &commandLine)
 {
@@ -43,16 +53,18 @@ QString HeadlessSession::directoryArgument() const
     return cleanAbsolutePath(directory);
 }
 
-bool HeadlessSession::listInto(const QString &directory, const SortState &sort, CommandOutcome &outcome)
+bool HeadlessSession::listInto(const QString &directory, const SortState &sort, CommandOutcome &outcome,
+                               bool keepProperties)
 {
     if (const QString reason = notADirectoryReason(directory); !reason.isEmpty()) {
         outcome = {1, {}, QStringLiteral("%1: %2").arg(displayName(directory), reason)};
         return false;
     }
-    ScanControl control;
-    const ScanResult result =
-        listDirectory(directory, makeScanOptions(m_settings, m_displayed, sort), m_grid, control);
-    if (!result.enumerated) {
+    JobControl control;
+    ScanOptions options = makeScanOptions(m_settings, m_displayed, sort);
+    options.keepProperties = keepProperties;
+    m_scan = listDirectory(directory, options, m_grid, control);
+    if (!m_scan.enumerated) {
         outcome = {1, {}, QStringLiteral("%1: the directory cannot be read").arg(displayName(directory))};
         return false;
     }
@@ -61,19 +73,53 @@ bool HeadlessSession::listInto(const QString &directory, const SortState &sort, 
 
 CommandOutcome HeadlessSession::list()
 {
-    const QString directory = directoryArgument();
-    const std::optional<ColumnChoice> &choice = m_commandLine.columns;
-    SortState sort{m_commandLine.sortColumn, m_commandLine.sortAscending};
-    if (choice) {
-        // The listing holds the chosen columns in table order; the sort column counts printed columns.
-        m_displayed = choice->displayed();
+    const QString top = directoryArgument();
+    const ColumnChoice choice = m_commandLine.columns.value_or(ColumnChoice::fromDisplayed(m_displayed));
+    if (m_commandLine.columns) {
+        // The listing holds the chosen columns in table order.
+        m_displayed = choice.displayed();
         setDisplayedColumns(m_grid, m_displayed, m_settings.language);
-        sort.column = choice->gridColumn(sort.column);
     }
+    // The sort column counts printed columns.
+    const SortState sort{choice.gridColumn(m_commandLine.sortColumn), m_commandLine.sortAscending};
+    const bool json = m_commandLine.format == TableFormat::Json;
+
     CommandOutcome outcome;
-    if (listInto(directory, sort, outcome))
-        outcome.output =
-            formatGrid(choice ? choice->select(m_grid) : m_grid, directory, m_commandLine.format);
+    if (!listInto(top, sort, outcome, json))
+        return outcome;
+    QStringList directories{top};
+    if (m_commandLine.recursive) {
+        JobControl scan;
+        directories += ListerSousDossiers(top, scan).directories;
+    }
+
+    // Every directory's rows, sorted per directory, one after the other; below the top directory a name
+    // is the path relative to it.
+    DocumentGrid listed;
+    listed.setColumns(m_grid.columns());
+    QStringList paths;
+    for (const QString &directory : directories) {
+        if (CommandOutcome failure; directory != top && !listInto(directory, sort, failure, json)) {
+            outcome.notes << failure.message;
+            outcome.status = 1;
+            continue;
+        }
+        const QString prefix = directory == top ? QString() : relativePath(top, directory) + u'/';
+        for (const UnreadableFile &file : m_scan.unreadable)
+            outcome.notes << QStringLiteral("%1: %2").arg(displayName(childPath(directory, file.name)),
+                                                          file.reason);
+        for (GridRow row : m_grid.rows()) {
+            paths << childPath(directory, row.fileName);
+            if (!prefix.isEmpty()) {
+                row.cells[0] = displayName(prefix) + row.cells[0];
+                row.fileName = prefix + row.fileName;
+            }
+            listed.appendRow(std::move(row));
+        }
+    }
+    const DocumentGrid printed = choice.select(listed);
+    outcome.output = json ? formatJson(printed, choice.propertyIndexes(), paths, LocalTime())
+                          : formatGrid(printed, m_commandLine.format);
     return outcome;
 }
 
@@ -84,6 +130,7 @@ CommandOutcome HeadlessSession::pageOutcome(const PageResult &result, const QStr
         return {0, nativeBytes(result.path) + '\n', {}};
     case PageStatus::NothingToWrite:
         return {1, {}, refusal};
+    case PageStatus::Cancelled: // nothing cancels a command
     case PageStatus::Failed:
         break;
     }
@@ -106,21 +153,18 @@ CommandOutcome HeadlessSession::run()
         const QString directory = directoryArgument();
         if (!listInto(directory, sort, outcome))
             break;
-        outcome = pageOutcome(EcrirePageHTML(m_grid, directory, sort, context), messages.htmlImpossible);
+        JobControl control;
+        outcome =
+            pageOutcome(EcrirePageHTML(m_grid, directory, sort, context, control), messages.htmlImpossible);
         break;
     }
     case CommandLine::Command::HtmlList: {
-        const DocumentGrid columns = m_grid;
-        auto listOne = [&](const QString &path) {
-            ListedDirectory listed{columns, cleanAbsolutePath(path)};
-            ScanControl control;
-            listDirectory(listed.directory, makeScanOptions(m_settings, m_displayed, sort), listed.grid,
-                          control);
-            return listed;
-        };
-        outcome =
-            pageOutcome(writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne),
-                        messages.noGridInList);
+        JobControl control;
+        const ListDirectory listOne =
+            scanningLister(m_grid, makeScanOptions(m_settings, m_displayed, sort), control);
+        outcome = pageOutcome(
+            writeCombinedPage(LireListeTableaux(m_paths.gridListPath()), sort, context, listOne, control),
+            messages.noGridInList);
         break;
     }
     default:

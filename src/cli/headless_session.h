@@ -4,6 +4,7 @@
 #include "common/settings.h"
 #include "config/configuration_paths.h"
 #include "html/page_frame.h"
+#include "listing/directory_scan.h"
 #include "listing/document_grid.h"
 #include "listing/property_columns.h"
 
@@ -15,6 +16,7 @@ struct CommandOutcome
     int status = 0;
     QByteArray output;
     QString message;
+    QStringList notes; // lines for standard error before the message: files and directories not read
 };
 
 // Runs one command of the command line on the configuration in use, with the same code as the window,
@@ -27,7 +29,8 @@ public:
 
 private:
     // Lists `directory` into m_grid; false with the outcome set when the directory cannot be read.
-    bool listInto(const QString &directory, const SortState &sort, CommandOutcome &outcome);
+    bool listInto(const QString &directory, const SortState &sort, CommandOutcome &outcome,
+                  bool keepProperties = false);
     CommandOutcome list();
     QString directoryArgument() const;
     CommandOutcome pageOutcome(const PageResult &result, const QString &refusal) const;
@@ -37,4 +40,5 @@ private:
     Settings m_settings;
     DocumentGrid m_grid;
     DisplayedColumns m_displayed{};
+    ScanResult m_scan; // of the last listing
 };

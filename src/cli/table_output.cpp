@@ -1,11 +1,5 @@
 #include "cli/table_output.h"
 
-#include "platform/native_name.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 namespace {
 
 QStringList captions(const DocumentGrid &grid)
@@ -56,16 +50,7 @@ QByteArray delimited(const DocumentGrid &grid, TableFormat format)
 
 } // namespace
 
-QByteArray formatGrid(const DocumentGrid &grid, const QString &directory, TableFormat format)
+QByteArray formatGrid(const DocumentGrid &grid, TableFormat format)
 {
-    if (format != TableFormat::Json)
-        return delimited(grid, format);
-    QJsonArray rows;
-    for (const GridRow &row : grid.rows())
-        rows.append(QJsonArray::fromStringList(row.cells));
-    QJsonObject root;
-    root.insert(QStringLiteral("directory"), displayName(directory));
-    root.insert(QStringLiteral("columns"), QJsonArray::fromStringList(captions(grid)));
-    root.insert(QStringLiteral("rows"), rows);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return delimited(grid, format);
 }

@@ -10,6 +10,5 @@ enum class TableFormat { Tsv, Csv, Json };
 // The header row (captions as the grid has them, leading blanks included) then one row per document.
 // TSV: cells separated by a tab, rows ended by a line feed, each tab, CR or LF inside a cell (a file name
 // too) a blank. CSV: RFC 4180 quoting, rows ended by CR LF.
-// JSON: {"directory": ..., "columns": [...], "rows": [[...], ...]}. Always UTF-8; `directory` (native
-// form) is written as shown.
-QByteArray formatGrid(const DocumentGrid &grid, const QString &directory, TableFormat format);
+// Always UTF-8. JSON has its own writer (json_output.h).
+QByteArray formatGrid(const DocumentGrid &grid, TableFormat format);

@@ -1,36 +1,19 @@
 #include "gridlist/add_grids_dialog.h"
 
 #include "gridlist/grid_list_edits.h"
-#include "gridlist/sub_directory_scan.h"
+#include "listing/background_job.h"
 #include "platform/child_path.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
 #include "platform/prompter.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-// Window events run at most this often while sub-directories are scanned.
-constexpr qint64 kEventSliceMs = 20;
-
-// The wait pointer for the lifetime of the guard.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace
+#include <memory>
 
 AddGridsDialog::AddGridsDialog(GridListOrganizerDialog &organizer, const OrganizerContext &context)
     : QDialog(&organizer)
@@ -43,6 +26,8 @@ AddGridsDialog::AddGridsDialog(GridListOrganizerDialog &organizer, const Organiz
     setWindowTitle(m_texts.title);
     buildWidgets();
     showStart();
+    m_progressTimer.setInterval(40);
+    connect(&m_progressTimer, &QTimer::timeout, this, &AddGridsDialog::showProgress);
 }
 
 void AddGridsDialog::buildWidgets()
@@ -114,14 +99,14 @@ void AddGridsDialog::onDriveChanged(const QString &directory)
 
 void AddGridsDialog::reject()
 {
-    if (m_scanning)
-        m_stopRequested = true;
+    if (m_scan)
+        m_scan->cancel();
     QDialog::reject();
 }
 
 void AddGridsDialog::add()
 {
-    if (m_scanning)
+    if (m_scan)
         return;
     const QString directory = m_directories->path();
     if (m_withSubDirectories->isChecked()) {
@@ -155,21 +140,29 @@ void AddGridsDialog::addWithSubDirectories(const QString &directory)
         return;
     }
 
-    SubDirectoryList scan;
-    {
-        const WaitCursor wait;
-        m_scanning = true;
-        m_stopRequested = false;
-        setChoosingEnabled(false);
-        m_status->setText(QStringLiteral("0"));
-        m_progressClock.start();
-        m_lastProgress = 0;
-        scan = ListerSousDossiers(directory, [this](qint64 found) { return showProgress(found); });
+    // The scan runs beside the dialog, which shows the count found so far and handles Cancel.
+    setCursor(Qt::BusyCursor);
+    setChoosingEnabled(false);
+    m_status->setText(QStringLiteral("0"));
+    m_scan = new BackgroundJob(this);
+    auto scan = std::make_shared<SubDirectoryList>();
+    connect(m_scan, &BackgroundJob::finished, this, [this, directory, scan] {
+        // A scan cancelled after its last directory is over, yet the user has gone: nothing is added.
+        const bool cancelled = m_scan->control().isCancelled();
+        m_progressTimer.stop();
+        m_scan->deleteLater();
+        m_scan = nullptr;
         setChoosingEnabled(true);
-        m_scanning = false;
-    }
-    if (scan.stopped)
-        return;
+        unsetCursor();
+        if (!cancelled && !scan->stopped)
+            addScanned(directory, *scan);
+    });
+    m_progressTimer.start();
+    m_scan->start([directory, scan](JobControl &control) { *scan = ListerSousDossiers(directory, control); });
+}
+
+void AddGridsDialog::addScanned(const QString &directory, const SubDirectoryList &scan)
+{
     m_found->addItems(scan.directories);
     m_status->setText(scannedCountText(m_found->count(), m_context.language));
 
@@ -203,13 +196,8 @@ void AddGridsDialog::setChoosingEnabled(bool enabled)
         control->setEnabled(enabled);
 }
 
-bool AddGridsDialog::showProgress(qint64 found)
+void AddGridsDialog::showProgress()
 {
-    const qint64 now = m_progressClock.elapsed();
-    if (now - m_lastProgress >= kEventSliceMs) {
-        m_lastProgress = now;
-        m_status->setText(QString::number(found));
-        QApplication::processEvents();
-    }
-    return !m_stopRequested;
+    if (m_scan)
+        m_status->setText(QString::number(m_scan->control().value()));
 }

@@ -2,10 +2,12 @@
 
 #include "gridlist/grid_list_organizer_dialog.h"
 #include "gridlist/grid_list_texts.h"
+#include "gridlist/sub_directory_scan.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
+#include <QTimer>
 
+class BackgroundJob;
 class DirectoryList;
 class DriveList;
 class QCheckBox;
@@ -24,6 +26,8 @@ public:
 
     // Cancel and the close box. During a sub-directory scan they also stop it; nothing of it is added.
     void reject() override;
+    // True while a sub-directory scan runs beside the dialog.
+    bool isScanning() const { return m_scan != nullptr; }
 
 private:
     void buildWidgets();
@@ -32,16 +36,16 @@ private:
     void add();
     void addOne(const QString &directory);
     void addWithSubDirectories(const QString &directory);
-    bool showProgress(qint64 found);
+    // The rest of an addition with sub-directories, once the scan is over.
+    void addScanned(const QString &directory, const SubDirectoryList &scan);
+    void showProgress();
     void setChoosingEnabled(bool enabled);
 
     GridListOrganizerDialog &m_organizer;
     OrganizerContext m_context;
     AddGridsTexts m_texts;
-    bool m_scanning = false;
-    bool m_stopRequested = false;
-    QElapsedTimer m_progressClock;
-    qint64 m_lastProgress = 0; // milliseconds of m_progressClock when events last ran
+    BackgroundJob *m_scan = nullptr; // the running sub-directory scan
+    QTimer m_progressTimer;
 
     DriveList *m_drives = nullptr;
     DirectoryList *m_directories = nullptr;

@@ -16,14 +16,14 @@ struct Level
 };
 
 // The child directories of `directory` worth scanning, in enumeration order.
-QStringList childDirectories(const QString &directory)
+QStringList childDirectories(const QString &directory, const JobControl &control)
 {
     QStringList children;
     DirectoryReader reader(directory);
     DirectoryEntry entry;
-    while (reader.next(entry)) {
-        // A leading full stop skips ".", ".." and every dot directory.
-        // The reader reports a link to a directory as a directory; a link may lead back up the tree.
+    while (!control.isCancelled() && reader.next(entry)) {
+        // A leading full stop skips ".", ".." and every dot directory. The reader reports a link to a
+        // directory as a directory; a link may lead back up the tree.
         if (!entry.isDirectory || entry.isSymbolicLink || entry.name.startsWith(QLatin1Char('.')))
             continue;
         children << childPath(directory, entry.name);
@@ -33,24 +33,19 @@ QStringList childDirectories(const QString &directory)
 
 } // namespace
 
-SubDirectoryList ListerSousDossiers(const QString &directory, const SubDirectoryProgress &progress)
+SubDirectoryList ListerSousDossiers(const QString &directory, JobControl &control)
 {
     SubDirectoryList result;
-    auto carryOn = [&] {
-        if (progress && !progress(result.directories.size()))
-            result.stopped = true;
-        return !result.stopped;
-    };
+    control.setValue(0);
     std::vector<Level> stack;
     auto enter = [&](const QString &path) {
-        if (!carryOn())
+        Level level{childDirectories(path, control), 0};
+        if (control.isCancelled()) {
+            result.stopped = true;
             return false;
-        Level level{childDirectories(path), 0};
-        for (const QString &child : std::as_const(level.children)) {
-            result.directories << child;
-            if (!carryOn())
-                return false;
         }
+        result.directories << level.children;
+        control.setValue(result.directories.size());
         stack.push_back(std::move(level));
         return true;
     };

@@ -2,6 +2,8 @@
 
 #include "html/html_table.h"
 #include "html/html_text.h"
+#include "html/page_writer.h"
+#include "listing/directory_scan.h"
 #include "platform/native_files.h"
 #include "platform/native_name.h"
 
@@ -9,23 +11,59 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString heading(const QString &directory, int number, int ticked, int documents, const PageImages &images)
+void heading(PageWriter &page, const QString &directory, int number, int ticked, int documents,
+             const PageImages &images)
 {
     const QString n = QString::number(number);
-    return u"<a name=\""_s + n + u"\"><h3 align=\"center\">"_s + headingImage(images) +
-           escapeHtml(displayName(directory)) + u"&nbsp;["_s + n + u'/' + QString::number(ticked) +
-           u"] : "_s + QString::number(documents) + u" document(s) </h3>"_s;
+    page.write(u"<a name=\"");
+    page.write(n);
+    page.write(u"\"><h3 align=\"center\">");
+    page.write(headingImage(images));
+    page.writeEscaped(displayName(directory));
+    page.write(u"&nbsp;[");
+    page.write(n);
+    page.write(u"/");
+    page.write(QString::number(ticked));
+    page.write(u"] : ");
+    page.write(QString::number(documents));
+    page.line(u" document(s) </h3>");
+}
+
+void index(PageWriter &page, const GridList &entries, const QVector<int> &included)
+{
+    for (int n = 1; n <= included.size(); ++n) {
+        const QString number = QString::number(n);
+        page.write(u"<h5>");
+        page.write(number);
+        page.write(u"&nbsp;-&nbsp;<a href=\"#");
+        page.write(number);
+        page.write(u"\">");
+        page.writeEscaped(displayName(entries[included[n - 1]].path));
+        page.line(u"</a></h5>");
+    }
 }
 
 } // namespace
 
+ListDirectory scanningLister(DocumentGrid columns, ScanOptions options, const JobControl &control)
+{
+    return [columns = std::move(columns), options = std::move(options), &control](const QString &path) {
+        ListedDirectory listed{columns, cleanAbsolutePath(path)};
+        JobControl part(&control);
+        listDirectory(listed.directory, options, listed.grid, part);
+        return listed;
+    };
+}
+
 PageResult writeCombinedPage(const GridList &entries, const SortState &sort, const PageContext &context,
-                             const ListDirectory &listDirectory)
+                             const ListDirectory &listDirectory, JobControl &control)
 {
     const HtmlSettings &html = context.html;
     const bool french = context.language == 1;
     if (entries.isEmpty())
         return PageResult{PageStatus::NothingToWrite, {}, {}};
+    if (control.isCancelled())
+        return PageResult{PageStatus::Cancelled, {}, {}};
     const QString pageDirectory = html.pathListeTableaux;
     Q_ASSERT(!pageDirectory.isEmpty()); // the loader resolves an unset or vanished directory
     if (html.effacerAnciensTableaux)
@@ -46,47 +84,51 @@ PageResult writeCombinedPage(const GridList &entries, const SortState &sort, con
         if (fileStatus(entries[i].path).isDirectory)
             included << i;
     }
-
-    QStringList lines;
-    lines << QStringLiteral("<html>") << QStringLiteral("<head>")
-          << (french ? QStringLiteral("<title>Fichorama de documents</title>")
-                     : QStringLiteral("<title>Documents fichorama</title>"))
-          << QStringLiteral("</head>");
-    appendPageTop(lines, images, context);
-    if (html.indexListes) {
-        for (int n = 1; n <= included.size(); ++n) {
-            const QString number = QString::number(n);
-            lines << u"<h5>"_s + number + u"&nbsp;-&nbsp;<a href=\"#"_s + number + u"\">"_s +
-                         escapeHtml(displayName(entries[included[n - 1]].path)) + u"</a></h5>"_s;
-        }
-    }
-
-    HtmlTableOptions table;
-    table.sort = sort;
-    table.wrap = html.renvoiALaLigne;
-    table.titleColour = html.couleurTitre;
-    table.link = DocumentLink::FullPath;
-    table.locale = context.locale;
-    qint64 total = 0;
-    for (int n = 1; n <= included.size(); ++n) {
-        const int position = included[n - 1];
-        const ListedDirectory listed = listDirectory(entries[position].path);
-        lines << heading(listed.directory, n, ticked, listed.grid.rowCount(), images);
-        total += listed.grid.rowCount();
-        table.directory = listed.directory;
-        EcrireTableauHTML(lines, listed.grid, table, context.language);
-        if (position != entries.size() - 1)
-            lines << QStringLiteral("<br><hr size=\"10\">");
-    }
-
-    if (html.totalDocuments)
-        lines << (french ? QStringLiteral("<hr>Nombre total de documents = ")
-                         : QStringLiteral("<hr>Total documents count = ")) +
-                     QString::number(total);
-    appendPageBottom(lines, images, context);
+    control.setMaximum(included.size());
 
     const QString path = childPath(pageDirectory, pageBaseName(html, context.stamp) + u".html"_s);
-    if (auto failure = writeWholeFile(path, encodePage(lines)))
+    PageWriter page(path);
+    if (page.open()) {
+        page.line(u"<html>");
+        page.line(u"<head>");
+        page.line(french ? u"<title>Fichorama de documents</title>" : u"<title>Documents fichorama</title>");
+        page.line(u"</head>");
+        appendPageTop(page, images, context);
+        if (html.indexListes)
+            index(page, entries, included);
+
+        HtmlTableOptions table;
+        table.sort = sort;
+        table.wrap = html.renvoiALaLigne;
+        table.titleColour = html.couleurTitre;
+        table.link = DocumentLink::FullPath;
+        table.locale = context.locale;
+        qint64 total = 0;
+        // The table's rows are not counted: the progress counts directories.
+        JobControl rows(&control);
+        for (int n = 1; n <= included.size() && !control.isCancelled(); ++n) {
+            const int position = included[n - 1];
+            const ListedDirectory listed = listDirectory(entries[position].path);
+            heading(page, listed.directory, n, ticked, listed.grid.rowCount(), images);
+            total += listed.grid.rowCount();
+            table.directory = listed.directory;
+            EcrireTableauHTML(page, listed.grid, table, context.language, rows);
+            if (position != entries.size() - 1)
+                page.line(u"<br><hr size=\"10\">");
+            control.advance();
+        }
+
+        if (html.totalDocuments) {
+            page.write(french ? u"<hr>Nombre total de documents = " : u"<hr>Total documents count = ");
+            page.line(QString::number(total));
+        }
+        appendPageBottom(page, images, context);
+    }
+    if (control.isCancelled()) {
+        page.cancel();
+        return PageResult{PageStatus::Cancelled, {}, {}};
+    }
+    if (auto failure = page.commit())
         return PageResult{PageStatus::Failed, {}, *failure};
     return PageResult{PageStatus::Written, path, {}};
 }

@@ -1,6 +1,7 @@
 #include "html/html_table.h"
 
 #include "html/html_text.h"
+#include "html/page_writer.h"
 #include "listing/grid_sort.h"
 
 using namespace Qt::StringLiterals;
@@ -8,77 +9,112 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Soft hyphen and macron: in the Symbol font the bytes 0xAD and 0xAF draw an up and a down arrow.
-constexpr char16_t kUpArrowByte = 0xAD;
-constexpr char16_t kDownArrowByte = 0xAF;
+constexpr char16_t kUpArrow[] = {0xAD, 0};
+constexpr char16_t kDownArrow[] = {0xAF, 0};
 
-QString titleCell(const QString &text, int column, const HtmlTableOptions &options, const QString &nowrap,
-                  const QString &colour)
+// The parts of a row's cells that are the same for every cell.
+struct CellFrame
 {
-    if (column != options.sort.column)
-        return u"<td bgcolor=\"#"_s + colour + u"\" align=\"center\""_s + nowrap + u'>' + text + u"</td>"_s;
-    const QChar arrow(options.sort.ascending ? kUpArrowByte : kDownArrowByte);
-    return u"<td bgcolor=\"#"_s + colour + u"\"  align=\"center\""_s + nowrap +
-           u"><font FACE=\"Symbol\"><small>"_s + arrow + u"</small></font>&nbsp;<b>"_s + text +
-           u"</b></td>"_s;
+    QString nowrap;
+    QString colour;
+};
+
+void titleCell(PageWriter &page, const QString &caption, int column, const HtmlTableOptions &options,
+               const CellFrame &frame)
+{
+    page.write(u"<td bgcolor=\"#");
+    page.write(frame.colour);
+    if (column != options.sort.column) {
+        page.write(u"\" align=\"center\"");
+        page.write(frame.nowrap);
+        page.write(u">");
+        page.writeEscaped(caption);
+        page.line(u"</td>");
+        return;
+    }
+    page.write(u"\"  align=\"center\"");
+    page.write(frame.nowrap);
+    page.write(u"><font FACE=\"Symbol\"><small>");
+    page.write(options.sort.ascending ? kUpArrow : kDownArrow);
+    page.write(u"</small></font>&nbsp;<b>");
+    page.writeEscaped(caption);
+    page.line(u"</b></td>");
 }
 
 // The cell shows the name as the grid does and links by the file's own name. The anchor is left open,
 // as the pages have always had it: browsers close it at the cell's end.
-QString documentCell(const GridRow &row, const HtmlTableOptions &options, const QString &nowrap)
+void documentCell(PageWriter &page, const GridRow &row, const HtmlTableOptions &options,
+                  const CellFrame &frame)
 {
-    const QString link = options.link == DocumentLink::Relative
-                             ? linkToName(row.fileName)
-                             : escapeLink(childPath(options.directory, row.fileName));
-    return u"<td"_s + nowrap + u"><a href=\""_s + link + u"\">"_s + escapeHtml(row.cells[0]) + u"</td>"_s;
+    page.write(u"<td");
+    page.write(frame.nowrap);
+    page.write(u"><a href=\"");
+    page.write(options.link == DocumentLink::Relative
+                   ? linkToName(row.fileName)
+                   : escapeLink(childPath(options.directory, row.fileName)));
+    page.write(u"\">");
+    page.writeEscaped(row.cells[0]);
+    page.line(u"</td>");
 }
 
-QString dataCell(const QString &text, const HtmlTableOptions &options, const QString &nowrap)
+void dataCell(PageWriter &page, const QString &text, const HtmlTableOptions &options, const CellFrame &frame)
 {
-    if (cellNumber(text, options.locale))
-        return u"<td align=\"center\""_s + nowrap + u'>' + escapeHtml(text) + u"</td>"_s;
-    return u"<td"_s + nowrap + u'>' + escapeHtml(text) + u"</td>"_s;
+    page.write(cellNumber(text, options.locale) ? u"<td align=\"center\"" : u"<td");
+    page.write(frame.nowrap);
+    page.write(u">");
+    page.writeEscaped(text);
+    page.line(u"</td>");
 }
 
 } // namespace
 
-void appendHtmlTable(QStringList &lines, const DocumentGrid &grid, const HtmlTableOptions &options)
+void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTableOptions &options,
+                     JobControl &control)
 {
-    const QString nowrap = options.wrap ? QString() : QStringLiteral(" nowrap");
-    const QString colour = titleColourText(options.titleColour);
-    const QString emptyCell = QStringLiteral("<td>&nbsp;</td>");
+    const CellFrame frame{options.wrap ? QString() : QStringLiteral(" nowrap"),
+                          titleColourText(options.titleColour)};
+    const auto emptyCell = u"<td>&nbsp;</td>";
 
-    lines << QStringLiteral("<div align=\"center\"><center>")
-          << QStringLiteral("<table border=\"5\" cellspacing=\"1\" cellpadding=\"4\">");
-    lines << QStringLiteral("<tr>");
+    page.line(u"<div align=\"center\"><center>");
+    page.line(u"<table border=\"5\" cellspacing=\"1\" cellpadding=\"4\">");
+    page.line(u"<tr>");
     for (int c = 0; c < grid.columnCount(); ++c) {
         const QString &caption = grid.column(c).caption;
-        lines << (caption.isEmpty() ? emptyCell : titleCell(escapeHtml(caption), c, options, nowrap, colour));
+        if (caption.isEmpty())
+            page.line(emptyCell);
+        else
+            titleCell(page, caption, c, options, frame);
     }
-    lines << QStringLiteral("</tr>");
+    page.line(u"</tr>");
     for (const GridRow &row : grid.rows()) {
-        lines << QStringLiteral("<tr>");
+        if (control.isCancelled())
+            return;
+        page.line(u"<tr>");
         for (int c = 0; c < grid.columnCount(); ++c) {
             const QString text = c < row.cells.size() ? row.cells[c] : QString();
             if (text.isEmpty())
-                lines << emptyCell;
+                page.line(emptyCell);
+            else if (c == 0)
+                documentCell(page, row, options, frame);
             else
-                lines << (c == 0 ? documentCell(row, options, nowrap) : dataCell(text, options, nowrap));
+                dataCell(page, text, options, frame);
         }
-        lines << QStringLiteral("</tr>");
+        page.line(u"</tr>");
+        control.advance();
     }
-    lines << QStringLiteral("</table>") << QStringLiteral("</center></div>");
+    page.line(u"</table>");
+    page.line(u"</center></div>");
 }
 
-void EcrireTableauHTML(QStringList &lines, const DocumentGrid &grid, const HtmlTableOptions &options,
-                       qint16 language)
+void EcrireTableauHTML(PageWriter &page, const DocumentGrid &grid, const HtmlTableOptions &options,
+                       qint16 language, JobControl &control)
 {
     if (grid.rowCount() == 0) {
-        lines << (language == 1
-                      ? QStringLiteral("<font color=\"#FF0000\"><center>Aucun document sélectionné dans ce "
-                                       "répertoire</center></font>")
-                      : QStringLiteral("<font color=\"#FF0000\"><center>No selected documents in this "
-                                       "directory</center></font>"));
+        page.line(language == 1 ? u"<font color=\"#FF0000\"><center>Aucun document sélectionné dans ce "
+                                  u"répertoire</center></font>"
+                                : u"<font color=\"#FF0000\"><center>No selected documents in this "
+                                  u"directory</center></font>");
         return;
     }
-    appendHtmlTable(lines, grid, options);
+    appendHtmlTable(page, grid, options, control);
 }

@@ -2,9 +2,11 @@
 
 #include "common/settings.h"
 #include "listing/document_grid.h"
+#include "listing/job_control.h"
 
 #include <QLocale>
-#include <QStringList>
+
+class PageWriter;
 
 // How the document cell of a row links to its document.
 enum class DocumentLink {
@@ -23,11 +25,14 @@ struct HtmlTableOptions
     QLocale locale = QLocale::system(); // decides which cells read as numbers and are centred
 };
 
-// Appends the grid as an HTML table, one line per item: the centring "<div>", "<table>", the title row
+// Writes the grid as an HTML table, one line per item: the centring "<div>", "<table>", the title row
 // (captions) and one row per document, "</table>" and "</center></div>". Cell texts are HTML-escaped.
-void appendHtmlTable(QStringList &lines, const DocumentGrid &grid, const HtmlTableOptions &options);
+// Moves the progress of `control` by one per document row; stops between two rows when `control` is
+// cancelled, leaving the table unfinished (the caller then drops the page).
+void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTableOptions &options,
+                     JobControl &control);
 
 // The table of one directory in the combined page: the table as above, or when the grid has no document
 // row the red "no document" line in the interface language.
-void EcrireTableauHTML(QStringList &lines, const DocumentGrid &grid, const HtmlTableOptions &options,
-                       qint16 language);
+void EcrireTableauHTML(PageWriter &page, const DocumentGrid &grid, const HtmlTableOptions &options,
+                       qint16 language, JobControl &control);

@@ -1,7 +1,6 @@
 #include "html/html_text.h"
 
 #include "platform/native_name.h"
-#include "platform/windows1252.h"
 
 using namespace Qt::StringLiterals;
 
@@ -87,14 +86,4 @@ QString titleColourText(qint32 colour)
         .arg(green, 2, 16, QLatin1Char('0'))
         .arg(blue, 2, 16, QLatin1Char('0'))
         .toUpper();
-}
-
-QByteArray encodePage(const QStringList &lines)
-{
-    QString text;
-    for (const QString &line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
-    return toWindows1252WithReferences(text);
 }

@@ -1,6 +1,8 @@
 #include "html/page_frame.h"
 
 #include "html/html_text.h"
+#include "html/page_writer.h"
+#include "platform/directory_reader.h"
 #include "platform/regular_file_reader.h"
 
 #include <QDir>
@@ -73,9 +75,11 @@ std::optional<WriteFailure> copyImage(const QString &source, const QString &targ
     return writeWholeFile(target, image.bytes);
 }
 
-QString imageLine(const QString &reference)
+void imageLine(PageWriter &page, const QString &reference)
 {
-    return u"<p align=\"center\"><img src=\""_s + reference + u"\"></p>"_s;
+    page.write(u"<p align=\"center\"><img src=\"");
+    page.write(reference);
+    page.line(u"\"></p>");
 }
 
 } // namespace
@@ -90,16 +94,19 @@ void deleteOldPages(const QString &directory, const QString &prefix)
          {PageImage::Background, PageImage::Header, PageImage::TableImage, PageImage::Footer})
         copies << prefix + copySuffix(image);
 
-    const QDir dir(directory);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
+    DirectoryReader reader(directory);
+    DirectoryEntry entry;
+    while (reader.next(entry)) {
+        if (entry.isDirectory)
+            continue;
+        const QString &name = entry.name;
         const bool isPage = name.compare(prefix + html, Qt::CaseInsensitive) == 0;
         const bool isStampedPage = name.size() >= prefix.size() + 1 + html.size() &&
                                    name.startsWith(prefix + u' ', Qt::CaseInsensitive) &&
                                    name.endsWith(html, Qt::CaseInsensitive);
         const bool isCopy = copies.contains(name, Qt::CaseInsensitive);
         if (isPage || isStampedPage || isCopy)
-            QFile::remove(dir.filePath(name));
+            QFile::remove(childPath(directory, name));
     }
 }
 
@@ -125,25 +132,29 @@ std::optional<WriteFailure> buildImageReferences(const HtmlSettings &html, const
     return std::nullopt;
 }
 
-void appendPageTop(QStringList &lines, const PageImages &images, const PageContext &context)
+void appendPageTop(PageWriter &page, const PageImages &images, const PageContext &context)
 {
-    if (images.background.isEmpty())
-        lines << QStringLiteral("<body>");
-    else
-        lines << u"<body background=\""_s + images.background + u"\">"_s;
+    if (images.background.isEmpty()) {
+        page.line(u"<body>");
+    } else {
+        page.write(u"<body background=\"");
+        page.write(images.background);
+        page.line(u"\">");
+    }
     if (!images.header.isEmpty())
-        lines << imageLine(images.header);
+        imageLine(page, images.header);
     if (!context.html.texteEnTete.isEmpty())
-        lines << RemplacerVariables(context.html.headerText(), context.stamp, context.startup);
+        page.line(RemplacerVariables(context.html.headerText(), context.stamp, context.startup));
 }
 
-void appendPageBottom(QStringList &lines, const PageImages &images, const PageContext &context)
+void appendPageBottom(PageWriter &page, const PageImages &images, const PageContext &context)
 {
     if (!images.footer.isEmpty())
-        lines << imageLine(images.footer);
+        imageLine(page, images.footer);
     if (!context.html.textePied.isEmpty())
-        lines << RemplacerVariables(context.html.footerText(), context.stamp, context.startup);
-    lines << QStringLiteral("</body>") << QStringLiteral("</html>");
+        page.line(RemplacerVariables(context.html.footerText(), context.stamp, context.startup));
+    page.line(u"</body>");
+    page.line(u"</html>");
 }
 
 QString headingImage(const PageImages &images)

@@ -4,21 +4,23 @@
 #include "html/page_stamp.h"
 #include "platform/safe_file_writer.h"
 
+class PageWriter;
+
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 #include <initializer_list>
 #include <optional>
 
 // What both page writers read besides the grids: the "HTML" settings, the interface language, the page
 // date and time (compute them once per page with makePageStamp just before writing), the start-up values
-// for the placeholders, and the locale that decides which cells are numbers.
+// for the placeholders, and the locale that decides which cells are numbers. A copy of its own, so that a
+// page written beside the window does not see the window's settings change.
 struct PageContext
 {
-    const HtmlSettings &html;
+    HtmlSettings html;
     qint16 language = 0;
     PageStamp stamp;
-    const StartupValues &startup;
+    StartupValues startup;
     QLocale locale = QLocale::system();
 };
 
@@ -27,6 +29,7 @@ enum class PageStatus {
     Written,        // the page is on disk at `path`
     NothingToWrite, // an empty grid or an empty grid list: no file was touched
     Failed,         // a page or an image copy could not be written: see `failure`
+    Cancelled,      // the job was cancelled: the page was not written, an older one stays
 };
 
 struct PageResult
@@ -50,7 +53,8 @@ struct PageImages
 
 // Deletes the files of `directory` that earlier pages wrote: prefix + ".html", prefix + " " ... ".html"
 // (pages with a date stamp), and the four image copies, names compared without regard to case. Other
-// files starting with the prefix stay. Failures are ignored: the user sees the result in the next listing.
+// files starting with the prefix stay. The directory is read once. Failures are ignored: the user sees
+// the result in the next listing.
 void deleteOldPages(const QString &directory, const QString &prefix);
 
 // Builds the references of the given images in the given order into `images`. An image is present when
@@ -63,9 +67,9 @@ void deleteOldPages(const QString &directory, const QString &prefix);
                                                                PageImages &images);
 
 // The body line, the header image line and the header text line.
-void appendPageTop(QStringList &lines, const PageImages &images, const PageContext &context);
+void appendPageTop(PageWriter &page, const PageImages &images, const PageContext &context);
 // The footer image line, the footer text line, "</body>" and "</html>".
-void appendPageBottom(QStringList &lines, const PageImages &images, const PageContext &context);
+void appendPageBottom(PageWriter &page, const PageImages &images, const PageContext &context);
 
 // The image in the heading: "<img src=...>&nbsp;" when the table image is present, else empty.
 QString headingImage(const PageImages &images);

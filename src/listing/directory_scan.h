@@ -1,35 +1,17 @@
 #pragma once
 
-#include "common/settings.h"
 #include "listing/document_grid.h"
-#include "listing/property_columns.h"
+#include "listing/job_control.h"
+#include "listing/scan_options.h"
 
-#include <QLocale>
-#include <QVector>
+#include <QStringList>
 #include <functional>
 
-// What a listing shows and how it sorts.
-struct ScanOptions
+// A file of the listed directory that the system would not let be read.
+struct UnreadableFile
 {
-    ListingOptions listing;
-    bool highlight = true;
-    qint16 linesPerCell = 1;
-    QString pagePrefix = QStringLiteral("Fichorama"); // HTML files starting with it are our own pages
-    // The property identifier read for each grid column after the name column, in column order;
-    // 0 stands for the short-name column, which does not come from the summary information.
-    QVector<int> columnProperties;
-    SortState sort;
-    QLocale locale = QLocale::system();
-};
-
-// The window's side of a running listing: the interruption flag (set by Escape while events are let
-// through), the event pump and the progress display. Every member may be left empty.
-struct ScanControl
-{
-    bool interruptRequested = false;
-    std::function<void()> letEventsThrough; // called before the first entry, then at most every interval
-    int eventIntervalMs = 20;
-    std::function<void(int value, int maximum)> progress;
+    QString name;   // native form
+    QString reason; // the system's words: "Permission denied", "Input/output error"
 };
 
 struct ScanResult
@@ -38,18 +20,21 @@ struct ScanResult
     int fileCount = 0;       // files of the directory (hidden ones only when they are included)
     int documentCount = 0;
     bool interrupted = false;
+    // The directory's sub-directories (not hidden ones), in the file system's order.
+    QStringList subDirectories;
+    QList<UnreadableFile> unreadable; // in the directory's order
 };
 
-// The file count of a directory: its non-directory entries, hidden ones only when `includeHidden`.
-int countFiles(const QString &directory, bool includeHidden);
+// Called once the directory has been read, before any document: the file count and the sub-directories
+// of the result are set. Runs on the listing's thread.
+using DirectoryRead = std::function<void(const ScanResult &read)>;
 
-// Lists `directory` (native form, see native_name.h) into the grid's rows: one row per listed file, cells in
-// column order, name colours and row heights set; then sorts by the sort column when the grid has it and sets
-// the header arrow. Clears `control.interruptRequested` first and polls it at every entry. The grid's columns
-// must already match `options.columnProperties`.
+// Lists `directory` (native form, see native_name.h) into the grid's rows. Reads the directory once, then
+// the files on `options.readers` threads; the rows keep the directory's order: one row per listed file,
+// cells in column order, name colours and row heights set. Then sorts by the sort column when the grid has
+// it and sets the header arrow. The progress of `control` counts the files read out of the file count (at
+// least 1); a cancellation stops the listing at the next file (the directory itself is always read whole,
+// for the file count), which is then interrupted: the rows found so far stay and are sorted. The grid's
+// columns must already match `options.columnProperties`.
 ScanResult listDirectory(const QString &directory, const ScanOptions &options, DocumentGrid &grid,
-                         ScanControl &control);
-
-// The options of a listing made with these settings, displayed columns and sort.
-ScanOptions makeScanOptions(const Settings &settings, const DisplayedColumns &displayed,
-                            const SortState &sort);
+                         JobControl &control, const DirectoryRead &directoryRead = {});

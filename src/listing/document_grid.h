@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/document_properties.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
 // How the cells of a column are aligned: the "<" and "^" marks of the column table.
 enum class ColumnAlignment { Left, Centre };
@@ -28,6 +31,8 @@ struct GridRow
     // The file's name in native form (see native_name.h): what opens, renames, trashes and links the file.
     // It differs from cell 0 only for a name that is not valid UTF-8; appendRow takes cell 0 when unset.
     QString fileName = {};
+    // The document's properties, kept only when the listing is asked to (the command line's typed output).
+    std::shared_ptr<const DocumentProperties> properties = {};
 };
 
 // The document grid as data: the header (captions, alignment, widths, bold column, sort arrow) and the

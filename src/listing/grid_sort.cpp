@@ -43,10 +43,28 @@ void sortRows(DocumentGrid &grid, int column, const QLocale *locale, bool ascend
     rows = std::move(sorted);
 }
 
+// A cell of plain decimal digits (a count, a revision), read without the locale's parser: every locale
+// reads such a text as this number. Longer texts are left to the parser, which rounds them.
+std::optional<double> plainDigits(const QString &text)
+{
+    constexpr qsizetype kMaxDigits = 15; // below 2^53: the value is exact
+    if (text.isEmpty() || text.size() > kMaxDigits)
+        return std::nullopt;
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return double(value);
+}
+
 } // namespace
 
 std::optional<double> cellNumber(const QString &text, const QLocale &locale)
 {
+    if (const std::optional<double> digits = plainDigits(text))
+        return digits;
     // A number needs a digit and no letter but the exponent's: this keeps "inf" and "nan" out and spares
     // names and words the locale's parser, which is slow.
     const bool hasDigit = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });

@@ -56,8 +56,8 @@ QStringList ancestry(const QString &path)
     return chain;
 }
 
-// The names of the visible sub-directories of `path` (links to directories included), sorted by name
-// without regard to case. Read with our own reader, which keeps names that are not UTF-8.
+// The names of the visible sub-directories of `path` (links to directories included), in the reader's
+// order. Read with our own reader, which keeps names that are not UTF-8.
 QStringList subDirectoryNames(const QString &path)
 {
     QStringList names;
@@ -67,9 +67,6 @@ QStringList subDirectoryNames(const QString &path)
         if (entry.isDirectory && !entry.isHidden)
             names << entry.name;
     }
-    std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
     return names;
 }
 
@@ -100,8 +97,26 @@ bool DirectoryList::setPath(const QString &path)
 
 void DirectoryList::refresh()
 {
-    if (!m_path.isEmpty())
-        fill();
+    if (m_path.isEmpty())
+        return;
+    fill();
+    if (!m_readsSubDirectories)
+        addSubDirectories(subDirectoryNames(m_path));
+}
+
+void DirectoryList::showSubDirectories(const QString &path, QStringList names)
+{
+    if (path != m_path)
+        return;
+    // Drop what an earlier call showed: everything below the current directory.
+    const QString highlighted = this->highlighted();
+    for (int row = count() - 1; row >= 0 && item(row)->data(pathRole).toString() != m_path; --row)
+        delete takeItem(row);
+    addSubDirectories(std::move(names));
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(pathRole).toString() == highlighted)
+            setCurrentItem(item(row));
+    }
 }
 
 QString DirectoryList::highlighted() const
@@ -145,7 +160,6 @@ void DirectoryList::fill()
     clear();
     const QStringList chain = ancestry(m_path);
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     auto add = [this](const QString &path, const QString &name, const QIcon &icon, int depth) {
         auto *item = new QListWidgetItem(icon, name, this);
         item->setData(pathRole, path);
@@ -155,9 +169,25 @@ void DirectoryList::fill()
     QListWidgetItem *current = nullptr;
     for (int depth = 0; depth < chain.size(); ++depth)
         current = add(chain[depth], entryName(chain[depth]), openIcon, depth);
-    for (const QString &name : subDirectoryNames(m_path))
-        add(childPath(m_path, name), displayName(name), closedIcon, int(chain.size()));
     setCurrentItem(current);
+    if (m_readsSubDirectories)
+        addSubDirectories(subDirectoryNames(m_path));
+}
+
+void DirectoryList::addSubDirectories(QStringList names)
+{
+    // By name without regard to case, then by case, so that the order does not depend on the reader.
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const int depth = int(ancestry(m_path).size());
+    for (const QString &name : std::as_const(names)) {
+        auto *item = new QListWidgetItem(closedIcon, displayName(name), this);
+        item->setData(pathRole, childPath(m_path, name));
+        item->setData(depthRole, depth);
+    }
 }
 
 void DirectoryList::openItem(QListWidgetItem *item)

@@ -21,6 +21,12 @@ public:
     bool setPath(const QString &path);
     // Reads the current directory's sub-directories again, without emitting pathChanged.
     void refresh();
+    // Off: the list does not read directories itself; its owner reads each new path once and hands the
+    // sub-directories over with showSubDirectories. On by default.
+    void setReadsSubDirectories(bool on) { m_readsSubDirectories = on; }
+    // Shows `names`, the sub-directories of `path` in any order, below the current directory, when
+    // `path` is still the current one.
+    void showSubDirectories(const QString &path, QStringList names);
     // The highlighted entry's full path, or the current path when no other entry is highlighted.
     QString highlighted() const;
 
@@ -35,7 +41,9 @@ protected:
 
 private:
     void fill();
+    void addSubDirectories(QStringList names);
     void openItem(QListWidgetItem *item);
 
     QString m_path;
+    bool m_readsSubDirectories = true;
 };

@@ -16,7 +16,9 @@ struct DirectoryEntry
 };
 
 // Enumerates one directory, given by its native-form path, in the order the file system returns its entries
-// ("." and ".." included, as directories), without sorting and without reading more than each entry's type.
+// ("." and ".." included, as directories), without sorting. Each entry's type comes from the enumeration
+// itself; the file system is asked only for a symbolic link's target and for entries whose type the
+// enumeration does not give.
 class DirectoryReader
 {
 public:

@@ -40,18 +40,21 @@ bool DirectoryReader::next(DirectoryEntry &entry)
     entry.name = fromNativeBytes(item->d_name);
     entry.isHidden = item->d_name[0] == '.';
     entry.isSymbolicLink = item->d_type == DT_LNK;
-    if (item->d_type == DT_DIR) {
-        entry.isDirectory = true;
-    } else if (item->d_type == DT_REG) {
-        entry.isDirectory = false;
-    } else {
-        // Unknown types and symbolic links: ask for the entry's and the target's types.
-        struct stat info
-        {};
-        const QByteArray full = m_handle->path + item->d_name;
-        if (item->d_type == DT_UNKNOWN)
-            entry.isSymbolicLink = lstat(full.constData(), &info) == 0 && S_ISLNK(info.st_mode);
-        entry.isDirectory = stat(full.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    entry.isDirectory = item->d_type == DT_DIR;
+    if (item->d_type != DT_LNK && item->d_type != DT_UNKNOWN)
+        return true;
+    const QByteArray full = m_handle->path + item->d_name;
+    struct stat info
+    {};
+    if (item->d_type == DT_UNKNOWN) {
+        // Some file systems give no type: ask for the entry's own.
+        if (lstat(full.constData(), &info) != 0)
+            return true;
+        entry.isSymbolicLink = S_ISLNK(info.st_mode);
+        entry.isDirectory = S_ISDIR(info.st_mode);
     }
+    // A link counts as a directory when it leads to one.
+    if (entry.isSymbolicLink)
+        entry.isDirectory = stat(full.constData(), &info) == 0 && S_ISDIR(info.st_mode);
     return true;
 }

@@ -57,7 +57,7 @@ DocumentRead readDocument(ByteSource &file, PdfReading pdf)
     const qint64 size = file.size();
     PrefetchedByteSource source(file, size <= kWholeFileBytes ? size : kHeadBytes);
     if (!source.isRead())
-        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt};
+        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt, {}};
     const QByteArrayView head = source.head();
 
     // Formats are told apart here, by their first bytes, and handed to their reader.
@@ -67,18 +67,21 @@ DocumentRead readDocument(ByteSource &file, PdfReading pdf)
         return readPackage(source);
     if (head.first(std::min<qsizetype>(head.size(), kPdfSignatureWindow)).contains(QByteArrayView("%PDF-"))) {
         if (pdf == PdfReading::RecogniseOnly)
-            return {DocumentFormat::Pdf, ReadStatus::NotRead, std::nullopt};
+            return {DocumentFormat::Pdf, ReadStatus::NotRead, std::nullopt, {}};
         return readWith(DocumentFormat::Pdf, readPdfProperties, source);
     }
-    return {DocumentFormat::Unknown, ReadStatus::OtherFormat, std::nullopt};
+    return {DocumentFormat::Unknown, ReadStatus::OtherFormat, std::nullopt, {}};
 }
 
 DocumentRead readDocument(const QString &path, PdfReading pdf)
 {
     FileByteSource file(path);
     if (!file.isOpen())
-        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt};
-    return readDocument(file, pdf);
+        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt, file.failureReason()};
+    DocumentRead result = readDocument(file, pdf);
+    if (result.status == ReadStatus::Unreadable)
+        result.failure = file.failureReason();
+    return result;
 }
 
 DocumentRead readDocumentBytes(const QByteArray &bytes, PdfReading pdf)

@@ -17,6 +17,9 @@ struct DocumentRead
     DocumentFormat format = DocumentFormat::Unknown;
     ReadStatus status = ReadStatus::OtherFormat;
     std::optional<DocumentProperties> properties; // set exactly when `status` is Ok
+    // The system's reason when the file could not be opened or read (then `status` is Unreadable); empty
+    // otherwise, and when the file was not read because it is not a regular file.
+    QString failure;
 };
 
 // Whether the properties of a PDF file are read, or the file is only recognised as one: reading a PDF

@@ -10,10 +10,14 @@ FileByteSource::FileByteSource(const QString &path)
 {
     // Without O_NONBLOCK, opening a named pipe would wait for a writer; reads of regular files ignore it.
     const int descriptor = ::open(nativeBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0)
+    if (descriptor < 0) {
+        m_error = errno;
         return;
+    }
     struct stat info;
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const bool statted = ::fstat(descriptor, &info) == 0;
+    if (!statted || !S_ISREG(info.st_mode)) {
+        m_error = statted ? 0 : errno;
         ::close(descriptor);
         return;
     }
@@ -27,6 +31,11 @@ FileByteSource::~FileByteSource()
         ::close(int(m_handle));
 }
 
+QString FileByteSource::failureReason() const
+{
+    return m_error != 0 ? qt_error_string(m_error) : QString();
+}
+
 bool FileByteSource::read(qint64 offset, qint64 length, char *out)
 {
     if (m_handle == -1 || offset < 0 || length < 0 || offset > m_size || length > m_size - offset)
@@ -36,8 +45,10 @@ bool FileByteSource::read(qint64 offset, qint64 length, char *out)
         const ssize_t got = ::pread(int(m_handle), out + done, size_t(length - done), off_t(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
+        if (got <= 0) {
+            m_error = got < 0 ? errno : EIO; // a file cut shorter than its size reads as an I/O error
             return false;
+        }
         done += got;
     }
     return true;

@@ -24,6 +24,20 @@ int byteFor(uint codePoint)
     return -1;
 }
 
+void appendReference(QByteArray &bytes, uint codePoint)
+{
+    char digits[16];
+    int length = 0;
+    do {
+        digits[length++] = char('0' + codePoint % 10);
+        codePoint /= 10;
+    } while (codePoint);
+    bytes.append("&#", 2);
+    while (length)
+        bytes.append(digits[--length]);
+    bytes.append(';');
+}
+
 } // namespace
 
 QString fromWindows1252(QByteArrayView bytes)
@@ -41,14 +55,40 @@ QByteArray toWindows1252WithReferences(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const uint codePoint : text.toUcs4()) {
+    appendWindows1252WithReferences(bytes, text);
+    return bytes;
+}
+
+void appendWindows1252WithReferences(QByteArray &bytes, QStringView text)
+{
+    const qsizetype size = text.size();
+    const char16_t *units = text.utf16();
+    qsizetype i = 0;
+    while (i < size) {
+        // A run of ASCII goes in one append.
+        qsizetype ascii = i;
+        while (ascii < size && units[ascii] < 0x80)
+            ++ascii;
+        if (ascii > i) {
+            const qsizetype start = bytes.size();
+            bytes.resize(start + (ascii - i));
+            char *out = bytes.data() + start;
+            for (qsizetype k = i; k < ascii; ++k)
+                *out++ = char(units[k]);
+            i = ascii;
+            continue;
+        }
+        uint codePoint = units[i++];
+        if (QChar::isHighSurrogate(codePoint) && i < size && QChar::isLowSurrogate(units[i]))
+            codePoint = QChar::surrogateToUcs4(char16_t(codePoint), units[i++]);
+        else if (QChar::isSurrogate(codePoint))
+            codePoint = QChar::ReplacementCharacter;
         const int byte = byteFor(codePoint);
         if (byte >= 0)
             bytes.append(char(byte));
         else
-            bytes.append("&#" + QByteArray::number(quint32(codePoint)) + ';');
+            appendReference(bytes, codePoint);
     }
-    return bytes;
 }
 
 bool isValidUtf8(const QByteArray &bytes)

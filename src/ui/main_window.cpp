@@ -124,6 +124,10 @@ MainWindow::MainWindow(const MainWindowEnvironment &environment, Prompter &promp
     m_channel = new InstanceChannel(this);
     connect(m_channel, &InstanceChannel::directoryReceived, this, &MainWindow::openFromOutside);
     connectControls();
+    // The listing's read gives the directory list its sub-directories.
+    m_controls.Chemins->setReadsSubDirectories(false);
+    m_progressTimer.setInterval(40);
+    connect(&m_progressTimer, &QTimer::timeout, this, &MainWindow::showJobProgress);
     qApp->installEventFilter(this);
 }
 
@@ -344,11 +348,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     // Every dialog of the program, Qt's boxes included, shows its whole title.
     if (event->type() == QEvent::Show && qobject_cast<QDialog *>(watched))
         fitWindowTitle(static_cast<QWidget *>(watched));
-    // Escape interrupts a listing whichever control of the window has the focus.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+    // Escape interrupts a listing, or cancels a page, whichever control of the window has the focus.
+    if (m_job && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
         const auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->window() == this)
-            m_scanControl.interruptRequested = true;
+            m_job->cancel();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -364,8 +369,9 @@ void MainWindow::shutDown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    // A listing under way stops at its next entry; nothing waiting after it runs any more.
-    m_scanControl.interruptRequested = true;
+    // A job under way stops at its next entry; nothing waiting after it runs any more.
+    if (m_job)
+        m_job->cancel();
     m_listingPending = false;
     m_afterListing.clear();
     IniFile configuration(m_paths.iniPath());

@@ -6,6 +6,7 @@
 #include "gridlist/grid_list_rules.h"
 #include "html/page_frame.h"
 #include "html/page_stamp.h"
+#include "listing/background_job.h"
 #include "listing/directory_scan.h"
 #include "listing/document_grid.h"
 #include "listing/property_columns.h"
@@ -16,6 +17,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -67,11 +69,13 @@ public:
     // widths, which are stored and so create its file; an existing one gets its stored widths.
     void loadConfiguration(const QString &name, bool isNew = false);
 
-    // Chemins_Change: lists the directory the directory list shows. When a listing is running it is
-    // interrupted and this one runs once it has unwound; listings never nest.
+    // Chemins_Change: starts the listing of the directory the directory list shows, as a job beside the
+    // window, and returns. When a listing runs it is interrupted and this one runs once it is over; when a
+    // page is being written, this one runs once the page is done. Jobs never overlap.
     void Chemins_Change();
     // Points the drive and directory lists at `path`, which lists it; a path already shown is listed
-    // again. False, nothing changed, when `path` names no existing directory. Returns after the listing.
+    // again. False, nothing changed, when `path` names no existing directory. Returns once the listing has
+    // started (or been queued behind the running job).
     bool listDirectoryAt(const QString &path);
     // The refresh operation (cmdDemarrer): opens the highlighted directory or lists the current one again.
     void refresh();
@@ -84,7 +88,9 @@ public:
     // The window's place on the screen now, as shut-down stores it.
     WindowPlacement placement() const;
 
-    bool isListing() const { return m_listing; }
+    // True while a listing runs; isBusy() also while a page is being written.
+    bool isListing() const { return m_job && m_jobIsListing; }
+    bool isBusy() const { return m_job != nullptr; }
     // The directory shown in lblDossier: the one listed last (or the remembered one before any listing).
     const QString &listedDirectory() const { return m_listedDirectory; }
 
@@ -121,11 +127,19 @@ private:
     void setButtonsForList();
 
     // Listing.
-    void listOnce();
+    void startListing();
+    void showDirectoryRead(const ScanResult &read);
     void endListing(const ScanResult &result, DocumentGrid &listed, int columnsGeneration);
     void onDriveChanged(const QString &directory);
-    // True when a listing runs: it is interrupted and `action` runs once it has unwound.
+    // True when a job runs: a listing is interrupted, a page is finished, and `action` runs once the job
+    // is over.
     bool deferWhileListing(std::function<void()> action);
+    // Jobs: the one running job, its progress in ProgressBar1, and what runs once it is over.
+    void beginJob(BackgroundJob *job, bool isListing);
+    void showJobProgress();
+    void endJob();
+    // Runs `action` now, or once the running job and the listings queued behind it are over.
+    void afterJob(std::function<void()> action);
 
     // Menu options.
     void toggleListingOption(QAction *entry);
@@ -152,6 +166,9 @@ private:
     void showListEdit(const GridList &entries, const ListEditResult &result);
     void cmdEditerEnsemble_Click();
     void reportPageFailure(const WriteFailure &failure);
+    // Writes a page as a job; `write` runs on the job's thread, `done` on the window's with its result.
+    void writePageJob(std::function<PageResult(JobControl &control)> write,
+                      std::function<void(const PageResult &result)> done);
     // The context of a page made now: the settings, the language, a fresh page stamp, the start-up values.
     PageContext pageContext() const;
     // Opens a written page, reports a failure, or shows `refusal` through `refuse` when there was nothing to
@@ -185,8 +202,9 @@ private:
     int m_documentCount = 0;
     int m_columnsGeneration = 0; // counts column rebuilds, so a listing made for old columns is dropped
 
-    ScanControl m_scanControl;
-    bool m_listing = false;
+    BackgroundJob *m_job = nullptr; // the running listing or page; deleted once it is over
+    bool m_jobIsListing = false;
+    QTimer m_progressTimer;
     bool m_listingPending = false;
     QList<std::function<void()>> m_afterListing;
     bool m_firstActivationPending = false;

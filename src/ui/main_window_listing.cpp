@@ -1,8 +1,9 @@
-// The listing of the main window: Chemins_Change, the drive list, the refresh button and the queue of
-// commands that wait for a running listing to unwind.
+// The listing of the main window: Chemins_Change, the drive list, the refresh button, the job that lists
+// beside the window and the queue of commands that wait for it.
 
 #include "common/language_texts.h"
 #include "config/configuration_writes.h"
+#include "listing/listing_job.h"
 #include "platform/directory_list.h"
 #include "platform/drive_list.h"
 #include "platform/native_name.h"
@@ -10,7 +11,6 @@
 #include "ui/grid_view.h"
 #include "ui/main_window.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,71 +28,72 @@ void setLabelColour(QLabel *label, QPalette::ColorRole role)
 
 void MainWindow::Chemins_Change()
 {
-    if (m_listing) {
-        // Called from inside the running listing's event pump: stop it, then list again once it is done.
+    if (m_job) {
+        // A running listing stops and a page is finished first; this listing runs once the job is over.
         m_listingPending = true;
-        m_scanControl.interruptRequested = true;
+        if (m_jobIsListing)
+            m_job->cancel();
         return;
     }
     if (m_controls.Chemins->path().isEmpty())
         return; // nothing chosen yet
-    m_listing = true;
-    do {
-        m_listingPending = false;
-        listOnce();
-    } while (m_listingPending);
-    m_listing = false;
-    while (!m_afterListing.isEmpty() && !m_listing)
-        m_afterListing.takeFirst()();
+    startListing();
 }
 
 bool MainWindow::deferWhileListing(std::function<void()> action)
 {
-    if (!m_listing)
+    if (!m_job)
         return false;
-    m_scanControl.interruptRequested = true;
+    if (m_jobIsListing)
+        m_job->cancel();
     m_afterListing.append(std::move(action));
     return true;
 }
 
-void MainWindow::listOnce()
+void MainWindow::startListing()
 {
     const MainWindowControls &c = m_controls;
     const QString directory = c.Chemins->path();
-    setCursor(Qt::WaitCursor);
-    m_fileCount = countFiles(directory, m_settings.listing.includeHidden);
-    c.lblNbFichiers->setText(fileCountText(m_fileCount, m_settings.language));
+    setCursor(Qt::BusyCursor);
     c.lblNbDocuments->clear();
     m_listedDirectory = directory;
     c.lblDossier->setText(displayName(directory));
     c.lblDossier->setToolTip(displayName(directory));
     setLabelColour(c.lblDossier, QPalette::Highlight);
-    c.ProgressBar1->setRange(0, m_fileCount > 1 ? m_fileCount : 1);
+    c.ProgressBar1->setRange(0, 1);
     c.ProgressBar1->setValue(0);
     IniFile configuration(m_paths.iniPath());
     reportAutomaticWrite(writeDirectory(configuration, directory));
 
-    // The listing fills a grid of its own, which replaces the one on screen when it is done: events let
-    // through meanwhile (a header click, a column drag) act on a grid that stays whole.
+    // The listing fills a grid of its own, which replaces the one on screen when it is done: events
+    // handled meanwhile (a header click, a column drag) act on a grid that stays whole.
     DocumentGrid listed;
     listed.setColumns(m_grid.columns());
     listed.setBoldColumn(m_grid.boldColumn());
-    const int generation = m_columnsGeneration;
-    m_scanControl.letEventsThrough = [] { QCoreApplication::processEvents(); };
-    m_scanControl.progress = [bar = c.ProgressBar1](int value, int maximum) {
-        bar->setRange(0, maximum);
-        bar->setValue(value);
-    };
-    const ScanResult result =
-        listDirectory(directory, makeScanOptions(m_settings, m_displayed, m_sort), listed, m_scanControl);
-    endListing(result, listed, generation);
+    auto *job =
+        new ListingJob(directory, makeScanOptions(m_settings, m_displayed, m_sort), std::move(listed), this);
+    connect(job, &ListingJob::directoryRead, this, &MainWindow::showDirectoryRead);
+    connect(job, &BackgroundJob::finished, this, [this, job, generation = m_columnsGeneration] {
+        endListing(job->result(), job->grid(), generation);
+        endJob();
+    });
+    beginJob(job, true);
+    job->start();
+}
+
+void MainWindow::showDirectoryRead(const ScanResult &read)
+{
+    m_fileCount = read.fileCount;
+    m_controls.lblNbFichiers->setText(fileCountText(m_fileCount, m_settings.language));
+    // The directory list shows the sub-directories the listing read.
+    m_controls.Chemins->showSubDirectories(m_listedDirectory, read.subDirectories);
 }
 
 void MainWindow::endListing(const ScanResult &result, DocumentGrid &listed, int columnsGeneration)
 {
     const MainWindowControls &c = m_controls;
-    // Columns rebuilt during the listing (a language switch) make its rows meaningless: the grid stays
-    // as the rebuild left it, and the listing that follows fills it.
+    // Columns rebuilt during the listing make its rows meaningless: the grid stays as the rebuild left
+    // it, and the listing that follows fills it.
     if (columnsGeneration == m_columnsGeneration) {
         for (int column = 0; column < listed.columnCount() && column < m_grid.columnCount(); ++column)
             listed.column(column).widthTwips = m_grid.column(column).widthTwips;
@@ -101,13 +102,52 @@ void MainWindow::endListing(const ScanResult &result, DocumentGrid &listed, int 
         m_model->endReset();
     }
     c.gridFiles->setSelectionHighlight(false);
+    m_fileCount = result.fileCount;
+    c.lblNbFichiers->setText(fileCountText(m_fileCount, m_settings.language));
     m_documentCount = result.documentCount;
     c.lblNbDocuments->setText(documentCountText(m_documentCount, result.interrupted, m_settings.language));
     c.cmdHTML->setEnabled(m_documentCount > 0);
     setButtonsForList();
     setLabelColour(c.lblDossier, QPalette::WindowText);
-    c.ProgressBar1->setValue(0);
     unsetCursor();
+}
+
+void MainWindow::beginJob(BackgroundJob *job, bool isListing)
+{
+    m_job = job;
+    m_jobIsListing = isListing;
+    m_progressTimer.start();
+}
+
+void MainWindow::showJobProgress()
+{
+    if (!m_job)
+        return;
+    const JobControl &control = m_job->control();
+    m_controls.ProgressBar1->setRange(0, int(qMax<qint64>(1, control.maximum())));
+    m_controls.ProgressBar1->setValue(int(qMin(control.value(), control.maximum())));
+}
+
+void MainWindow::endJob()
+{
+    m_progressTimer.stop();
+    m_controls.ProgressBar1->setValue(0);
+    m_job->deleteLater();
+    m_job = nullptr;
+    if (m_listingPending) {
+        m_listingPending = false;
+        Chemins_Change();
+    }
+    while (!m_afterListing.isEmpty() && !m_job)
+        m_afterListing.takeFirst()();
+}
+
+void MainWindow::afterJob(std::function<void()> action)
+{
+    if (m_job)
+        m_afterListing.append(std::move(action));
+    else
+        action();
 }
 
 bool MainWindow::listDirectoryAt(const QString &path)
@@ -128,8 +168,7 @@ void MainWindow::refresh()
     DirectoryList *chemins = m_controls.Chemins;
     const QString highlighted = chemins->highlighted();
     if (highlighted == chemins->path()) {
-        // New sub-directories show too.
-        chemins->refresh();
+        // The listing reads the directory again, new sub-directories included.
         Chemins_Change();
     } else if (chemins->setPath(highlighted)) {
         m_controls.Lecteurs->setDriveForPath(chemins->path());

@@ -27,32 +27,66 @@ void MainWindow::cmdHTML_Click()
 {
     if (deferWhileListing([this] { cmdHTML_Click(); }))
         return;
-    showPageResult(EcrirePageHTML(m_grid, m_listedDirectory, m_sort, pageContext()),
-                   &Prompter::showExclamation, messageTexts(m_settings.language).htmlImpossible);
+    const QString refusal = messageTexts(m_settings.language).htmlImpossible;
+    if (m_grid.rowCount() == 0) {
+        m_prompter.showExclamation(refusal);
+        return;
+    }
+    // The job writes from its own copy of the grid and the settings: the window may sort the grid or
+    // change the layout meanwhile.
+    writePageJob([grid = m_grid, directory = m_listedDirectory, sort = m_sort, context = pageContext()](
+                     JobControl &control) { return EcrirePageHTML(grid, directory, sort, context, control); },
+                 [this, refusal](const PageResult &result) {
+                     showPageResult(result, &Prompter::showExclamation, refusal);
+                 });
 }
 
 void MainWindow::cmdHTMLEnsemble_Click()
 {
-    // Each directory of the page is listed here, synchronously: never inside another listing.
     if (deferWhileListing([this] { cmdHTMLEnsemble_Click(); }))
         return;
     const QString startingDirectory = m_listedDirectory;
     const GridList entries = gridList();
+    const QString refusal = messageTexts(m_settings.language).noGridInList;
     if (entries.isEmpty()) {
-        m_prompter.showInformation(messageTexts(m_settings.language).noGridInList);
+        m_prompter.showInformation(refusal);
         return;
     }
     // The settings directory is made at its first write; the page may be that write.
     QDir().mkpath(m_settings.html.pathListeTableaux);
-    const PageContext context = pageContext();
-    const ListDirectory listOne = [this](const QString &path) {
-        listDirectoryAt(path);
-        return ListedDirectory{m_grid, m_listedDirectory};
-    };
-    const PageResult result = writeCombinedPage(entries, m_sort, context, listOne);
-    if (!listDirectoryAt(startingDirectory))
-        listDirectoryAt(m_controls.Chemins->path());
-    showPageResult(result, &Prompter::showInformation, messageTexts(m_settings.language).noGridInList);
+    DocumentGrid columns;
+    columns.setColumns(m_grid.columns());
+    // Each ticked directory is listed on the job's thread, with the listing's options, while the window
+    // keeps showing the grid it shows.
+    writePageJob(
+        [entries, sort = m_sort, context = pageContext(), columns = std::move(columns),
+         options = makeScanOptions(m_settings, m_displayed, m_sort)](JobControl &control) {
+            return writeCombinedPage(entries, sort, context, scanningLister(columns, options, control),
+                                     control);
+        },
+        [this, startingDirectory, refusal](const PageResult &result) {
+            if (result.status == PageStatus::Cancelled)
+                return;
+            // The window lists the directory it showed again, then opens the page.
+            if (!listDirectoryAt(startingDirectory))
+                listDirectoryAt(m_controls.Chemins->path());
+            afterJob(
+                [this, result, refusal] { showPageResult(result, &Prompter::showInformation, refusal); });
+        });
+}
+
+void MainWindow::writePageJob(std::function<PageResult(JobControl &control)> write,
+                              std::function<void(const PageResult &result)> done)
+{
+    auto *job = new BackgroundJob(this);
+    auto result = std::make_shared<PageResult>();
+    connect(job, &BackgroundJob::finished, this, [this, result, done = std::move(done)] {
+        // What the result asks for (another listing) waits behind what was asked during the job.
+        done(*result);
+        endJob();
+    });
+    beginJob(job, false);
+    job->start([result, write = std::move(write)](JobControl &control) { *result = write(control); });
 }
 
 PageContext MainWindow::pageContext() const
@@ -67,6 +101,8 @@ void MainWindow::showPageResult(const PageResult &result, void (Prompter::*refus
     switch (result.status) {
     case PageStatus::NothingToWrite:
         (m_prompter.*refuse)(refusal);
+        return;
+    case PageStatus::Cancelled:
         return;
     case PageStatus::Failed:
         reportPageFailure(result.failure);

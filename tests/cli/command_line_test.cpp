@@ -30,9 +30,10 @@ TEST(CommandLineParsing, CommandsOptionsAndErrors)
     EXPECT_EQ(onDirectory->directory, QDir::cleanPath(base.path() + QStringLiteral("/docs")));
     EXPECT_FALSE(twoDirectories);
 
-    const auto list = parse({QStringLiteral("--config"), QStringLiteral("Travail"), QStringLiteral("list"),
-                             QStringLiteral("/d"), QStringLiteral("--sort"), QStringLiteral("3:desc"),
-                             QStringLiteral("--format"), QStringLiteral("csv")});
+    const auto list =
+        parse({QStringLiteral("--config"), QStringLiteral("Travail"), QStringLiteral("list"),
+               QStringLiteral("/d"), QStringLiteral("--sort"), QStringLiteral("3:desc"),
+               QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--recursive")});
     ASSERT_TRUE(list);
     EXPECT_EQ(list->command, CommandLine::Command::List);
     EXPECT_EQ(list->directory, QStringLiteral("/d"));
@@ -40,6 +41,7 @@ TEST(CommandLineParsing, CommandsOptionsAndErrors)
     EXPECT_EQ(list->sortColumn, 3);
     EXPECT_FALSE(list->sortAscending);
     EXPECT_EQ(list->format, TableFormat::Csv);
+    EXPECT_TRUE(list->recursive);
 
     for (const QStringList &wrong :
          {QStringList{QStringLiteral("list"), QStringLiteral("--sort")},
@@ -48,6 +50,7 @@ TEST(CommandLineParsing, CommandsOptionsAndErrors)
           QStringList{QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("xml")},
           QStringList{QStringLiteral("bogus")}, QStringList{QStringLiteral("--bogus")},
           QStringList{QStringLiteral("--settings")},
+          QStringList{QStringLiteral("html"), QStringLiteral("--recursive")},
           // A configuration name that would lead out of the settings directory.
           QStringList{QStringLiteral("html"), QStringLiteral("--config"), QStringLiteral("../outside/evil")},
           QStringList{QStringLiteral("--config"), QStringLiteral("/tmp/evil")}}) {

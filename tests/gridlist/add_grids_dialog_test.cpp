@@ -46,12 +46,15 @@ protected:
         }
         return found;
     }
-    // Chooses `directory` in the add-grids dialog and presses Add.
+    // Chooses `directory` in the add-grids dialog, presses Add and lets the scan, which runs beside the
+    // dialog, come to its end.
     static void add(AddGridsDialog &dialog, const QString &directory, bool withSubDirectories)
     {
         ASSERT_TRUE(dialog.findChild<DirectoryList *>(u"Chemins"_s)->setPath(directory));
         dialog.findChild<QCheckBox *>(u"chkSousDossiers"_s)->setChecked(withSubDirectories);
         dialog.findChild<QPushButton *>(u"cmdOK"_s)->click();
+        while (dialog.isScanning())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     static QString status(const AddGridsDialog &dialog)
     {
@@ -135,6 +138,22 @@ TEST_F(AddGridsTest, NothingIsAddedWhenNothingNewIsFound)
     EXPECT_EQ(m_prompter.boxes.last().title, u"Path is invalid"_s);
     EXPECT_EQ(m_prompter.boxes.last().text, m_e + u'/');
     EXPECT_EQ(organizer.entries(), before);
+}
+
+TEST_F(AddGridsTest, CancelDuringTheScanAddsNothing)
+{
+    GridListOrganizerDialog organizer({}, m_context);
+    AddGridsDialog dialog(organizer, m_context);
+    m_prompter.yesNoAnswers = {true};
+    ASSERT_TRUE(dialog.findChild<DirectoryList *>(u"Chemins"_s)->setPath(m_d));
+    dialog.findChild<QCheckBox *>(u"chkSousDossiers"_s)->setChecked(true);
+    dialog.findChild<QPushButton *>(u"cmdOK"_s)->click();
+    EXPECT_TRUE(dialog.isScanning());
+    dialog.findChild<QPushButton *>(u"cmdAnnuler"_s)->click();
+    while (dialog.isScanning())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_TRUE(m_prompter.boxes.isEmpty());
+    EXPECT_TRUE(organizer.entries().isEmpty());
 }
 
 TEST_F(AddGridsTest, OneDirectoryGoesAfterTheCurrentEntryAndCaseCounts)

@@ -45,21 +45,19 @@ TEST(SubDirectoryScan, ListsChildrenBeforeDescendingAndSkipsDotsAndLinks)
     const QStringList expected =
         QStringList{d + u'/' + top[0], d + u'/' + top[1]} + below[top[0]] + below[top[1]];
 
-    QList<qint64> counts;
-    const SubDirectoryList scan = ListerSousDossiers(d, [&](qint64 found) {
-        counts << found;
-        return true;
-    });
+    JobControl control;
+    const SubDirectoryList scan = ListerSousDossiers(d, control);
     EXPECT_EQ(scan.directories, expected);
     EXPECT_FALSE(scan.stopped);
-    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
-    EXPECT_EQ(counts.last(), expected.size());
+    EXPECT_EQ(control.value(), expected.size());
 
-    const SubDirectoryList stopped = ListerSousDossiers(d, [](qint64 found) { return found < 2; });
+    JobControl cancelled;
+    cancelled.cancel();
+    const SubDirectoryList stopped = ListerSousDossiers(d, cancelled);
     EXPECT_TRUE(stopped.stopped);
-    EXPECT_EQ(stopped.directories, expected.mid(0, 2));
+    EXPECT_TRUE(stopped.directories.isEmpty());
 
-    EXPECT_TRUE(ListerSousDossiers(temp.filePath(u"absent"_s)).directories.isEmpty());
+    EXPECT_TRUE(ListerSousDossiers(temp.filePath(u"absent"_s), control).directories.isEmpty());
     EXPECT_FALSE(isScannableDirectory(u"relative/dir"_s));
     EXPECT_FALSE(isScannableDirectory(u"//server/share"_s));
     EXPECT_TRUE(isScannableDirectory(d));

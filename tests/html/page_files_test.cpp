@@ -25,7 +25,8 @@ PageResult writePage(const HtmlSettings &html, const QString &directory)
     const PageContext context{html, 0,
                               makePageStamp([] { return QDateTime(QDate(2026, 12, 5), QTime(14, 5)); }, 0),
                               kStartup, QLocale::c()};
-    return EcrirePageHTML(oneDocument(), directory, {}, context);
+    JobControl control;
+    return EcrirePageHTML(oneDocument(), directory, {}, context, control);
 }
 
 mode_t modeOf(const QString &path)

@@ -149,7 +149,8 @@ TEST(SinglePage, MatchesHandWrittenPages)
     for (const Case &test : cases) {
         SCOPED_TRACE(test.fixture);
         const PageContext context{test.html, test.language, fixedStamp(test.language), kStartup, test.locale};
-        const PageResult result = EcrirePageHTML(test.grid, test.directory, test.sort, context);
+        JobControl control;
+        const PageResult result = EcrirePageHTML(test.grid, test.directory, test.sort, context, control);
         ASSERT_EQ(result.status, PageStatus::Written) << qPrintable(result.failure.reason);
         EXPECT_EQ(result.path, test.directory + u'/' + test.pageName);
         EXPECT_EQ(pageAt(result.path), expectedPage(QString::fromUtf8(test.fixture), root));
@@ -254,7 +255,8 @@ TEST(CombinedPage, MatchesHandWrittenPages)
         listed.clear();
         const PageContext context{test.html, test.language, fixedStamp(test.language), kStartup,
                                   QLocale::c()};
-        const PageResult result = writeCombinedPage(test.entries, test.sort, context, listDirectory);
+        JobControl control;
+        const PageResult result = writeCombinedPage(test.entries, test.sort, context, listDirectory, control);
         ASSERT_EQ(result.status, PageStatus::Written) << qPrintable(result.failure.reason);
         EXPECT_EQ(result.path, root + u"/pages/Fichorama.html"_s);
         EXPECT_EQ(pageAt(result.path), expectedPage(QString::fromUtf8(test.fixture), root));
@@ -271,14 +273,24 @@ TEST(Pages, RefuseEmptyInputAndTouchNothing)
     const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
 
     const DocumentGrid empty = makeGrid({u"Nom"_s}, {});
-    EXPECT_EQ(EcrirePageHTML(empty, temp.path(), {}, context).status, PageStatus::NothingToWrite);
+    JobControl control;
+    EXPECT_EQ(EcrirePageHTML(empty, temp.path(), {}, context, control).status, PageStatus::NothingToWrite);
     bool listed = false;
-    const PageResult combined = writeCombinedPage({}, {}, context, [&](const QString &path) {
+    const ListDirectory listDirectory = [&](const QString &path) {
         listed = true;
-        return ListedDirectory{{}, path};
-    });
+        return ListedDirectory{makeGrid({u"Nom"_s}, {{u"a.doc"_s}}), path};
+    };
+    const PageResult combined = writeCombinedPage({}, {}, context, listDirectory, control);
     EXPECT_EQ(combined.status, PageStatus::NothingToWrite);
     EXPECT_FALSE(listed);
+    EXPECT_EQ(readFile(temp.filePath(u"Fichorama.html"_s)), QByteArray("old"));
+
+    // A cancelled page leaves the older one whole.
+    control.cancel();
+    const DocumentGrid grid = makeGrid({u"Nom"_s}, {{u"a.doc"_s}, {u"b.doc"_s}});
+    EXPECT_EQ(EcrirePageHTML(grid, temp.path(), {}, context, control).status, PageStatus::Cancelled);
+    EXPECT_EQ(writeCombinedPage({{temp.path(), true}}, {}, context, listDirectory, control).status,
+              PageStatus::Cancelled);
     EXPECT_EQ(readFile(temp.filePath(u"Fichorama.html"_s)), QByteArray("old"));
 }
 
@@ -293,14 +305,18 @@ TEST(Pages, ReportFilesThatCannotBeWritten)
     HtmlSettings html;
     html.pathListeTableaux = blocked;
     const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
-    PageResult result = EcrirePageHTML(grid, blocked, {}, context);
+    JobControl control;
+    PageResult result = EcrirePageHTML(grid, blocked, {}, context, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama.html"_s);
     EXPECT_FALSE(result.failure.reason.isEmpty());
 
-    result = writeCombinedPage({{temp.path(), true}}, {}, context, [&](const QString &path) {
-        return ListedDirectory{grid, path};
-    });
+    result = writeCombinedPage(
+        {{temp.path(), true}}, {}, context,
+        [&](const QString &path) {
+            return ListedDirectory{grid, path};
+        },
+        control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama.html"_s);
 
@@ -308,7 +324,7 @@ TEST(Pages, ReportFilesThatCannotBeWritten)
     copying.imagesSuivent = true;
     copying.imagePied = makeImage(temp.path(), u"pied.png"_s);
     const PageContext copyContext{copying, 1, fixedStamp(1), kStartup, QLocale::c()};
-    result = EcrirePageHTML(grid, blocked, {}, copyContext);
+    result = EcrirePageHTML(grid, blocked, {}, copyContext, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama pied"_s);
 }
@@ -341,7 +357,8 @@ TEST(Pages, LinkEveryNameToItsOwnFile)
         grid.appendRow(GridRow{.cells = {displayName(c.name)}, .fileName = c.name});
     const HtmlSettings html;
     const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
-    const PageResult single = EcrirePageHTML(grid, root, {}, context);
+    JobControl control;
+    const PageResult single = EcrirePageHTML(grid, root, {}, context, control);
     ASSERT_EQ(single.status, PageStatus::Written) << qPrintable(single.failure.reason);
     const QByteArray page = readFile(single.path);
     EXPECT_TRUE(page.contains("<a href=\"r%E9sum%E9.doc\">r&#65533;sum&#65533;.doc</td>"));
@@ -357,7 +374,7 @@ TEST(Pages, LinkEveryNameToItsOwnFile)
     const PageResult combined =
         writeCombinedPage({{odd, true}, {raw, true}}, {}, combinedContext, [&](const QString &path) {
             return ListedDirectory{grid, path};
-        });
+        }, control);
     ASSERT_EQ(combined.status, PageStatus::Written) << qPrintable(combined.failure.reason);
     const QByteArray combinedPage = readFile(combined.path);
     EXPECT_TRUE(combinedPage.contains(u"<a href=\"#2\">"_s.toLatin1() + root.toUtf8() + "/d&#65533;</a>"));
@@ -380,7 +397,8 @@ TEST(SinglePage, RefusesADirectoryItCannotWriteInto)
     makeNativeDirectory(raw);
     const HtmlSettings html;
     const PageContext context{html, 0, fixedStamp(0), kStartup, QLocale::c()};
-    const PageResult result = EcrirePageHTML(makeGrid({u"Nom"_s}, {{u"a.doc"_s}}), raw, {}, context);
+    JobControl control;
+    const PageResult result = EcrirePageHTML(makeGrid({u"Nom"_s}, {{u"a.doc"_s}}), raw, {}, context, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, temp.path() + u"/d\uFFFD/Fichorama.html"_s);
     EXPECT_FALSE(fileStatus(raw + u"/Fichorama.html"_s).exists);

@@ -5,8 +5,11 @@
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -54,7 +57,7 @@ protected:
     ScanResult scan(const ScanOptions &options)
     {
         grid = emptyGrid();
-        ScanControl control;
+        JobControl control;
         return listDirectory(dir.path(), options, grid, control);
     }
 
@@ -150,24 +153,123 @@ TEST_F(ScanDirectory, SortsBySortColumnWithArrowOnlyWhenTheColumnExists)
     EXPECT_EQ(grid.rowCount(), 5);
 }
 
-TEST_F(ScanDirectory, InterruptionKeepsTheRowsFoundSoFarAndSortsThem)
+TEST(DirectoryScan, ACancelledListingKeepsTheRowsFoundSoFarSorted)
 {
+    QTemporaryDir dir;
+    for (int i = 0; i < 2000; ++i)
+        writeFile(dir.filePath(QStringLiteral("file%1.txt").arg(i)), "x");
     ScanOptions options = baseOptions();
     options.listing.includeAll = true;
     options.sort = {0, false};
-    grid = emptyGrid();
-    ScanControl control;
-    control.eventIntervalMs = 0; // let events through at every entry
-    int pumps = 0;
-    control.letEventsThrough = [&] { control.interruptRequested = ++pumps == 6; };
-    control.interruptRequested = true; // cleared when the listing starts
+    options.readers = 2;
+    // The cancellation comes from another thread once rows are being read; on a busy machine the listing
+    // may end first, so it is tried again.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        DocumentGrid grid = emptyGrid();
+        JobControl control;
+        ScanResult result;
+        std::atomic<bool> done = false;
+        std::thread listing([&] {
+            result = listDirectory(dir.path(), options, grid, control);
+            done = true;
+        });
+        while (!done && control.value() < 20)
+            std::this_thread::yield();
+        control.cancel();
+        listing.join();
+        EXPECT_EQ(result.fileCount, 2000);
+        EXPECT_EQ(result.documentCount, grid.rowCount());
+        if (!result.interrupted) {
+            EXPECT_EQ(grid.rowCount(), 2000);
+            continue;
+        }
+        EXPECT_GE(grid.rowCount(), 20);
+        EXPECT_LT(grid.rowCount(), 2000);
+        EXPECT_EQ(grid.arrowColumn(), 0);
+        for (int i = 1; i < grid.rowCount(); ++i)
+            EXPECT_GE(grid.row(i - 1).cells[0], grid.row(i).cells[0]);
+        return;
+    }
+    ADD_FAILURE() << "every listing ended before it was cancelled";
+}
+
+TEST(DirectoryScan, OneReaderAndEightReadersListTheSameRows)
+{
+    QTemporaryDir dir;
+    const char *const documents[] = {"ole/si_cp1252_tous_pid.doc", "ole/cjk_emoji.doc", "ole/si_lpwstr.doc",
+                                     "ole/tableur_japonais.xls", "ole/titre_vide.doc"};
+    for (int i = 0; i < 300; ++i) {
+        if (i % 3 == 0)
+            writeFile(dir.filePath(QStringLiteral("note%1.pdf").arg(i)), "%PDF");
+        else
+            copyTestData(QString::fromLatin1(documents[i % 5]), dir.path(),
+                         QStringLiteral("doc%1.doc").arg(i));
+    }
+    writeFile(dir.filePath(QStringLiteral(".hidden.pdf")), "%PDF");
+    ScanOptions options = baseOptions();
+    options.columnProperties = {0, 18, 2, 4, 14, 12, 10};
+    options.listing = {false, true, false, true};
+    options.sort = {2, true};
+    auto listWith = [&](int readers) {
+        options.readers = readers;
+        DocumentGrid grid;
+        grid.setColumns(QVector<GridColumn>(8));
+        JobControl control;
+        listDirectory(dir.path(), options, grid, control);
+        QStringList rows;
+        for (const GridRow &row : grid.rows())
+            rows << row.cells.join(QLatin1Char('|')) + QString::number(int(row.nameColour));
+        return rows;
+    };
+    const QStringList one = listWith(1);
+    EXPECT_EQ(one.size(), 301);
+    EXPECT_EQ(listWith(8), one);
+}
+
+TEST(DirectoryScan, FilesRenamedOrDeletedDuringTheListingAreListedOnceAtMost)
+{
+    QTemporaryDir dir;
+    constexpr int kFiles = 2000;
+    for (int i = 0; i < kFiles; ++i) {
+        if (i % 4 == 0)
+            copyTestData(QStringLiteral("ole/report.doc"), dir.path(), QStringLiteral("a%1.doc").arg(i));
+        else
+            writeFile(dir.filePath(QStringLiteral("a%1.txt").arg(i)), "x");
+    }
+    ScanOptions options = baseOptions();
+    options.listing.includeAll = true;
+    options.readers = 8;
+    DocumentGrid grid = emptyGrid();
+    JobControl control;
+    // Renames every other file and deletes the rest while the directory is read and listed.
+    std::atomic<bool> started = false;
+    std::thread changer([&] {
+        started = true;
+        QDir files(dir.path());
+        for (int i = 0; i < kFiles; ++i) {
+            const QString name = QString::fromLatin1(i % 4 == 0 ? "a%1.doc" : "a%1.txt").arg(i);
+            if (i % 2)
+                files.rename(name, QLatin1Char('b') + name.mid(1));
+            else
+                files.remove(name);
+        }
+    });
+    while (!started)
+        std::this_thread::yield();
     const ScanResult result = listDirectory(dir.path(), options, grid, control);
-    EXPECT_TRUE(result.interrupted);
-    EXPECT_GT(result.documentCount, 0);
-    EXPECT_LT(result.documentCount, 8);
-    EXPECT_EQ(result.documentCount, grid.rowCount());
-    for (int i = 1; i < grid.rowCount(); ++i)
-        EXPECT_GE(grid.row(i - 1).cells[0], grid.row(i).cells[0]);
+    changer.join();
+    EXPECT_FALSE(result.interrupted);
+    QSet<QString> names;
+    QSet<QString> files;
+    for (const GridRow &row : grid.rows()) {
+        const QString &name = row.cells[0];
+        EXPECT_FALSE(names.contains(name)) << qPrintable(name);
+        names.insert(name);
+        files.insert(name.mid(1));
+    }
+    // A file is never listed under both its old and its new name.
+    EXPECT_EQ(files.size(), names.size());
+    EXPECT_LE(grid.rowCount(), kFiles);
 }
 
 TEST(DirectoryScan, PackagesAreDocumentsAndPdfFilesFollowTheirOption)
@@ -201,7 +303,7 @@ TEST(DirectoryScan, PackagesAreDocumentsAndPdfFilesFollowTheirOption)
     for (const bool withPdf : {false, true}) {
         SCOPED_TRACE(withPdf ? "with PDF" : "without PDF");
         options.listing.includePdf = withPdf;
-        ScanControl control;
+        JobControl control;
         const ScanResult result = listDirectory(dir.path(), options, grid, control);
         const QStringList &expected = withPdf ? withPdfs : documents;
         EXPECT_EQ(rowsOf(grid), expected);
@@ -219,7 +321,7 @@ TEST(DirectoryScan, UnreadableDirectoryGivesAnEmptyGrid)
 {
     DocumentGrid grid = emptyGrid();
     grid.appendRow(GridRow{{QStringLiteral("old.doc"), {}, {}}});
-    ScanControl control;
+    JobControl control;
     const ScanResult result =
         listDirectory(QStringLiteral("/nonexistent/fichorama"), baseOptions(), grid, control);
     EXPECT_FALSE(result.enumerated);
@@ -231,7 +333,7 @@ TEST(DirectoryScan, UnreadableDirectoryGivesAnEmptyGrid)
 TEST(DirectoryScan, RootDirectoryListsEveryFileItHolds)
 {
     DocumentGrid grid = emptyGrid();
-    ScanControl control;
+    JobControl control;
     ScanOptions options = baseOptions();
     options.listing = {true, false, false, true};
     const ScanResult result = listDirectory(QStringLiteral("/"), options, grid, control);
@@ -255,7 +357,7 @@ TEST(DirectoryScan, ListsNamesThatAreNotUtf8ByTheirOwnBytes)
                     readFile(testData(QStringLiteral("ole/si_lpwstr.doc"))));
 
     DocumentGrid grid = emptyGrid();
-    ScanControl control;
+    JobControl control;
     const ScanResult result = listDirectory(directory, baseOptions(), grid, control);
     EXPECT_TRUE(result.enumerated);
     EXPECT_EQ(result.fileCount, 2);

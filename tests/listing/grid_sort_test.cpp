@@ -101,3 +101,22 @@ TEST(GridSort, CellNumbersFollowTheLocale)
         EXPECT_EQ(cellNumber(QString::fromUtf8(row.text), english).has_value(), row.inEnglish);
     }
 }
+
+TEST(GridSort, PlainDigitsReadAsEveryLocaleReadsThem)
+{
+    const QLocale locales[] = {
+        QLocale::c(), QLocale(QLocale::French, QLocale::France), QLocale(QLocale::German, QLocale::Germany),
+        QLocale(QLocale::Arabic, QLocale::Egypt), QLocale(QLocale::Hindi, QLocale::India)};
+    for (const QLocale &locale : locales) {
+        for (const char *text : {"0", "007", "42", "1200", "999999999999999", "12345678901234567"}) {
+            SCOPED_TRACE(qPrintable(locale.name() + u' ' + QLatin1String(text)));
+            bool ok = false;
+            const double parsed = locale.toDouble(QLatin1String(text), &ok);
+            const std::optional<double> number = cellNumber(QLatin1String(text), locale);
+            ASSERT_EQ(number.has_value(), ok);
+            if (ok) {
+                EXPECT_EQ(*number, parsed);
+            }
+        }
+    }
+}

@@ -17,6 +17,11 @@ TEST(Windows1252, CharactersOutsideBecomeDecimalReferences)
 {
     EXPECT_EQ(toWindows1252WithReferences(QStringLiteral("Ж é 😀 €")),
               QByteArray("&#1046; \xE9 &#128512; \x80"));
+    // A surrogate without its other half, as a damaged UTF-16 value can hold, is the replacement character.
+    const char16_t lone[] = {u'a', 0xDC00, u'b', 0xD83D};
+    QByteArray bytes("<");
+    appendWindows1252WithReferences(bytes, QStringView(lone, 4));
+    EXPECT_EQ(bytes, QByteArray("<a&#65533;b&#65533;"));
 }
 
 TEST(Windows1252, Utf8Validity)

@@ -13,14 +13,17 @@ struct ProcessRun
 };
 
 // Runs the fichorama executable (FICHORAMA_EXECUTABLE, defined by the test's target) with `arguments` in the
-// UTC time zone and waits for it.
-inline ProcessRun fichorama(const QStringList &arguments)
+// time zone `zone` and waits for it. `runner` (a program and its arguments, such as setpriv's) runs it when
+// given.
+inline ProcessRun fichorama(const QStringList &arguments, const QString &zone = QStringLiteral("UTC"),
+                            const QStringList &runner = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
+    environment.insert(QStringLiteral("TZ"), zone);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(FICHORAMA_EXECUTABLE), arguments);
+    const QStringList command = runner + QStringList{QStringLiteral(FICHORAMA_EXECUTABLE)} + arguments;
+    process.start(command.first(), command.mid(1));
     EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(process.errorString());
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }

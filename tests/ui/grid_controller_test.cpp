@@ -90,7 +90,7 @@ protected:
     void list()
     {
         model.beginReset();
-        ScanControl control;
+        JobControl control;
         options.sort = sort;
         listDirectory(dir.path(), options, grid, control);
         model.endReset();

@@ -69,6 +69,7 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
             pressEscape(d);
         },
         [&] { entry->trigger(); }));
+    f.settle();
     EXPECT_TRUE(stored(f, u"Proprietes", "Pages").isEmpty());
     EXPECT_EQ(window.grid().columnCount(), 4);
     EXPECT_EQ(window.grid().rowCount(), 3);
@@ -82,6 +83,7 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
             click(d, "cmdOK");
         },
         [&] { entry->trigger(); }));
+    f.settle();
     EXPECT_EQ(stored(f, u"Proprietes", "Titre"), QStringLiteral("0"));
     EXPECT_EQ(stored(f, u"Proprietes", "Sujet"), QStringLiteral("1"));
     EXPECT_EQ(stored(f, u"Proprietes", "TempsEdition"), QStringLiteral("0")); // all eighteen keys
@@ -98,6 +100,7 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
             click(d, "cmdOK");
         },
         [&] { entry->trigger(); }));
+    f.settle();
     ASSERT_EQ(window.grid().columnCount(), 5);
     EXPECT_EQ(stored(f, u"Configuration", "Largeur4"),
               QStringLiteral(" %1").arg(window.grid().column(0).widthTwips));
@@ -127,6 +130,7 @@ TEST(MainWindowDialogs, SwitchingToANewConfigurationCreatesItLoadsDefaultsAndLis
             click(d, "cmdOK");
         },
         [&] { f.find<QPushButton>("cmdConfiguration")->click(); }));
+    f.settle();
 
     ASSERT_EQ(f.prompter.boxes.size(), 1); // the create question only
     const QString created = f.settingsPath(QStringLiteral("Nouvelle.ini"));
@@ -163,6 +167,7 @@ TEST(MainWindowDialogs, OrganizerGoesToAnEntryAndItsOkReplacesTheGridList)
             click(d, "cmdOK");
         },
         [&] { f.find<QPushButton>("cmdEditerEnsemble")->click(); }));
+    f.settle();
     EXPECT_EQ(window.listedDirectory(), QDir::cleanPath(other.path()));
     EXPECT_EQ(window.grid().rowCount(), 0);
     EXPECT_EQ(f.find<QListWidget>("lstTableaux")->count(), 0);
@@ -240,7 +245,8 @@ TEST(MainWindowGrid, HeaderClickSortsAndRightClickShowsTheDocumentsMenuOnTheList
                                                  : QStringLiteral("si_cp1252_tous_pid.doc"));
 
     window.refresh(); // a new listing: the controller acts on what the model shows now
-    int row = 0;      // the document that holds every property
+    f.settle();
+    int row = 0; // the document that holds every property
     while (row < window.grid().rowCount() &&
            window.grid().row(row).cells[0] != QStringLiteral("si_cp1252_tous_pid.doc"))
         ++row;

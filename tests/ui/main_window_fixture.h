@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -50,14 +51,30 @@ struct WindowFixture
         return environment;
     }
 
-    // Starts the window and runs its first activation, which lists the remembered directory.
+    // Starts the window and runs its first activation, which lists the remembered directory; returns once
+    // that listing is over.
     MainWindow &start(const QString &configurationName = {})
     {
         window = MainWindow::start(environment(configurationName), prompter, shell);
         EXPECT_TRUE(window);
         if (window)
             window->firstActivation();
+        settle();
         return *window;
+    }
+
+    // Runs the event loop until the window's listings and pages, which run beside it, are over.
+    void settle() const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (window && window->isBusy()) {
+            if (clock.elapsed() > 60000) {
+                ADD_FAILURE() << "the window's job did not end";
+                return;
+            }
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
     }
 
     template <typename Widget>

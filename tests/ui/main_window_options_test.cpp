@@ -127,6 +127,7 @@ TEST(MainWindowLanguage, SwitchRebuildsTheColumnsResetsTheWidthsListsAgainAndSto
         QString widthDuringListing;
         QTimer::singleShot(0, &window, [&] { widthDuringListing = stored(f, "Largeur0"); });
         f.find<QAction>(entry)->trigger();
+        f.settle();
 
         EXPECT_EQ(f.find<QPushButton>("cmdDemarrer")->text(),
                   french ? QStringLiteral("Actualiser") : QStringLiteral("Refresh"));
@@ -173,19 +174,17 @@ TEST(MainWindowOptions, EachListingOptionIsStoredBeforeTheListingItStarts)
         SCOPED_TRACE(c.entry);
         QAction *entry = f.find<QAction>(c.entry);
         EXPECT_EQ(entry->isChecked(), c.startsOn);
-        QString storedDuringListing = QStringLiteral("<no listing>");
-        QTimer::singleShot(0, &window, [&] {
-            if (window.isListing())
-                storedDuringListing = stored(f, c.key);
-        });
         entry->trigger();
-        EXPECT_EQ(storedDuringListing, c.startsOn ? QStringLiteral("0") : QStringLiteral("1"));
+        EXPECT_TRUE(window.isListing());
+        EXPECT_EQ(stored(f, c.key), c.startsOn ? QStringLiteral("0") : QStringLiteral("1"));
         EXPECT_EQ(entry->isChecked(), !c.startsOn);
+        f.settle();
     }
     // All files, PDF and HTML on, hidden files off: the hidden file is neither listed nor counted.
     EXPECT_EQ(window.grid().rowCount(), 4);
     EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("4 files"));
     f.find<QAction>("mnuInclureCaches")->trigger();
+    f.settle();
     EXPECT_EQ(window.grid().rowCount(), 5);
     EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("5 files"));
 }
@@ -218,6 +217,7 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     }
     // Rows of the next listing get the height too.
     window.refresh();
+    f.settle();
     EXPECT_EQ(grid->rowHeight(2), line * 2);
 }
 
@@ -245,12 +245,16 @@ TEST(MainWindowOptions, FailedSettingsWritesAreReported)
 
     // Every listing stores the directory: one box for a run of failures, not one per listing.
     window.refresh();
+    f.settle();
     window.refresh();
+    f.settle();
     EXPECT_EQ(errors().size(), 2);
     ASSERT_TRUE(QDir(f.iniPath()).removeRecursively());
     window.refresh(); // stored again
+    f.settle();
     ASSERT_TRUE(QFile::remove(f.iniPath()));
     ASSERT_TRUE(QDir().mkpath(f.iniPath()));
     window.refresh();
+    f.settle();
     EXPECT_EQ(errors().size(), 3);
 }

@@ -21,8 +21,10 @@ TEST(MainWindowPages, HtmlButtonRefusesAnEmptyGridAndWritesAndOpensTheListedOne)
 
     f.addDocuments();
     window.refresh();
+    f.settle();
     ASSERT_TRUE(html->isEnabled());
     html->click();
+    f.settle();
     const QString page = f.documentsPath() + QStringLiteral("/Fichorama.html");
     EXPECT_EQ(f.shell.opened, QStringList{page});
     EXPECT_TRUE(readFile(page).contains("<h3 align=\"center\">" + f.documentsPath().toUtf8() +
@@ -38,6 +40,7 @@ TEST(MainWindowPages, APageThatCannotBeWrittenIsReportedAndTheGridStays)
     MainWindow &window = f.start();
     const QVector<GridRow> rowsBefore = window.grid().rows();
     f.find<QPushButton>("cmdHTML")->click();
+    f.settle();
     ASSERT_EQ(f.prompter.boxes.size(), 1);
     EXPECT_EQ(f.prompter.boxes[0].kind, Kind::Error);
     EXPECT_TRUE(f.prompter.boxes[0].text.startsWith(QStringLiteral("The HTML page could not be written")))
@@ -111,6 +114,7 @@ TEST(MainWindowGridList, CombinedPageListsEachTickedDirectoryAndComesBack)
     copyTestData(QStringLiteral("ole/si_lpwstr.doc"), second.path());
     f.window->setGridList({{QDir::cleanPath(first.path()), true}, {QDir::cleanPath(second.path()), true}});
     f.find<QPushButton>("cmdHTMLEnsemble")->click();
+    f.settle();
 
     const QString page = f.settingsPath(QStringLiteral("Fichorama.html"));
     EXPECT_EQ(f.shell.opened, QStringList{page});

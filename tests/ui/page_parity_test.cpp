@@ -29,6 +29,7 @@ TEST(PageParity, CommandLineWritesTheButtonsPages)
     f.start();
 
     f.find<QPushButton>("cmdHTML")->click();
+    f.settle();
     const QString page = f.documentsPath() + QStringLiteral("/Fichorama.html");
     const QByteArray fromButton = readFile(page);
     ASSERT_FALSE(fromButton.isEmpty());
@@ -38,6 +39,7 @@ TEST(PageParity, CommandLineWritesTheButtonsPages)
     EXPECT_EQ(readFile(page), fromButton);
 
     f.find<QPushButton>("cmdHTMLEnsemble")->click();
+    f.settle();
     const QString combined = f.settingsPath(QStringLiteral("Fichorama.html"));
     const QByteArray combinedFromButton = readFile(combined);
     ASSERT_FALSE(combinedFromButton.isEmpty());
