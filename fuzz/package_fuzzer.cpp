@@ -27,7 +27,7 @@ void touch(const DocumentProperties &properties)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    PackageFormat format;
+    std::optional<PackageFormat> format;
     ReadStatus status;
     if (const auto properties = readPackageProperties(bytes, &format, &status))
         touch(*properties);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Fichorama's build, tests and tools need, only when some are missing.
 # Usage: scripts/install-deps.sh [--bench] [--fuzz] [--desktop] [--browser] [--package]
-#   --bench    also the tools the benchmarks compare against or count with (exiftool, python3-olefile,
-#              Google Benchmark, strace)
+#   --bench    also the tools the benchmarks compare against or count with (exiftool and the zip module it
+#              reads packages with, python3-olefile, Google Benchmark, strace)
 #   --fuzz     also clang, for the libFuzzer target
 #   --desktop  also Xvfb, xdotool and ImageMagick, for looking at the window without a screen
 #   --browser  also Chromium and Python, for checking the pages' links (scripts/check-page-links.py)
@@ -15,7 +15,9 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translat
           googletest libgtest-dev libgmock-dev fonts-dejavu-core libqpdf-dev zlib1g-dev)
 for arg in "$@"; do
     case "$arg" in
-    --bench) packages+=(libbenchmark-dev libimage-exiftool-perl python3-olefile python3 bc time strace) ;;
+    --bench)
+        packages+=(libbenchmark-dev libimage-exiftool-perl libarchive-zip-perl python3-olefile python3 bc time strace)
+        ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
     --desktop) packages+=(xvfb xauth xdotool imagemagick) ;;
     --browser) packages+=(chromium python3) ;;

@@ -37,13 +37,20 @@ GridRow namedRow(const QString &name, const ScanOptions &options)
     return row;
 }
 
-GridRow summaryRow(const QString &name, const QString &path, const DocumentProperties &properties,
+// The row of a file whose properties were read. The OLE summary information shows a number it lacks as
+// 0, as it always has; the other formats leave its cell empty.
+GridRow summaryRow(const QString &name, const QString &path, const DocumentRead &document,
                    const ScanOptions &options, const LocalTime &localTime)
 {
+    const MissingNumber missing =
+        document.format == DocumentFormat::Ole ? MissingNumber::Zero : MissingNumber::Empty;
     GridRow row = namedRow(name, options);
     for (const int property : options.columnProperties)
-        row.cells.append(property == kShortNameProperty ? shortNameCell(path)
-                                                        : summaryCell(properties, property, localTime));
+        row.cells.append(property == kShortNameProperty
+                             ? shortNameCell(path)
+                             : summaryCell(*document.properties, property, localTime, missing));
+    if (options.keepProperties)
+        row.properties = std::make_shared<const DocumentProperties>(*document.properties);
     return row;
 }
 
@@ -63,6 +70,18 @@ GridRow otherRow(const QString &name, const QString &path, OtherKind kind, const
     return row;
 }
 
+// The row of a PDF file by its content, listed with the PDF option: its properties when they read, the
+// creator as its application and "Adobe Acrobat" when it names none.
+GridRow pdfRow(const QString &name, const QString &path, DocumentRead document, const ScanOptions &options,
+               const LocalTime &localTime)
+{
+    if (!document.properties)
+        return otherRow(name, path, OtherKind::Pdf, options);
+    if (textCell(document.properties->text(kApplicationProperty)).trimmed().isEmpty())
+        document.properties->setText(kApplicationProperty, QStringLiteral("Adobe Acrobat"));
+    return summaryRow(name, path, document, options, localTime);
+}
+
 // True when nothing is left at `path` (a dangling link still counts as something).
 bool hasGone(const QString &path)
 {
@@ -75,16 +94,20 @@ std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntr
                                    const ScanOptions &options, const LocalTime &localTime, QString *failure)
 {
     const QString path = childPath(directory, entry.name);
-    GridRow row;
-    const DocumentRead document = readDocument(path);
+    // Files are recognised by their content: an OLE, Office Open XML or OpenDocument file with readable
+    // properties is a document; a PDF is read, and listed, only with the PDF option; any other file is
+    // listed by the options' name rules.
+    const bool withPdf = options.listing.includePdf;
+    const DocumentRead document = readDocument(path, withPdf ? PdfReading::Read : PdfReading::RecogniseOnly);
     if (failure)
         *failure = document.failure;
-    if (document.properties) {
-        row = summaryRow(entry.name, path, *document.properties, options, localTime);
-        if (options.keepProperties)
-            row.properties = std::make_shared<const DocumentProperties>(*document.properties);
+    GridRow row;
+    if (document.properties && document.format != DocumentFormat::Pdf) {
+        row = summaryRow(entry.name, path, document, options, localTime);
         if (options.highlight)
             row.nameColour = NameColour::Highlight;
+    } else if (withPdf && document.format == DocumentFormat::Pdf) {
+        row = pdfRow(entry.name, path, document, options, localTime);
     } else {
         const OtherKind kind = kindOfOtherFile(entry.name, options);
         // A file that could not be opened because it was renamed or deleted meanwhile is not listed.

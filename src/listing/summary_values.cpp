@@ -71,7 +71,8 @@ SummaryKind summaryKind(int propertyId)
     }
 }
 
-QString summaryCell(const DocumentProperties &properties, int propertyId, const LocalTime &localTime)
+QString summaryCell(const DocumentProperties &properties, int propertyId, const LocalTime &localTime,
+                    MissingNumber missingNumber)
 {
     switch (summaryKind(propertyId)) {
     case SummaryKind::Text:
@@ -79,7 +80,7 @@ QString summaryCell(const DocumentProperties &properties, int propertyId, const 
     case SummaryKind::Application:
         return applicationCell(properties.text(propertyId));
     case SummaryKind::Number:
-        return numberCell(properties.number(propertyId));
+        return numberCell(properties.number(propertyId), missingNumber);
     case SummaryKind::Date:
         return dateCell(properties.date(propertyId), localTime);
     case SummaryKind::Duration:
@@ -108,8 +109,10 @@ QString applicationCell(const std::optional<QString> &text)
     return withoutBreaks(cell);
 }
 
-QString numberCell(std::optional<qint64> number)
+QString numberCell(std::optional<qint64> number, MissingNumber missing)
 {
+    if (!number && missing == MissingNumber::Empty)
+        return {};
     return QString::number(number.value_or(0));
 }
 

@@ -2,7 +2,12 @@
 
 #include "platform/file_byte_source.h"
 #include "platform/ole_properties.h"
+#include "platform/package_reader.h"
+#include "platform/pdf_reader.h"
 #include "platform/prefetched_byte_source.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -12,6 +17,11 @@ constexpr qint64 kWholeFileBytes = 64 * 1024;
 // with either sector size.
 constexpr qint64 kHeadBytes = 4096;
 constexpr char kOleSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+// A zip archive starts with a member's local header, with the end record of an archive without members,
+// or with the marker of an archive written for spanning.
+constexpr const char *kZipSignatures[] = {"PK\x03\x04", "PK\x05\x06", "PK\x07\x08"};
+// A PDF file has "%PDF-" within its first 1024 bytes; what comes before is tolerated by readers.
+constexpr qint64 kPdfSignatureWindow = 1024;
 
 DocumentRead readWith(DocumentFormat format,
                       std::optional<DocumentProperties> (*reader)(ByteSource &, ReadStatus *),
@@ -23,35 +33,59 @@ DocumentRead readWith(DocumentFormat format,
     return result;
 }
 
+bool isZip(QByteArrayView head)
+{
+    return std::any_of(std::begin(kZipSignatures), std::end(kZipSignatures),
+                       [&](const char *signature) { return head.startsWith(QByteArrayView(signature, 4)); });
+}
+
+DocumentRead readPackage(ByteSource &source)
+{
+    DocumentRead result;
+    std::optional<PackageFormat> kind;
+    result.properties = readPackageProperties(source, &kind, &result.status);
+    if (kind)
+        result.format = *kind == PackageFormat::OpenDocument ? DocumentFormat::OpenDocument
+                                                             : DocumentFormat::OfficeOpenXml;
+    return result;
+}
+
 } // namespace
 
-DocumentRead readDocument(ByteSource &file)
+DocumentRead readDocument(ByteSource &file, PdfReading pdf)
 {
     const qint64 size = file.size();
     PrefetchedByteSource source(file, size <= kWholeFileBytes ? size : kHeadBytes);
     if (!source.isRead())
-        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt};
+        return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt, {}};
     const QByteArrayView head = source.head();
 
     // Formats are told apart here, by their first bytes, and handed to their reader.
     if (head.startsWith(QByteArrayView(kOleSignature, 8)))
         return readWith(DocumentFormat::Ole, readOleProperties, source);
-    return {DocumentFormat::Unknown, ReadStatus::OtherFormat, std::nullopt};
+    if (isZip(head))
+        return readPackage(source);
+    if (head.first(std::min<qsizetype>(head.size(), kPdfSignatureWindow)).contains(QByteArrayView("%PDF-"))) {
+        if (pdf == PdfReading::RecogniseOnly)
+            return {DocumentFormat::Pdf, ReadStatus::NotRead, std::nullopt, {}};
+        return readWith(DocumentFormat::Pdf, readPdfProperties, source);
+    }
+    return {DocumentFormat::Unknown, ReadStatus::OtherFormat, std::nullopt, {}};
 }
 
-DocumentRead readDocument(const QString &path)
+DocumentRead readDocument(const QString &path, PdfReading pdf)
 {
     FileByteSource file(path);
     if (!file.isOpen())
         return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt, file.failureReason()};
-    DocumentRead result = readDocument(file);
+    DocumentRead result = readDocument(file, pdf);
     if (result.status == ReadStatus::Unreadable)
         result.failure = file.failureReason();
     return result;
 }
 
-DocumentRead readDocumentBytes(const QByteArray &bytes)
+DocumentRead readDocumentBytes(const QByteArray &bytes, PdfReading pdf)
 {
     MemoryByteSource source(bytes);
-    return readDocument(source);
+    return readDocument(source, pdf);
 }

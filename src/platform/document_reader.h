@@ -22,13 +22,20 @@ struct DocumentRead
     QString failure;
 };
 
-// Reads the summary properties of a regular file, whatever its format, recognised by content. The head of
-// the file is read once: the whole file when it is at most 64 KB (then no other read is made), else its
-// first 4 KB, and the format's reader reads only what it needs beyond it. Safe to call from several threads
-// at once on different sources.
-DocumentRead readDocument(ByteSource &file);
+// Whether the properties of a PDF file are read, or the file is only recognised as one: reading a PDF
+// costs far more than reading a document of the other formats.
+enum class PdfReading { Read, RecogniseOnly };
+
+// Reads the summary properties of a regular file, whatever its format, recognised by content: an OLE
+// compound file by its signature; a zip archive (a local header, or the signature of an empty or a spanned
+// archive, at the start) by the package reader, which tells Office Open XML from OpenDocument; a PDF by
+// "%PDF-" within its first 1024 bytes, read only with PdfReading::Read (else NotRead). A zip archive that
+// is no package of either kind has the format Unknown. The head of the file is read once: the whole file
+// when it is at most 64 KB (then no other read is made), else its first 4 KB, and the format's reader reads
+// only what it needs beyond it. Safe to call from several threads at once on different sources.
+DocumentRead readDocument(ByteSource &file, PdfReading pdf = PdfReading::Read);
 // The same for the file at `path`, opened only when it is a regular file; Unreadable when it cannot be
 // opened or read.
-DocumentRead readDocument(const QString &path);
+DocumentRead readDocument(const QString &path, PdfReading pdf = PdfReading::Read);
 // The same over the bytes of a whole file in memory (tests and the fuzzer).
-DocumentRead readDocumentBytes(const QByteArray &bytes);
+DocumentRead readDocumentBytes(const QByteArray &bytes, PdfReading pdf = PdfReading::Read);

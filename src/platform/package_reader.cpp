@@ -21,8 +21,8 @@ struct PropertyPart
 };
 
 // The property parts of a recognised package; nothing, with `status`, otherwise.
-std::optional<std::vector<PropertyPart>> findPropertyParts(const ZipArchive &archive, PackageFormat *format,
-                                                           ReadStatus *status)
+std::optional<std::vector<PropertyPart>>
+findPropertyParts(const ZipArchive &archive, std::optional<PackageFormat> *format, ReadStatus *status)
 {
     const auto ooxmlParts = [&](const PropertyPartNames &names) {
         *format = PackageFormat::OfficeOpenXml;
@@ -54,15 +54,15 @@ std::optional<std::vector<PropertyPart>> findPropertyParts(const ZipArchive &arc
 
 } // namespace
 
-std::optional<DocumentProperties> readPackageProperties(ByteSource &source, PackageFormat *format,
-                                                        ReadStatus *status)
+std::optional<DocumentProperties>
+readPackageProperties(ByteSource &source, std::optional<PackageFormat> *format, ReadStatus *status)
 {
     ReadStatus why = ReadStatus::Ok;
-    PackageFormat kind = PackageFormat::OfficeOpenXml;
+    std::optional<PackageFormat> kind;
     const auto finish = [&](std::optional<DocumentProperties> properties) {
         if (status)
             *status = why;
-        if (format && why != ReadStatus::OtherFormat && why != ReadStatus::Unreadable)
+        if (format)
             *format = kind;
         return properties;
     };
@@ -98,8 +98,8 @@ std::optional<DocumentProperties> readPackageProperties(ByteSource &source, Pack
     return finish(properties);
 }
 
-std::optional<DocumentProperties> readPackageProperties(const QByteArray &wholeFile, PackageFormat *format,
-                                                        ReadStatus *status)
+std::optional<DocumentProperties>
+readPackageProperties(const QByteArray &wholeFile, std::optional<PackageFormat> *format, ReadStatus *status)
 {
     MemoryByteSource source(wholeFile);
     return readPackageProperties(source, format, status);

@@ -8,4 +8,5 @@ enum class ReadStatus {
     NoSummary,   // a file of the format without summary properties (OLE: no "\005SummaryInformation" stream
                  // under the root; packages: no readable property part)
     Damaged,     // the structure that holds the properties is out of range or malformed
+    NotRead,     // a file of a format the caller asked only to recognise, not to read
 };

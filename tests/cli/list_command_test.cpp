@@ -1,6 +1,7 @@
 #include "cli/headless_session.h"
 #include "platform/native_name.h"
 #include "support/fichorama_process.h"
+#include "support/pdf_writer.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -130,4 +131,54 @@ TEST(ListCommand, ColumnsChosenByKeyArePrintedInTheOrderGiven)
     const ProcessRun wrong = list("name,titel", "0");
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(wrong.err.contains("\"titel\"")) << wrong.err.constData();
+}
+
+TEST(ListCommand, ListsDocumentsOfEveryFormatSortedByDateAcrossFormats)
+{
+    QTemporaryDir settings;
+    QTemporaryDir documents;
+    writeFile(settings.filePath(QStringLiteral("AvecPDF.ini")), "[Configuration]\r\nInclurePDF=1\r\n");
+    copyTestData(QStringLiteral("ole/si_cp1252_tous_pid.doc"), documents.path());
+    for (const char *name : {"fr_complet.docx", "app_securite_lecture_seule.xlsx", "date_1985.odt",
+                             "fr_complet.pdf", "pdf_xmp_seul.pdf"})
+        copyTestData(QStringLiteral("modern/generated/") + QLatin1String(name), documents.path());
+    copyTestData(QStringLiteral("modern/generated/pdf_info_seul.pdf"), documents.path(),
+                 QStringLiteral("scan.bin"));
+    copyTestData(QStringLiteral("modern/real/mammoth.js__utf8-bom.docx"), documents.path(),
+                 QStringLiteral("nu.docx"));
+    writeFile(documents.filePath(QStringLiteral("sans createur.pdf")),
+              minimalPdf("/Creator () /CreationDate (D:2005)"));
+    writeFile(documents.filePath(QStringLiteral("faux.pdf")), "x");
+
+    const QStringList common = {
+        QStringLiteral("--settings"), settings.path(),
+        QStringLiteral("--columns"),  QStringLiteral("name,application,title,pages,words,created"),
+        QStringLiteral("--sort"),     QStringLiteral("5")};
+    const ProcessRun withPdf = fichorama(QStringList{QStringLiteral("list"), documents.path(),
+                                                     QStringLiteral("--config"), QStringLiteral("AvecPDF")} +
+                                         common);
+    EXPECT_EQ(withPdf.status, 0) << withPdf.err.constData();
+    EXPECT_EQ(withPdf.out.toStdString(),
+              readFile(testData(QStringLiteral("cli/mixed_formats_utc.tsv"))).toStdString());
+    // Without the option, the rows of PDF files go, those found by content included, and nothing else
+    // changes.
+    const ProcessRun withoutPdf = fichorama(QStringList{QStringLiteral("list"), documents.path()} + common);
+    QByteArray documentRows;
+    for (const QByteArray &line : withPdf.out.split('\n')) {
+        const QByteArray name = line.left(line.indexOf('\t'));
+        if (!line.isEmpty() && !name.endsWith(".pdf") && name != "scan.bin")
+            documentRows += line + '\n';
+    }
+    EXPECT_EQ(withoutPdf.out.toStdString(), documentRows.toStdString());
+
+    // The page counts every listed row, PDF files included with their option.
+    for (const auto &[config, count] : {std::pair("AvecPDF", "9"), std::pair("Fichorama", "4")}) {
+        SCOPED_TRACE(config);
+        const ProcessRun page =
+            fichorama({QStringLiteral("html"), documents.path(), QStringLiteral("--settings"),
+                       settings.path(), QStringLiteral("--config"), QLatin1String(config)});
+        ASSERT_EQ(page.status, 0) << page.err.constData();
+        EXPECT_TRUE(readFile(QString::fromUtf8(page.out.trimmed()))
+                        .contains(QByteArray(" : ") + count + " document(s)</h3>"));
+    }
 }

@@ -2,6 +2,7 @@
 #include "listing/listing_job.h"
 #include "platform/native_files.h"
 #include "platform/native_name.h"
+#include "support/pdf_writer.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -285,6 +286,51 @@ TEST(DirectoryScan, ARunningJobDeletedByItsOwnerStopsBeforeItsGridGoes)
         auto job = std::make_unique<ListingJob>(dir.path(), options, emptyGrid());
         job->start();
         job.reset();
+    }
+}
+
+TEST(DirectoryScan, PackagesAreDocumentsAndPdfFilesFollowTheirOption)
+{
+    // Names say nothing: each file is taken for what its content is.
+    QTemporaryDir dir;
+    copyTestData(QStringLiteral("ole/si_cp1252_tous_pid.doc"), dir.path(), QStringLiteral("ole.bin"));
+    copyTestData(QStringLiteral("modern/generated/fr_complet.docx"), dir.path(), QStringLiteral("word.odt"));
+    copyTestData(QStringLiteral("modern/generated/date_1985.odt"), dir.path(), QStringLiteral("texte"));
+    copyTestData(QStringLiteral("modern/real/mammoth.js__utf8-bom.docx"), dir.path(),
+                 QStringLiteral("nu.docx"));
+    copyTestData(QStringLiteral("modern/generated/pdf_xmp_seul.pdf"), dir.path(), QStringLiteral("scan.dat"));
+    writeFile(dir.filePath(QStringLiteral("sans createur.pdf")), minimalPdf("/Creator () /Title (Vide)"));
+    writeFile(dir.filePath(QStringLiteral("faux.pdf")), "x");
+    const QString ole = QStringLiteral("ole.bin|Word 8.0|Rapport trimestriel – été|12");
+    const QString odf = QStringLiteral("texte|LibreOffice/7.4.7.2|Archive 1985|1");
+    const QString ooxml =
+        QStringLiteral("word.odt|LibreOffice/7.4.7.2$Linux_X86_64 LibreOffice_project/40$Build-2|"
+                       "Rapport d’activité — été 2011 : bilan financier|3");
+    const QStringList documents = {ole, odf, ooxml};
+    const QStringList withPdfs = {QStringLiteral("faux.pdf|Adobe Acrobat||"),
+                                  ole,
+                                  QStringLiteral("sans createur.pdf|Adobe Acrobat|Vide|1"),
+                                  QStringLiteral("scan.dat|Éditeur XMP 2.0|Métadonnées XMP seulement|1"),
+                                  odf,
+                                  ooxml};
+    ScanOptions options = baseOptions();
+    options.columnProperties = {18, 2, 14};
+    DocumentGrid grid;
+    grid.setColumns(QVector<GridColumn>(4));
+    for (const bool withPdf : {false, true}) {
+        SCOPED_TRACE(withPdf ? "with PDF" : "without PDF");
+        options.listing.includePdf = withPdf;
+        JobControl control;
+        const ScanResult result = listDirectory(dir.path(), options, grid, control);
+        const QStringList &expected = withPdf ? withPdfs : documents;
+        EXPECT_EQ(rowsOf(grid), expected);
+        EXPECT_EQ(result.documentCount, expected.size());
+        for (const GridRow &row : grid.rows()) {
+            SCOPED_TRACE(qPrintable(row.cells[0]));
+            EXPECT_EQ(row.nameColour, documents.contains(row.cells.join(QLatin1Char('|')))
+                                          ? NameColour::Highlight
+                                          : NameColour::Normal);
+        }
     }
 }
 
