@@ -1,6 +1,7 @@
 #include "platform/byte_source.h"
 #include "platform/document_reader.h"
 #include "support/compound_file_writer.h"
+#include "support/counting_source.h"
 #include "support/test_files.h"
 
 #include <QFile>
@@ -15,21 +16,6 @@
 namespace {
 
 const QString kSummaryName = QStringLiteral("\u0005SummaryInformation");
-
-// Counts the reads made of a file in memory.
-class CountingSource : public MemoryByteSource
-{
-public:
-    using MemoryByteSource::MemoryByteSource;
-    bool read(qint64 offset, qint64 length, char *out) override
-    {
-        ++reads;
-        bytesRead += length;
-        return MemoryByteSource::read(offset, length, out);
-    }
-    int reads = 0;
-    qint64 bytesRead = 0;
-};
 
 quint64 fileTimeOf(const QDateTime &when)
 {

@@ -1,5 +1,6 @@
 #include "platform/byte_source.h"
 #include "platform/package_reader.h"
+#include "support/counting_source.h"
 #include "support/hostile_packages.h"
 #include "support/test_files.h"
 
@@ -16,21 +17,6 @@ QString titleOf(const std::optional<DocumentProperties> &properties)
 {
     return properties && properties->text(2) ? *properties->text(2) : QStringLiteral("(none)");
 }
-
-// Counts the reads made through it and the bytes they ask for.
-class CountingSource : public MemoryByteSource
-{
-public:
-    using MemoryByteSource::MemoryByteSource;
-    bool read(qint64 offset, qint64 length, char *out) override
-    {
-        ++reads;
-        bytesRead += length;
-        return MemoryByteSource::read(offset, length, out);
-    }
-    int reads = 0;
-    qint64 bytesRead = 0;
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "platform/file_byte_source.h"
 #include "platform/pdf_reader.h"
+#include "support/counting_source.h"
 #include "support/pdf_writer.h"
 #include "support/test_files.h"
 
@@ -8,19 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Counts the reads a reader makes.
-class CountingSource : public MemoryByteSource
-{
-public:
-    using MemoryByteSource::MemoryByteSource;
-    bool read(qint64 offset, qint64 length, char *out) override
-    {
-        ++reads;
-        return MemoryByteSource::read(offset, length, out);
-    }
-    int reads = 0;
-};
 
 // Compares every property with the manifest's reading: texts as stored, dates as UTC instants, numbers;
 // a key absent from `expected` means the property is missing.

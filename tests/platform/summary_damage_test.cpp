@@ -3,6 +3,7 @@
 #include "platform/document_reader.h"
 #include "platform/local_time.h"
 #include "support/compound_file_writer.h"
+#include "support/counting_source.h"
 
 #include <QtEndian>
 #include <functional>
@@ -38,19 +39,6 @@ quint32 u32At(const QByteArray &bytes, qint64 offset)
 }
 
 enum class Outcome { Refused, TitleRead, TitleMissing };
-
-// Counts the reads made of a file in memory.
-class CountingSource : public MemoryByteSource
-{
-public:
-    using MemoryByteSource::MemoryByteSource;
-    bool read(qint64 offset, qint64 length, char *out) override
-    {
-        ++reads;
-        return MemoryByteSource::read(offset, length, out);
-    }
-    int reads = 0;
-};
 
 } // namespace
 
