@@ -99,7 +99,8 @@ std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntr
     // listed by the options' name rules.
     const bool withPdf = options.listing.includePdf;
     const DocumentRead document = readDocument(path, withPdf ? PdfReading::Read : PdfReading::RecogniseOnly);
-    if (failure)
+    // A file renamed or deleted since the directory was read is no failure to report.
+    if (failure && !document.failure.isEmpty() && !hasGone(path))
         *failure = document.failure;
     GridRow row;
     if (document.properties && document.format != DocumentFormat::Pdf) {
