@@ -7,6 +7,7 @@
 #   BUILD_DIR holds bench/make_documents (configured with -DFICHORAMA_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/all_columns.sh
 reference="$(realpath "$1")"
 candidate="$(realpath "$2")"
 build_dir="${3:-build-bench}"
@@ -31,11 +32,7 @@ configure() {
     mkdir -p "$dir"
     {
         printf '[Configuration]\r\n%s' "$configuration"
-        printf '[Proprietes]\r\n'
-        for key in NomCourt Application Titre Auteur Sujet MotsCles Modele Commentaires DernierAuteur \
-                   Revision Pages Mots Caracteres Securite Cree DerniereSauvegarde DerniereImpression TempsEdition; do
-            printf '%s=1\r\n' "$key"
-        done
+        all_columns_section
         printf '[HTML]\r\n%s' "$html"
     } > "$dir/Fichorama.ini"
 }

@@ -6,6 +6,7 @@
 #   BUILD_DIR holds bench/make_documents and bench/window_bench (configured with -DFICHORAMA_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/all_columns.sh
 candidate="$(realpath "$1")"
 reference="$(realpath "$2")"
 build_dir="${3:-build-bench}"
@@ -27,11 +28,7 @@ for ((i = 0; i < list_dirs; i++)); do
     printf '"%s",#TRUE#\r\n' "$work/lists/$i" >> "$work/settings/Fichorama.txt"
 done
 {
-    printf '[Proprietes]\r\n'
-    for key in NomCourt Sujet MotsCles Modele Commentaires DernierAuteur Revision Pages Mots Caracteres \
-               Securite Cree DerniereSauvegarde DerniereImpression TempsEdition; do
-        printf '%s=1\r\n' "$key"
-    done
+    all_columns_section
     printf '[HTML]\r\nPathListeTableaux=%s\r\nIndexListes=1\r\nTotalDocuments=1\r\n' "$work/pages"
 } > "$work/settings/Fichorama.ini"
 

@@ -8,6 +8,7 @@
 #   BUILD_DIR holds bench/make_documents (configured with -DFICHORAMA_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/all_columns.sh
 candidate="$(realpath "$1")"
 reference="$(realpath "$2")"
 build_dir="${3:-build-bench}"
@@ -23,11 +24,7 @@ docs="$work/docs"
 "$make_documents" "$docs" "$count"
 mkdir -p "$work/settings"
 {
-    printf '[Proprietes]\r\n'
-    for key in NomCourt Sujet MotsCles Modele Commentaires DernierAuteur Revision Pages Mots Caracteres \
-               Securite Cree DerniereSauvegarde DerniereImpression TempsEdition; do
-        printf '%s=1\r\n' "$key"
-    done
+    all_columns_section
 } > "$work/settings/Fichorama.ini"
 
 # The listing's readers: four per core, at least 4 and at most 16 (listing/reader_pool.cpp).

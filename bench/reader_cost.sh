@@ -7,6 +7,7 @@
 #   BASELINE  a fichorama executable built from the baseline, or a git revision to build one from
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/all_columns.sh
 baseline="${1:?usage: bench/reader_cost.sh BASELINE [BUILD_DIR] [COUNT]}"
 build_dir="${2:-build}"
 count="${3:-10000}"
@@ -32,11 +33,7 @@ for ((i = 0; i < count; i++)); do
     cp "$src" "$work/docs/doc$i.${src##*.}"
 done
 {
-    printf '[Proprietes]\r\n'
-    for key in NomCourt Sujet MotsCles Modele Commentaires DernierAuteur Revision Pages Mots Caracteres \
-               Securite Cree DerniereSauvegarde DerniereImpression TempsEdition; do
-        printf '%s=1\r\n' "$key"
-    done
+    all_columns_section
 } > "$work/settings/Fichorama.ini"
 list=(list "$work/docs" --settings "$work/settings")
 
