@@ -4,6 +4,7 @@
 
 #include <QUrl>
 #include <QtEndian>
+#include <functional>
 
 namespace {
 
@@ -100,38 +101,33 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
          {}},
         {"empty archive", buildZip({}), S::OtherFormat, {}},
     };
+    // The core part with one field of its zip headers altered: the reader must refuse that member without
+    // reading or inflating past what the file holds, so the package is read and shows no title.
     const auto add = [&](const char *name, ZipMemberSpec spec) {
         cases.push_back({name, package(spec), S::Ok, {}});
     };
-    ZipMemberSpec spec = core("Titre");
-    spec.declaredSize = 1u << 30;
-    add("declares 1 GiB", spec);
-    // 16 MiB that deflate to 16 KB, declared as 64 KB: inflating must stop at the declared size.
-    spec = core("Titre<!--" + QByteArray(16 << 20, ' ') + "-->");
-    spec.declaredSize = 64 * 1024;
-    add("inflates past its declared size", spec);
-    add("inflates to 2 MiB", core("Titre<!--" + QByteArray(2 << 20, ' ') + "-->"));
-    spec = core("Titre");
-    spec.compressedSize = 0x7FFFFFF0;
-    add("compressed size past the end", spec);
-    spec = core("Titre");
-    spec.crc = 0x12345678;
-    add("wrong CRC", spec);
-    spec = core("Titre");
-    spec.flags = 1;
-    add("encrypted", spec);
-    for (quint16 method : {quint16(12), quint16(99)}) {
-        spec = core("Titre");
-        spec.method = method;
-        add(method == 12 ? "bzip2" : "AES", spec);
-    }
-    spec = core("Titre");
-    spec.localHeaderOffset = 0x7FFFFFF0;
-    add("local header past the end", spec);
-    spec = core("Titre");
-    spec.deflate = false;
-    spec.declaredSize = 3;
-    add("stored with a lying size", spec);
+    const auto alteredCore = [&](const char *name, const std::function<void(ZipMemberSpec &)> &alter) {
+        ZipMemberSpec spec = core("Titre");
+        alter(spec);
+        add(name, spec);
+    };
+    alteredCore("uncompressed size of 1 GiB in the headers",
+                [](ZipMemberSpec &m) { m.declaredSize = 1u << 30; });
+    // 16 MiB of blanks deflate to about 16 KB; the headers say 64 KB, where inflating must stop.
+    ZipMemberSpec bomb = core("Titre<!--" + QByteArray(16 << 20, ' ') + "-->");
+    bomb.declaredSize = 64 * 1024;
+    add("deflated data longer than its uncompressed size", bomb);
+    add("2 MiB of inflated text", core("Titre<!--" + QByteArray(2 << 20, ' ') + "-->"));
+    alteredCore("compressed size beyond the file", [](ZipMemberSpec &m) { m.compressedSize = 0x7FFFFFF0; });
+    alteredCore("checksum that does not match", [](ZipMemberSpec &m) { m.crc = 0x12345678; });
+    alteredCore("encryption flag", [](ZipMemberSpec &m) { m.flags = 1; });
+    alteredCore("bzip2 method", [](ZipMemberSpec &m) { m.method = 12; });
+    alteredCore("AES method", [](ZipMemberSpec &m) { m.method = 99; });
+    alteredCore("local header beyond the file", [](ZipMemberSpec &m) { m.localHeaderOffset = 0x7FFFFFF0; });
+    alteredCore("stored member shorter than its headers say", [](ZipMemberSpec &m) {
+        m.deflate = false;
+        m.declaredSize = 3;
+    });
 
     const QByteArray laughs =
         R"(<!DOCTYPE t [<!ENTITY a "lollollollollollollollollollol">)"
