@@ -1,4 +1,5 @@
 #include "platform/pdf_text.h"
+#include "platform/xmp_properties.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,8 @@ TEST(PdfText, DecodesEachEncodingExactly)
     }
 }
 
-TEST(PdfText, DatesBecomeUtcInstants)
+// PDF dates (D:YYYYMMDDHHmmSS with an offset whose apostrophes may be missing) and XMP dates (ISO 8601).
+TEST(PdfText, PdfAndXmpDatesBecomeUtcInstants)
 {
     const auto utc = [](int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
         return std::optional(QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC));
@@ -41,6 +43,7 @@ TEST(PdfText, DatesBecomeUtcInstants)
     {
         const char *text;
         std::optional<QDateTime> instant;
+        bool xmp = false;
     };
     const Case cases[] = {
         {"D:20230615143000+02'00'", utc(2023, 6, 15, 12, 30)},
@@ -59,9 +62,20 @@ TEST(PdfText, DatesBecomeUtcInstants)
         {"D:202", std::nullopt},
         {"", std::nullopt},
         {"lundi", std::nullopt},
+        {"2005-07-18T11:30:45-07:00", utc(2005, 7, 18, 18, 30, 45), true},
+        {"2024-02-29T23:59:59.999Z", utc(2024, 2, 29, 23, 59, 59), true},
+        {" 2019-11-05T07:00:00 ", utc(2019, 11, 5, 7), true},
+        {"2019-11-05T07:00+0100", utc(2019, 11, 5, 6), true},
+        {"2019-11", utc(2019, 11, 1), true},
+        {"2019", utc(2019, 1, 1), true},
+        {"2019-02-30", std::nullopt, true},
+        {"2019-11-05T25:00:00Z", std::nullopt, true},
+        {"2019-11-05T07:00:00+24:00", std::nullopt, true},
+        {"05/11/2019", std::nullopt, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(parsePdfDate(QString::fromLatin1(c.text)), c.instant);
+        const QString text = QString::fromLatin1(c.text);
+        EXPECT_EQ(c.xmp ? parseXmpDate(text) : parsePdfDate(text), c.instant);
     }
 }

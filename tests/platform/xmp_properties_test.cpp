@@ -75,31 +75,3 @@ TEST(XmpProperties, RefusesHostilePackets)
     // Padding after the packet's root element does not matter.
     EXPECT_EQ(readXmpProperties(packet(title) + QByteArray(64, '\0')).text(2), QStringLiteral("T"));
 }
-
-TEST(XmpProperties, DatesBecomeUtcInstants)
-{
-    const auto utc = [](int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-        return std::optional(QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC));
-    };
-    struct Case
-    {
-        const char *text;
-        std::optional<QDateTime> instant;
-    };
-    const Case cases[] = {
-        {"2005-07-18T11:30:45-07:00", utc(2005, 7, 18, 18, 30, 45)},
-        {"2024-02-29T23:59:59.999Z", utc(2024, 2, 29, 23, 59, 59)},
-        {" 2019-11-05T07:00:00 ", utc(2019, 11, 5, 7)},
-        {"2019-11-05T07:00+0100", utc(2019, 11, 5, 6)},
-        {"2019-11", utc(2019, 11, 1)},
-        {"2019", utc(2019, 1, 1)},
-        {"2019-02-30", std::nullopt},
-        {"2019-11-05T25:00:00Z", std::nullopt},
-        {"2019-11-05T07:00:00+24:00", std::nullopt},
-        {"05/11/2019", std::nullopt},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(parseXmpDate(QString::fromLatin1(c.text)), c.instant);
-    }
-}
