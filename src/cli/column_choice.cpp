@@ -67,24 +67,10 @@ int ColumnChoice::gridColumn(int printed) const
     return gridColumnOfPropertyIndex(displayed(), m_properties[printed]);
 }
 
-DocumentGrid ColumnChoice::select(const DocumentGrid &listed) const
+QVector<int> ColumnChoice::gridColumns() const
 {
-    QVector<int> sources;
-    for (int printed = 0; printed < m_properties.size(); ++printed) {
-        sources.append(gridColumn(printed));
-        Q_ASSERT(sources.last() >= 0 && sources.last() < listed.columnCount());
-    }
-    QVector<GridColumn> columns;
-    for (const int source : sources)
-        columns.append(listed.column(source));
-    DocumentGrid printed;
-    printed.setColumns(std::move(columns));
-    for (const GridRow &row : listed.rows()) {
-        GridRow out = row;
-        out.cells.clear();
-        for (const int source : sources)
-            out.cells.append(row.cells.value(source));
-        printed.appendRow(std::move(out));
-    }
-    return printed;
+    QVector<int> columns;
+    for (int printed = 0; printed < m_properties.size(); ++printed)
+        columns.append(gridColumn(printed));
+    return columns;
 }

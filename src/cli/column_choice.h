@@ -8,7 +8,7 @@
 #include <optional>
 
 // The columns that `fichorama list --columns` prints: English keys in the order given, each at most once.
-// The listing itself holds the chosen property columns in table order; select() puts them in order.
+// The listing itself holds the chosen property columns in table order; gridColumns() says where each is.
 class ColumnChoice
 {
 public:
@@ -26,8 +26,8 @@ public:
     DisplayedColumns displayed() const;
     // The listing's grid column behind printed column `printed`; -1 when there is no such printed column.
     int gridColumn(int printed) const;
-    // The printed grid: the chosen columns of `listed` (a grid listed under displayed()) in the order given.
-    DocumentGrid select(const DocumentGrid &listed) const;
+    // The listing's grid column behind each printed column, in the order given.
+    QVector<int> gridColumns() const;
     // The property table index of each printed column, -1 for the name column.
     const QVector<int> &propertyIndexes() const { return m_properties; }
 

@@ -94,7 +94,7 @@ CommandOutcome HeadlessSession::list()
     }
 
     // Every directory's rows, sorted per directory, one after the other; below the top directory a name
-    // is the path relative to it.
+    // is the path relative to it. Rows are moved, never copied: a listing can hold many thousands.
     DocumentGrid listed;
     listed.setColumns(m_grid.columns());
     QStringList paths;
@@ -108,8 +108,13 @@ CommandOutcome HeadlessSession::list()
         for (const UnreadableFile &file : m_scan.unreadable)
             outcome.notes << QStringLiteral("%1: %2").arg(displayName(childPath(directory, file.name)),
                                                           file.reason);
-        for (GridRow row : m_grid.rows()) {
-            paths << childPath(directory, row.fileName);
+        if (directory == top && directories.size() == 1 && !json) {
+            listed.rows().swap(m_grid.rows());
+            break;
+        }
+        for (GridRow &row : m_grid.rows()) {
+            if (json)
+                paths << childPath(directory, row.fileName);
             if (!prefix.isEmpty()) {
                 row.cells[0] = displayName(prefix) + row.cells[0];
                 row.fileName = prefix + row.fileName;
@@ -117,9 +122,9 @@ CommandOutcome HeadlessSession::list()
             listed.appendRow(std::move(row));
         }
     }
-    const DocumentGrid printed = choice.select(listed);
-    outcome.output = json ? formatJson(printed, choice.propertyIndexes(), paths, LocalTime())
-                          : formatGrid(printed, m_commandLine.format);
+    const QVector<int> columns = choice.gridColumns();
+    outcome.output = json ? formatJson(listed, columns, choice.propertyIndexes(), paths, LocalTime())
+                          : formatGrid(listed, columns, m_commandLine.format);
     return outcome;
 }
 

@@ -103,8 +103,8 @@ void appendValue(QString &out, const GridRow &row, int column, const QString &ce
 
 } // namespace
 
-QByteArray formatJson(const DocumentGrid &printed, const QVector<int> &columnIndexes,
-                      const QStringList &paths, const LocalTime &localTime)
+QByteArray formatJson(const DocumentGrid &grid, const QVector<int> &gridColumns,
+                      const QVector<int> &columnIndexes, const QStringList &paths, const LocalTime &localTime)
 {
     QStringList keys;
     for (const int column : columnIndexes) {
@@ -112,13 +112,13 @@ QByteArray formatJson(const DocumentGrid &printed, const QVector<int> &columnInd
                             : kPropertyColumns[size_t(column)].englishKey.toString());
     }
     QString out = QStringLiteral("[");
-    for (int r = 0; r < printed.rowCount(); ++r) {
-        const GridRow &row = printed.row(r);
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        const GridRow &row = grid.row(r);
         out += r == 0 ? QLatin1String("\n  {") : QLatin1String(",\n  {");
         for (int c = 0; c < columnIndexes.size(); ++c) {
             appendString(out, keys[c]);
             out += u':';
-            appendValue(out, row, columnIndexes[c], row.cells.value(c), localTime);
+            appendValue(out, row, columnIndexes[c], row.cells.at(gridColumns[c]), localTime);
             out += u',';
         }
         appendString(out, u"path");
@@ -126,6 +126,6 @@ QByteArray formatJson(const DocumentGrid &printed, const QVector<int> &columnInd
         appendString(out, displayName(paths.value(r)));
         out += u'}';
     }
-    out += printed.rowCount() > 0 ? QLatin1String("\n]\n") : QLatin1String("]\n");
+    out += grid.rowCount() > 0 ? QLatin1String("\n]\n") : QLatin1String("]\n");
     return out.toUtf8();
 }

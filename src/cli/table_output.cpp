@@ -1,56 +1,72 @@
 #include "cli/table_output.h"
 
+#include <QStringEncoder>
+#include <algorithm>
+
 namespace {
 
-QStringList captions(const DocumentGrid &grid)
+// Appends cells as UTF-8 without a copy of the whole table in UTF-16.
+class Utf8Table
 {
-    QStringList out;
-    for (const GridColumn &column : grid.columns())
-        out << column.caption;
-    return out;
-}
+public:
+    explicit Utf8Table(TableFormat format)
+        : m_csv(format == TableFormat::Csv)
+    {}
 
-QString csvField(const QString &cell)
-{
-    if (!cell.contains(QLatin1Char(',')) && !cell.contains(QLatin1Char('"')) &&
-        !cell.contains(QLatin1Char('\n')) && !cell.contains(QLatin1Char('\r')))
-        return cell;
-    QString quoted = cell;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-// A TSV cell: each tab, CR and LF becomes a blank, as in property values, so that a file name holding one
-// neither adds a cell nor splits the row.
-QString tsvField(QString cell)
-{
-    for (QChar &c : cell) {
-        if (c == u'\t' || c == u'\r' || c == u'\n')
-            c = u' ';
+    void appendRow(const QVector<int> &columns, const auto &cellOf)
+    {
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            if (i > 0)
+                m_out += m_csv ? ',' : '\t';
+            appendField(cellOf(columns[i]));
+        }
+        m_out += m_csv ? QByteArrayView("\r\n") : QByteArrayView("\n");
     }
-    return cell;
-}
 
-QByteArray delimited(const DocumentGrid &grid, TableFormat format)
-{
-    const bool csv = format == TableFormat::Csv;
-    const QString separator = csv ? QStringLiteral(",") : QStringLiteral("\t");
-    const QString lineEnd = csv ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    auto line = [&](const QStringList &cells) {
-        QStringList fields;
-        for (const QString &cell : cells)
-            fields << (csv ? csvField(cell) : tsvField(cell));
-        return fields.join(separator) + lineEnd;
-    };
-    QString text = line(captions(grid));
-    for (const GridRow &row : grid.rows())
-        text += line(row.cells);
-    return text.toUtf8();
-}
+    QByteArray take() { return std::move(m_out); }
+
+private:
+    // Encodes `text` at the end of the output and returns where it starts.
+    qsizetype appendUtf8(QStringView text)
+    {
+        const qsizetype start = m_out.size();
+        m_out.resize(start + m_encoder.requiredSpace(text.size()));
+        char *end = m_encoder.appendToBuffer(m_out.data() + start, text);
+        m_out.truncate(end - m_out.constData());
+        return start;
+    }
+
+    void appendField(QStringView cell)
+    {
+        const qsizetype start = appendUtf8(cell);
+        // Tabs, CR and LF are single bytes in UTF-8 and never part of a longer sequence.
+        const auto field = m_out.begin() + start;
+        if (!m_csv) {
+            std::replace_if(
+                field, m_out.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+            return;
+        }
+        if (std::none_of(field, m_out.end(),
+                         [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; }))
+            return;
+        QByteArray quoted = m_out.sliced(start);
+        quoted.replace('"', "\"\"");
+        m_out.truncate(start);
+        m_out += '"' + quoted + '"';
+    }
+
+    bool m_csv;
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+    QByteArray m_out;
+};
 
 } // namespace
 
-QByteArray formatGrid(const DocumentGrid &grid, TableFormat format)
+QByteArray formatGrid(const DocumentGrid &grid, const QVector<int> &columns, TableFormat format)
 {
-    return delimited(grid, format);
+    Utf8Table table(format);
+    table.appendRow(columns, [&](int column) { return QStringView(grid.column(column).caption); });
+    for (const GridRow &row : grid.rows())
+        table.appendRow(columns, [&](int column) { return QStringView(row.cells.at(column)); });
+    return table.take();
 }
