@@ -3,14 +3,44 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// The buffer of the thread's outermost prefetch, kept from file to file: a listing reads thousands of small
+// files one after the other on each reader thread, and a fresh buffer each time costs an allocation and
+// the faults of its new pages. A prefetch made while another is alive on the thread has its own buffer.
+struct ThreadBuffer
+{
+    QByteArray bytes;
+    bool inUse = false;
+};
+thread_local ThreadBuffer t_buffer;
+
+} // namespace
+
 PrefetchedByteSource::PrefetchedByteSource(ByteSource &source, qint64 headSize)
     : m_source(source)
 {
     const qint64 length = std::clamp<qint64>(headSize, 0, source.size());
-    m_head = QByteArray(length, Qt::Uninitialized);
-    m_isRead = source.read(0, length, m_head.data());
+    char *storage = nullptr;
+    if (!t_buffer.inUse) {
+        t_buffer.inUse = m_borrowsThreadBuffer = true;
+        if (t_buffer.bytes.size() < length)
+            t_buffer.bytes.resize(length);
+        storage = t_buffer.bytes.data();
+        m_head = QByteArray::fromRawData(storage, length);
+    } else {
+        m_head = QByteArray(length, Qt::Uninitialized);
+        storage = m_head.data();
+    }
+    m_isRead = source.read(0, length, storage);
     if (!m_isRead)
         m_head.clear();
+}
+
+PrefetchedByteSource::~PrefetchedByteSource()
+{
+    if (m_borrowsThreadBuffer)
+        t_buffer.inUse = false;
 }
 
 bool PrefetchedByteSource::read(qint64 offset, qint64 length, char *out)
@@ -21,4 +51,11 @@ bool PrefetchedByteSource::read(qint64 offset, qint64 length, char *out)
     if (inHead > 0)
         std::memcpy(out, m_head.constData() + offset, size_t(inHead));
     return inHead == length || m_source.read(offset + inHead, length - inHead, out + inHead);
+}
+
+QByteArrayView PrefetchedByteSource::view(qint64 offset, qint64 length) const
+{
+    if (offset < 0 || length <= 0 || offset > m_head.size() || length > m_head.size() - offset)
+        return {};
+    return QByteArrayView(m_head).sliced(offset, length);
 }

@@ -13,6 +13,9 @@ public:
     // Reads the first `headSize` bytes of `source` (all of it when it is shorter); `source` must outlive
     // this object.
     PrefetchedByteSource(ByteSource &source, qint64 headSize);
+    ~PrefetchedByteSource() override;
+    PrefetchedByteSource(const PrefetchedByteSource &) = delete;
+    PrefetchedByteSource &operator=(const PrefetchedByteSource &) = delete;
 
     // False when the first read failed; every read then fails too.
     bool isRead() const { return m_isRead; }
@@ -21,9 +24,11 @@ public:
 
     qint64 size() const override { return m_source.size(); }
     bool read(qint64 offset, qint64 length, char *out) override;
+    QByteArrayView view(qint64 offset, qint64 length) const override;
 
 private:
     ByteSource &m_source;
-    QByteArray m_head;
+    QByteArray m_head; // the thread's buffer or its own
     bool m_isRead = false;
+    bool m_borrowsThreadBuffer = false;
 };

@@ -21,11 +21,16 @@ void SectorCache::setGeometry(qint64 sectorSize, quint32 sectorCount)
 
 QByteArray SectorCache::sector(quint32 id)
 {
+    const qint64 offset = (qint64(id) + 1) * m_sectorSize;
+    // A sector the source holds in memory is used where it is: nothing to read, copy or keep.
+    if (id < m_sectorCount) {
+        if (const QByteArrayView inMemory = m_source.view(offset, m_sectorSize); !inMemory.isEmpty())
+            return QByteArray::fromRawData(inMemory.constData(), inMemory.size());
+    }
     if (const auto cached = m_sectors.constFind(id); cached != m_sectors.cend())
         return *cached;
     if (id >= m_sectorCount || qint64(m_sectors.size() + 1) * m_sectorSize > kMaxCachedBytes)
         return {};
-    const qint64 offset = (qint64(id) + 1) * m_sectorSize;
     const qint64 available = std::min(m_sectorSize, m_source.size() - offset);
     QByteArray bytes(m_sectorSize, '\0');
     if (available <= 0 || !m_source.read(offset, available, bytes.data()))

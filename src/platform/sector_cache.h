@@ -19,7 +19,8 @@ public:
     // Sector n starts at (n + 1) * `sectorSize`; `sectorCount` is the number of sectors the file holds.
     void setGeometry(qint64 sectorSize, quint32 sectorCount);
 
-    // The bytes of sector `id`, a short last sector padded with zeros. Empty when `id` is not a sector of
+    // The bytes of sector `id`, a short last sector padded with zeros; valid while the source is (a sector
+    // the source holds in memory is not copied). Empty when `id` is not a sector of
     // the file, the read fails, or the cache already holds its most bytes (a file that needs so many sectors
     // is treated as damaged).
     QByteArray sector(quint32 id);
