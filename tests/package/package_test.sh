@@ -12,7 +12,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for expected in ./usr/bin/fichorama ./usr/share/applications/fichorama.desktop \
+for expected in ./usr/bin/fichorama ./usr/libexec/fichorama/fichorama-window ./usr/share/applications/fichorama.desktop \
                 ./usr/share/icons/hicolor/scalable/apps/fichorama.svg ./usr/share/man/man1/fichorama.1.gz; do
     grep -qxF "$expected" <<< "$files" || fail "the package lacks $expected"
 done

@@ -1,42 +1,26 @@
-#include "cli/command_line.h"
+#include "app/window_application.h"
+
 #include "config/settings_directory.h"
 #include "platform/desktop_shell.h"
 #include "platform/message_box_prompter.h"
-#include "platform/native_name.h"
 #include "platform/system_names.h"
 #include "ui/main_window.h"
 #include "ui/properties_dialog.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
-#include <cstdio>
 
-int main(int argc, char *argv[])
+int runWindowApplication(int argc, char *argv[], const CommandLine &commandLine)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << fromNativeBytes(argv[i]); // a directory whose name is not UTF-8 stays reachable
-    QString error;
-    const std::optional<CommandLine> commandLine = parseCommandLine(arguments, &error);
-    if (!commandLine) {
-        std::fprintf(stderr, "fichorama: %s\n%s", qPrintable(error), qPrintable(usageText()));
-        return 2;
-    }
-    if (commandLine->command != CommandLine::Command::Window) {
-        QCoreApplication app(argc, argv);
-        return runCommand(*commandLine);
-    }
-
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Fichorama"));
     app.setDesktopFileName(QStringLiteral("fichorama"));
     MainWindowEnvironment environment;
     environment.settingsDirectory =
-        resolveSettingsDirectory(processSettingsDirectorySources(commandLine->settingsDirectory));
-    environment.configurationName = commandLine->configurationName;
+        resolveSettingsDirectory(processSettingsDirectorySources(commandLine.settingsDirectory));
+    environment.configurationName = commandLine.configurationName;
     environment.currentDirectory = QDir::currentPath();
-    environment.startDirectory = commandLine->directory;
+    environment.startDirectory = commandLine.directory;
     environment.startup = readStartupValues();
 
     MessageBoxPrompter prompter;

@@ -1,0 +1,44 @@
+#include "app/window_application.h"
+
+#include <QByteArray>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// The directory of the running program, from the system's own link to it.
+QByteArray programDirectory()
+{
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return {};
+    const QByteArray program(path, length);
+    return program.left(program.lastIndexOf('/'));
+}
+
+} // namespace
+
+// The window program sits beside this one in a build, and in the private program directory when
+// installed (FICHORAMA_WINDOW_PROGRAM: its path relative to the directory of this program).
+int startWindow(int argc, char *argv[], const CommandLine &)
+{
+    (void)argc;
+    const QByteArray directory = programDirectory();
+    const QByteArray candidates[] = {directory + "/fichorama-window",
+                                     directory + "/" FICHORAMA_WINDOW_PROGRAM};
+    int failure = ENOENT;
+    for (const QByteArray &program : candidates) {
+        if (directory.isEmpty() || ::access(program.constData(), X_OK) != 0)
+            continue;
+        ::execv(program.constData(), argv);
+        failure = errno;
+    }
+    std::fprintf(stderr, "fichorama: the window cannot be started: %s/%s: %s\n", directory.constData(),
+                 FICHORAMA_WINDOW_PROGRAM, std::strerror(failure));
+    return 1;
+}
