@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -223,10 +224,22 @@ int runCommand(const CommandLine &commandLine)
     default:
         break;
     }
-    HeadlessSession session(commandLine);
-    const CommandOutcome outcome = session.run();
-    std::fwrite(outcome.output.constData(), 1, size_t(outcome.output.size()), stdout);
-    std::fflush(stdout);
+    // A failed write (a full disk, a closed pipe) is remembered: the command must not report success.
+    int writeError = 0;
+    const auto print = [&writeError](QByteArrayView bytes) {
+        if (writeError == 0 &&
+            std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+            writeError = errno != 0 ? errno : EIO;
+    };
+    HeadlessSession session(commandLine, print);
+    CommandOutcome outcome = session.run();
+    print(outcome.output);
+    if (std::fflush(stdout) != 0 && writeError == 0)
+        writeError = errno != 0 ? errno : EIO;
+    if (writeError != 0 && outcome.status == 0) {
+        outcome.status = 1;
+        outcome.message = QStringLiteral("standard output: %1").arg(qt_error_string(writeError));
+    }
     for (const QString &note : outcome.notes)
         err << "fichorama: " << note << "\n";
     if (!outcome.message.isEmpty())

@@ -38,9 +38,10 @@ ConfigurationPaths pathsFor(const CommandLine &commandLine)
 
 } // namespace
 
-HeadlessSession::HeadlessSession(const CommandLine &commandLine)
+HeadlessSession::HeadlessSession(const CommandLine &commandLine, OutputSink output)
     : m_commandLine(commandLine)
     , m_paths(pathsFor(commandLine))
+    , m_output(std::move(output))
 {
     m_settings = ChargerConfiguration(m_paths, QDir::currentPath());
     m_displayed = ConstruireColonnes(m_grid, IniFile(m_paths.iniPath()), m_settings.language);
@@ -123,8 +124,12 @@ CommandOutcome HeadlessSession::list()
         }
     }
     const QVector<int> columns = choice.gridColumns();
-    outcome.output = json ? formatJson(listed, columns, choice.propertyIndexes(), paths, LocalTime())
-                          : formatGrid(listed, columns, m_commandLine.format);
+    const OutputSink write =
+        m_output ? m_output : [&outcome](QByteArrayView bytes) { outcome.output += bytes; };
+    if (json)
+        write(formatJson(listed, columns, choice.propertyIndexes(), paths, LocalTime()));
+    else
+        writeGrid(listed, columns, m_commandLine.format, write);
     return outcome;
 }
 

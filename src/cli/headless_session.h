@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "cli/table_output.h"
 #include "common/settings.h"
 #include "config/configuration_paths.h"
 #include "html/page_frame.h"
@@ -10,7 +11,8 @@
 
 #include <QByteArray>
 
-// What a headless command produced: its exit status, standard output and a message for standard error.
+// What a headless command produced: its exit status, standard output (when no sink took it) and a
+// message for standard error.
 struct CommandOutcome
 {
     int status = 0;
@@ -24,7 +26,8 @@ struct CommandOutcome
 class HeadlessSession
 {
 public:
-    explicit HeadlessSession(const CommandLine &commandLine);
+    // What the command prints goes to `output` as it is made; without one it is gathered in the outcome.
+    explicit HeadlessSession(const CommandLine &commandLine, OutputSink output = {});
     CommandOutcome run();
 
 private:
@@ -41,4 +44,5 @@ private:
     DocumentGrid m_grid;
     DisplayedColumns m_displayed{};
     ScanResult m_scan; // of the last listing
+    OutputSink m_output;
 };

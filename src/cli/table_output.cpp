@@ -5,13 +5,19 @@
 
 namespace {
 
-// Appends cells as UTF-8 without a copy of the whole table in UTF-16.
+// What is gathered before it is handed on.
+constexpr qsizetype kPieceBytes = 64 * 1024;
+
+// Encodes cells as UTF-8 into a buffer that is handed on each time it fills.
 class Utf8Table
 {
 public:
-    explicit Utf8Table(TableFormat format)
+    Utf8Table(TableFormat format, const OutputSink &write)
         : m_csv(format == TableFormat::Csv)
-    {}
+        , m_write(write)
+    {
+        m_out.reserve(kPieceBytes + 4096);
+    }
 
     void appendRow(const QVector<int> &columns, const auto &cellOf)
     {
@@ -21,9 +27,16 @@ public:
             appendField(cellOf(columns[i]));
         }
         m_out += m_csv ? QByteArrayView("\r\n") : QByteArrayView("\n");
+        if (m_out.size() >= kPieceBytes)
+            flush();
     }
 
-    QByteArray take() { return std::move(m_out); }
+    void flush()
+    {
+        if (!m_out.isEmpty())
+            m_write(m_out);
+        m_out.truncate(0); // keeps the buffer
+    }
 
 private:
     // Encodes `text` at the end of the output and returns where it starts.
@@ -56,17 +69,19 @@ private:
     }
 
     bool m_csv;
+    const OutputSink &m_write;
     QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     QByteArray m_out;
 };
 
 } // namespace
 
-QByteArray formatGrid(const DocumentGrid &grid, const QVector<int> &columns, TableFormat format)
+void writeGrid(const DocumentGrid &grid, const QVector<int> &columns, TableFormat format,
+               const OutputSink &write)
 {
-    Utf8Table table(format);
+    Utf8Table table(format, write);
     table.appendRow(columns, [&](int column) { return QStringView(grid.column(column).caption); });
     for (const GridRow &row : grid.rows())
         table.appendRow(columns, [&](int column) { return QStringView(row.cells.at(column)); });
-    return table.take();
+    table.flush();
 }

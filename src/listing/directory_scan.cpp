@@ -28,24 +28,36 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
     if (directoryRead)
         directoryRead(result);
 
-    // Each reader fills the slots of its file, so the rows come out in the directory's order.
+    // Each reader fills the slots of its file, so the rows come out in the directory's order; the slots
+    // of files not listed are then closed up, in the same array.
     const QVector<DirectoryEntry> &files = contents.files;
-    std::vector<std::optional<GridRow>> rows(size_t(files.size()));
+    QVector<GridRow> &rows = grid.rows();
+    rows.resize(files.size());
+    GridRow *const slots = rows.data(); // taken once: the readers write to distinct slots, never to the array
+    std::vector<char> listed(size_t(files.size()), 0);
     std::vector<QString> failures(size_t(files.size()));
     const int readers = options.readers > 0 ? options.readers : defaultReaderCount();
     const qsizetype read = runOnReaders(files.size(), readers, control, [&](qsizetype index) {
-        rows[size_t(index)] =
-            documentRow(directory, files[index], options, localTime, &failures[size_t(index)]);
+        if (std::optional<GridRow> row =
+                documentRow(directory, files[index], options, localTime, &failures[size_t(index)])) {
+            slots[index] = std::move(*row);
+            listed[size_t(index)] = 1;
+        }
         control.advance();
     });
     result.interrupted = read < files.size();
 
-    grid.rows().reserve(qsizetype(rows.size()));
-    for (size_t index = 0; index < rows.size(); ++index) {
-        if (!failures[index].isEmpty())
-            result.unreadable.append({files[qsizetype(index)].name, failures[index]});
-        if (rows[index])
-            grid.appendRow(std::move(*rows[index]));
+    qsizetype kept = 0;
+    for (qsizetype index = 0; index < files.size(); ++index) {
+        if (!failures[size_t(index)].isEmpty())
+            result.unreadable.append({files[index].name, failures[size_t(index)]});
+        if (listed[size_t(index)] && kept++ != index)
+            rows[kept - 1] = std::move(rows[index]);
+    }
+    rows.resize(kept);
+    for (GridRow &row : rows) {
+        while (row.cells.size() < grid.columnCount())
+            row.cells.append(QString());
     }
     result.documentCount = grid.rowCount();
     if (result.documentCount > 0 && options.sort.column >= 0 && options.sort.column < grid.columnCount()) {

@@ -3,6 +3,8 @@
 #include "support/test_files.h"
 
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -44,4 +46,22 @@ TEST(Commands, DirectoryFailuresNameThePathAndTheReason)
         const QString reason = directory == missing ? qt_error_string(ENOENT) : qt_error_string(ENAMETOOLONG);
         EXPECT_TRUE(run.err.contains(reason.toUtf8())) << run.err.constData();
     }
+}
+
+TEST(ListCommand, OutputThatCannotBeWrittenFailsWithTheReason)
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full here";
+    QTemporaryDir settings;
+    QTemporaryDir documents;
+    copyTestData(QStringLiteral("ole/edition_zero.doc"), documents.path());
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(FICHORAMA_EXECUTABLE),
+                  {QStringLiteral("list"), documents.path(), QStringLiteral("--settings"), settings.path()});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.contains("fichorama: standard output: " + qt_error_string(ENOSPC).toUtf8()))
+        << err.constData();
 }
