@@ -24,7 +24,9 @@ QByteArrayView PdfInputSource::head(qint64 length)
 
 void PdfInputSource::checkLimits() const
 {
-    if (m_spent > m_budget || m_deadline.hasExpired())
+    // The clock is asked at one call in kClockEvery: qpdf reads in small pieces, and one piece costs far
+    // less than the time left after the deadline is found passed.
+    if (m_spent > m_budget || (++m_checks % kClockEvery == 0 && m_deadline.hasExpired()))
         throw PdfReadStopped{ReadStatus::Damaged};
 }
 
@@ -124,6 +126,10 @@ QByteArrayView PdfInputSource::bytesAt(qint64 position)
 
 PdfInputSource::Block PdfInputSource::load(qint64 offset, qint64 length)
 {
+    // Bytes the source already holds (a small file is read whole before its format is known) are used
+    // where they are.
+    if (const QByteArrayView held = m_source.view(offset, length); !held.isEmpty())
+        return Block{offset, QByteArray::fromRawData(held.constData(), held.size())};
     Block block{offset, QByteArray(length, Qt::Uninitialized)};
     if (!m_source.read(offset, length, block.bytes.data()))
         throw PdfReadStopped{ReadStatus::Unreadable};

@@ -28,6 +28,7 @@ public:
     static constexpr qint64 kWholeFileBelow = 256 * 1024;
     static constexpr qint64 kBlockSize = 64 * 1024;
     static constexpr size_t kKeptBlocks = 16;
+    static constexpr quint32 kClockEvery = 16;
 
     PdfInputSource(ByteSource &source, qint64 budget, QDeadlineTimer deadline);
 
@@ -64,6 +65,7 @@ private:
     const std::string m_name = "PDF file";
     qint64 m_position = 0;
     qint64 m_spent = 0;
+    mutable quint32 m_checks = 0; // calls of checkLimits, which reads the clock at some of them
     Block m_head;
     Block m_tail;
     std::vector<Block> m_blocks; // the least recently used first
