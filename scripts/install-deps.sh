@@ -11,8 +11,9 @@ set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (box buttons, colour chooser) in French, needed at run time.
 # libqpdf-dev: qpdf reads PDF files (its runtime library, libqpdf29, is then a dependency of the program).
+# libgnutls28-dev: the key of AES-256 encrypted PDF files (qpdf's own crypto library, already at run time).
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libglx-dev
-          googletest libgtest-dev libgmock-dev fonts-dejavu-core libqpdf-dev zlib1g-dev)
+          googletest libgtest-dev libgmock-dev fonts-dejavu-core libqpdf-dev libgnutls28-dev zlib1g-dev)
 for arg in "$@"; do
     case "$arg" in
     --bench)

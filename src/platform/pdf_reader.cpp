@@ -1,6 +1,7 @@
 #include "platform/pdf_reader.h"
 
 #include "platform/byte_source.h"
+#include "platform/pdf_aes256_key.h"
 #include "platform/pdf_capped_pipeline.h"
 #include "platform/pdf_input_source.h"
 #include "platform/pdf_page_count.h"
@@ -100,6 +101,52 @@ DocumentProperties readOpened(QPDF &pdf)
     return properties;
 }
 
+std::shared_ptr<QPDF> open(const std::shared_ptr<PdfInputSource> &input, const QByteArray &password,
+                           bool passwordIsKey)
+{
+    const auto logger = QPDFLogger::create();
+    logger->setInfo(logger->discard());
+    logger->setWarn(logger->discard());
+    logger->setError(logger->discard());
+    auto pdf = QPDF::create();
+    pdf->setLogger(logger);
+    pdf->setSuppressWarnings(true);
+    pdf->setAttemptRecovery(true);
+    pdf->setPasswordIsHexKey(passwordIsKey);
+    pdf->processInputSource(input, password.constData());
+    return pdf;
+}
+
+QByteArray stringOf(QPDFObjectHandle dictionary, const char *key)
+{
+    QPDFObjectHandle value = dictionary.getKey(key);
+    if (!value.isString())
+        return {};
+    const std::string bytes = value.getStringValue();
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
+// Opens an encrypted file with the empty user password. qpdf checks a password of AES-256 files several
+// times over, with a hash made slow on purpose; the key is recovered here with the fewest hashes, and the
+// file opened again with it. Other encryptions are cheap to check and left to qpdf.
+std::shared_ptr<QPDF> openEncrypted(QPDF &unread, const std::shared_ptr<PdfInputSource> &input)
+{
+    QPDFObjectHandle encryption = unread.getTrailer().getKey("/Encrypt");
+    const int version = encryption.getKey("/V").isInteger() ? encryption.getKey("/V").getIntValueAsInt() : 0;
+    if (version != 5)
+        return open(input, {}, false);
+    PdfAes256KeyData data;
+    data.revision = encryption.getKey("/R").isInteger() ? encryption.getKey("/R").getIntValueAsInt() : 6;
+    data.user = stringOf(encryption, "/U");
+    data.userKey = stringOf(encryption, "/UE");
+    data.owner = stringOf(encryption, "/O");
+    data.ownerKey = stringOf(encryption, "/OE");
+    const std::optional<QByteArray> key = recoverPdfAes256Key({}, data);
+    if (!key)
+        throw PdfReadStopped{ReadStatus::Unreadable}; // a password is needed
+    return open(input, key->toHex(), true);
+}
+
 std::optional<DocumentProperties> read(ByteSource &source, ReadStatus &status)
 {
     installPdfStreamFilters();
@@ -109,17 +156,12 @@ std::optional<DocumentProperties> read(ByteSource &source, ReadStatus &status)
         status = ReadStatus::OtherFormat;
         return std::nullopt;
     }
-    const auto logger = QPDFLogger::create();
-    logger->setInfo(logger->discard());
-    logger->setWarn(logger->discard());
-    logger->setError(logger->discard());
-    QPDF pdf;
-    pdf.setLogger(logger);
-    pdf.setSuppressWarnings(true);
-    pdf.setAttemptRecovery(true);
-    pdf.processInputSource(input, "");
+    // Opened first without computing any key: most files are not encrypted.
+    std::shared_ptr<QPDF> pdf = open(input, {}, true);
+    if (pdf->isEncrypted())
+        pdf = openEncrypted(*pdf, input);
     status = ReadStatus::Ok;
-    return readOpened(pdf);
+    return readOpened(*pdf);
 }
 
 } // namespace

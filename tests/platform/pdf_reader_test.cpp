@@ -81,3 +81,22 @@ TEST(PdfReader, ReadsTheHeadAndTheTailOfTheFileOnly)
         EXPECT_EQ(source.reads, padding ? 2 : 1);
     }
 }
+
+TEST(PdfReader, Aes256FilesOpenOnlyWithTheEmptyPassword)
+{
+    // The same document, encrypted with AES-256 by qpdf: revision 5 with an empty user password opens;
+    // revision 6 with a user password does not, and says so.
+    ReadStatus status = ReadStatus::Ok;
+    FileByteSource open(testData(QStringLiteral("modern/encrypted/r5_sans_mot_de_passe.pdf")));
+    const auto properties = readPdfProperties(open, &status);
+    ASSERT_TRUE(properties.has_value());
+    FileByteSource plain(testData(QStringLiteral("modern/generated/pdf_info_seul.pdf")));
+    const auto expected = readPdfProperties(plain);
+    ASSERT_TRUE(expected.has_value());
+    for (const int id : {2, 3, 4, 5, 18})
+        EXPECT_EQ(properties->text(id), expected->text(id)) << id;
+
+    FileByteSource locked(testData(QStringLiteral("modern/encrypted/r6_mot_de_passe.pdf")));
+    EXPECT_FALSE(readPdfProperties(locked, &status).has_value());
+    EXPECT_EQ(status, ReadStatus::Unreadable);
+}
