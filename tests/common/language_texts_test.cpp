@@ -21,31 +21,6 @@ void expectTexts(const std::vector<TextCase> &cases)
 
 } // namespace
 
-TEST(LanguageTexts, MainWindowTextsKeepAccentsAndAccessKeys)
-{
-    const MainWindowTexts fr = mainWindowTexts(1);
-    const MainWindowTexts en = mainWindowTexts(0);
-    const MainWindowTexts other = mainWindowTexts(7);
-    expectTexts({
-        {"fr mnuListeProprietes", fr.mnuListeProprietes, "Sélectionner la &liste des propriétés affichées"},
-        {"fr mnuSurligner", fr.mnuSurligner, "&Surligner les noms des documents possédant des propriétés"},
-        {"fr mnuToolTips", fr.mnuToolTips, "&Bulles d'aide dans les cellules"},
-        {"fr mnuLigne 3", fr.mnuLigne[2], "&3 lignes dans les cellules"},
-        {"fr mnuAPropos", fr.mnuAPropos, "&A propos de..."},
-        {"fr mnuFrancais", fr.mnuFrancais, "&Français"},
-        {"fr cmdAjouterEnsembleTip", fr.cmdAjouterEnsembleTip,
-         "Ajouter le tableau courant à la liste des tableaux"},
-        {"fr cmdConfigurationTip", fr.cmdConfigurationTip, "Sélectionner un fichier de configuration"},
-        {"en mnuInclureTout", en.mnuInclureTout, "Include &all patterns (*.*)"},
-        {"en mnuLigne 1", en.mnuLigne[0], "&1 line in cells"},
-        {"en mnuFrancais", en.mnuFrancais, "&Français"},
-        {"en cmdHTMLEnsembleTip", en.cmdHTMLEnsembleTip,
-         "Make a unique HTML grid using the list of selected arrays"},
-        {"en cmdConfigurationTip", en.cmdConfigurationTip, "Select a configuration file"},
-        {"language 7 is English", other.cmdEditerEnsemble, "Edit"},
-    });
-}
-
 TEST(LanguageTexts, MessagesAreExact)
 {
     const MessageTexts fr = messageTexts(1);
