@@ -94,22 +94,16 @@ void expectGroup(const QString &group, PackageFormat format)
 
 } // namespace
 
-TEST(PackageCorpus, WordProcessingPackagesReadAsExpected)
+TEST(PackageCorpus, EveryGroupOfPackagesReadsAsExpected)
 {
-    expectGroup(QStringLiteral("ooxml-word"), PackageFormat::OfficeOpenXml);
-}
-
-TEST(PackageCorpus, SpreadsheetPackagesReadAsExpected)
-{
-    expectGroup(QStringLiteral("ooxml-sheet"), PackageFormat::OfficeOpenXml);
-}
-
-TEST(PackageCorpus, PresentationPackagesReadAsExpected)
-{
-    expectGroup(QStringLiteral("ooxml-slides"), PackageFormat::OfficeOpenXml);
-}
-
-TEST(PackageCorpus, OpenDocumentPackagesReadAsExpected)
-{
-    expectGroup(QStringLiteral("odf-"), PackageFormat::OpenDocument);
+    const std::pair<QString, PackageFormat> groups[] = {
+        {QStringLiteral("ooxml-word"), PackageFormat::OfficeOpenXml},
+        {QStringLiteral("ooxml-sheet"), PackageFormat::OfficeOpenXml},
+        {QStringLiteral("ooxml-slides"), PackageFormat::OfficeOpenXml},
+        {QStringLiteral("odf-"), PackageFormat::OpenDocument},
+    };
+    for (const auto &[group, format] : groups) {
+        SCOPED_TRACE(qPrintable(group));
+        expectGroup(group, format);
+    }
 }
