@@ -22,6 +22,7 @@ TEST(IniFile, ReadRules)
 {
     IniFixture fixture;
     const QString longValue(300, u'x');
+    const QString accented = QString(253, u'é') + QStringLiteral("😀😀");
     writeFile(fixture.path(), "Orphan=before any section\r\n"
                               "[Configuration]\r\n"
                               "Langue=1\r\n"
@@ -31,7 +32,7 @@ TEST(IniFile, ReadRules)
                               ";Commente=1\r\n"
                               "Langue=2\r\n"
                               "Long=" +
-                                  longValue.toUtf8() +
+                                  longValue.toUtf8() + "\r\nAccents=" + accented.toUtf8() +
                                   "\r\n"
                                   "[html]\n"
                                   "PrefixeTableau=Rapport=2024\n"
@@ -52,8 +53,9 @@ TEST(IniFile, ReadRules)
         {"Configuration", "Commente", ""},
         {"Configuration", "Orphan", ""},
         {"Configuration", "Long", QString(254, u'x')},
-        {"HTML", "PrefixeTableau", "Rapport=2024"}, // LF line ends
-        {"Configuration", "Second", ""},            // only the first section of a name counts
+        {"Configuration", "Accents", QString(253, u'é') + QStringLiteral("😀")}, // the limit counts characters
+        {"HTML", "PrefixeTableau", "Rapport=2024"},                             // LF line ends
+        {"Configuration", "Second", ""}, // only the first section of a name counts
         {"Absente", "Langue", ""},
     };
     const IniFile ini(fixture.path());
@@ -61,15 +63,6 @@ TEST(IniFile, ReadRules)
         SCOPED_TRACE(std::string(c.section) + "/" + c.key);
         EXPECT_EQ(ini.read(QString::fromLatin1(c.section), QString::fromLatin1(c.key)), c.expected);
     }
-}
-
-TEST(IniFile, ReadLimitCountsCharacters)
-{
-    IniFixture fixture;
-    IniFile ini(fixture.path());
-    const QString accented = QString(253, u'é') + QStringLiteral("😀😀");
-    ASSERT_FALSE(ini.write(u"S", u"K", accented));
-    EXPECT_EQ(ini.read(u"S", u"K"), QString(253, u'é') + QStringLiteral("😀"));
 }
 
 TEST(IniFile, WriteKeepsEveryOtherLineByteForByte)
@@ -144,41 +137,6 @@ TEST(IniFile, OlderWindows1252File)
     EXPECT_EQ(ini.read(u"HTML", u"TextePied"), QStringLiteral("Жж"));
 }
 
-TEST(IniFile, UnreadableFileReadsAsMissingAndIsNotReplaced)
-{
-    IniFixture fixture;
-    // A directory in the file's place cannot be read, even by root.
-    ASSERT_TRUE(QDir().mkpath(fixture.path()));
-    IniFile ini(fixture.path());
-    EXPECT_EQ(ini.read(u"Configuration", u"Langue"), QString());
-    const std::optional<WriteFailure> failure = ini.write(u"Configuration", u"Langue", QStringLiteral("1"));
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, fixture.path());
-    EXPECT_FALSE(failure->reason.isEmpty());
-}
-
-TEST(IniFile, FileWithoutReadPermissionReadsAsMissing)
-{
-    IniFixture fixture;
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop root";
-    writeFile(fixture.path(QStringLiteral("locked.ini")), "[S]\r\nK=v\r\n");
-    QFile::setPermissions(fixture.path(QStringLiteral("locked.ini")), QFileDevice::WriteOwner);
-    IniFile locked(fixture.path(QStringLiteral("locked.ini")));
-    EXPECT_EQ(locked.read(u"S", u"K"), QString());
-    EXPECT_TRUE(locked.write(u"S", u"K", QStringLiteral("w")));
-}
-
-TEST(IniFile, WriteFailureIsReported)
-{
-    IniFixture fixture;
-    writeFile(fixture.path(QStringLiteral("file")), "not a directory");
-    IniFile ini(fixture.dir.filePath(QStringLiteral("file/Fichorama.ini")));
-    const std::optional<WriteFailure> failure = ini.write(u"Configuration", u"Langue", QStringLiteral("1"));
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->path, ini.path());
-}
-
 TEST(IniFile, CarriageReturnAloneEndsALine)
 {
     IniFixture fixture;
@@ -205,8 +163,19 @@ TEST(IniFile, OnlyRegularFilesAreReadAndNoneIsReplaced)
     const QString huge = fixture.path(QStringLiteral("huge.ini"));
     writeFile(huge, "[S]\r\nK=v\r\n");
     ASSERT_TRUE(QFile::resize(huge, 16 * 1024 * 1024 + 1));
+    // A directory in the file's place cannot be read, even by root; nor can a file below a regular file.
+    const QString directory = fixture.path(QStringLiteral("directory.ini"));
+    ASSERT_TRUE(QDir().mkpath(directory));
+    writeFile(fixture.path(QStringLiteral("file")), "not a directory");
+    QStringList paths = {pipe, endless, huge, directory, fixture.path(QStringLiteral("file/Fichorama.ini"))};
+    // Permissions do not stop root.
+    if (geteuid() != 0) {
+        paths << fixture.path(QStringLiteral("locked.ini"));
+        writeFile(paths.last(), "[S]\r\nK=v\r\n");
+        QFile::setPermissions(paths.last(), QFileDevice::WriteOwner);
+    }
 
-    for (const QString &path : {pipe, endless, huge}) {
+    for (const QString &path : paths) {
         SCOPED_TRACE(qPrintable(path));
         IniFile ini(path);
         EXPECT_EQ(ini.read(u"S", u"K"), QString()); // and returns at once
@@ -218,4 +187,5 @@ TEST(IniFile, OnlyRegularFilesAreReadAndNoneIsReplaced)
     EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     EXPECT_TRUE(QFileInfo(endless).isSymLink());
     EXPECT_EQ(QFileInfo(huge).size(), 16 * 1024 * 1024 + 1);
+    EXPECT_TRUE(QFileInfo(directory).isDir());
 }
