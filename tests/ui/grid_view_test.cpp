@@ -5,23 +5,8 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
-
-namespace {
-
-void pressLeft(QWidget *widget, QPoint at)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
-
-} // namespace
 
 TEST(GridView, WidthsRoundTripInTwipsAndSurviveAListing)
 {
@@ -75,47 +60,6 @@ TEST(GridView, RowHeightsAreHeaderHeightTimesLines)
         for (int row = 0; row < grid.rowCount(); ++row)
             EXPECT_EQ(view.rowHeight(row), header * c.lines[row]) << "row " << row;
     }
-}
-
-TEST(GridView, SelectionHighlightFollowsPresses)
-{
-    DocumentGrid grid = sampleGrid();
-    GridModel model(grid);
-    GridView view;
-    view.setGridModel(&model);
-    view.resize(600, 300);
-    view.show();
-    EXPECT_FALSE(view.isSelectionHighlighted());
-
-    pressLeft(view.viewport(), view.visualRect(model.index(1, 0)).center());
-    EXPECT_TRUE(view.isSelectionHighlighted());
-    EXPECT_EQ(view.selectionModel()->selectedRows().value(0).row(), 1);
-    EXPECT_EQ(view.selectionModel()->selectedIndexes().size(), 2) << "the whole row is selected";
-
-    QHeaderView *header = view.horizontalHeader();
-    pressLeft(header->viewport(), QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-    EXPECT_FALSE(view.isSelectionHighlighted());
-    EXPECT_EQ(view.documentRow(), -1) << "after a header click no document row is current";
-
-    int deletes = 0;
-    QObject::connect(&view, &GridView::deleteRequested, [&deletes] { ++deletes; });
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(&view, &del);
-    EXPECT_EQ(deletes, 1);
-}
-
-TEST(GridView, CellTipsOnlyForTextWiderThanItsColumn)
-{
-    DocumentGrid grid = sampleGrid();
-    grid.row(0).cells[1] = QStringLiteral("a title far too long to fit in a column of a few pixels");
-    GridModel model(grid);
-    GridView view;
-    view.setGridModel(&model);
-    view.setColumnWidthTwips(1, 600);
-    EXPECT_EQ(view.cellTip(model.index(0, 1)), grid.row(0).cells[1]);
-    EXPECT_EQ(view.cellTip(model.index(1, 1)), QString()) << "empty cell";
-    view.setColumnWidthTwips(1, 100000);
-    EXPECT_EQ(view.cellTip(model.index(0, 1)), QString()) << "the text fits";
 }
 
 TEST(GridView, ADoubleClickOnADividerFitsTheColumnToItsLongestText)
