@@ -62,15 +62,6 @@ protected:
 
 } // namespace
 
-TEST_F(ConfigChooserTest, ListsConfigurationFilesOnly)
-{
-    auto dialog = open(QStringLiteral("Alpha"));
-    QStringList shown = entries(*dialog);
-    shown.sort();
-    EXPECT_EQ(shown, QStringList({QStringLiteral("Alpha"), QStringLiteral("Beta")}));
-    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Alpha"));
-}
-
 TEST_F(ConfigChooserTest, RemovesForbiddenCharactersTypedOrPasted)
 {
     struct Case
@@ -104,32 +95,32 @@ TEST_F(ConfigChooserTest, RemovesForbiddenCharactersTypedOrPasted)
     }
 }
 
-TEST_F(ConfigChooserTest, OkWithEmptyBlankOrSameNameChangesNothing)
+TEST_F(ConfigChooserTest, OkWithAnEmptyOrTheSameNameChangesNothingAndAnExistingNameSwitches)
 {
-    for (const QString &typed : {QString(), QStringLiteral("   "), QStringLiteral(" Alpha ")}) {
-        SCOPED_TRACE(qPrintable(typed));
+    const struct
+    {
+        QString typed;
+        bool changed;
+        QString name;
+    } cases[] = {
+        {QString(), false, QStringLiteral("Alpha")},
+        {QStringLiteral("   "), false, QStringLiteral("Alpha")},
+        {QStringLiteral(" Alpha "), false, QStringLiteral("Alpha")},
+        {QStringLiteral("Beta"), true, QStringLiteral("Beta")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.typed));
         m_closed = 0;
         auto dialog = open(QStringLiteral("Alpha"));
-        names(*dialog)->setEditText(typed);
+        names(*dialog)->setEditText(c.typed);
         click(*dialog, "cmdOK");
         EXPECT_EQ(m_closed, 1);
-        EXPECT_FALSE(dialog->choice().changed);
-        EXPECT_EQ(dialog->choice().name, QStringLiteral("Alpha"));
-        EXPECT_TRUE(m_prompter.boxes.isEmpty());
+        EXPECT_EQ(dialog->choice().changed, c.changed);
+        EXPECT_FALSE(dialog->choice().isNew);
+        EXPECT_EQ(dialog->choice().name, c.name);
+        EXPECT_TRUE(m_prompter.boxes.isEmpty()) << "no question";
+        EXPECT_EQ(selectorName(), c.name);
     }
-    EXPECT_EQ(selectorName(), QStringLiteral("Alpha"));
-}
-
-TEST_F(ConfigChooserTest, OkWithExistingNameSwitchesWithoutQuestion)
-{
-    auto dialog = open(QStringLiteral("Alpha"));
-    names(*dialog)->setEditText(QStringLiteral("Beta"));
-    click(*dialog, "cmdOK");
-    EXPECT_TRUE(m_prompter.boxes.isEmpty());
-    EXPECT_EQ(m_closed, 1);
-    EXPECT_TRUE(dialog->choice().changed);
-    EXPECT_FALSE(dialog->choice().isNew);
-    EXPECT_EQ(selectorName(), QStringLiteral("Beta"));
 }
 
 TEST_F(ConfigChooserTest, NewNameAsksToCreateAndYesCreatesTheFileWithWidths)
@@ -165,7 +156,13 @@ TEST_F(ConfigChooserTest, NewNameAsksToCreateAndYesCreatesTheFileWithWidths)
 
 TEST_F(ConfigChooserTest, DeleteAsksThenSwitchesToTheFirstEntryLeft)
 {
+    // Only configuration files are listed, the one in use chosen.
     auto dialog = open(QStringLiteral("Alpha"));
+    QStringList shown = entries(*dialog);
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({QStringLiteral("Alpha"), QStringLiteral("Beta")}));
+    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Alpha"));
+
     names(*dialog)->setEditText(QStringLiteral("Nowhere"));
     click(*dialog, "cmdSupprimer");
     ASSERT_EQ(m_prompter.boxes.size(), 1);
