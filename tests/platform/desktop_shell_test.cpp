@@ -35,9 +35,9 @@ private:
 
 } // namespace
 
-TEST(DesktopShell, RenameNeverReplacesAnExistingFile)
+TEST(DesktopShell, RenameNeverReplacesAnExistingFileAndReachesNamesThatAreNotUtf8)
 {
-    QTemporaryDir dir;
+    NativeTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     writeFile(dir.filePath("a.doc"), "A");
     writeFile(dir.filePath("b.doc"), "B");
@@ -54,6 +54,13 @@ TEST(DesktopShell, RenameNeverReplacesAnExistingFile)
     EXPECT_EQ(readFile(dir.filePath("c.doc")), "A");
 
     EXPECT_TRUE(shell.rename(dir.filePath("missing.doc"), dir.filePath("d.doc")).has_value());
+
+    const QString raw = dir.path() + u'/' + fromNativeBytes("r\xE9sum\xE9.doc");
+    writeNativeFile(raw, "R");
+    const auto failure = shell.rename(raw, dir.filePath(QStringLiteral("résumé.doc")));
+    ASSERT_FALSE(failure.has_value()) << qPrintable(failure->reason);
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("résumé.doc"))), "R");
+    EXPECT_FALSE(fileStatus(raw).exists);
 }
 
 TEST(DesktopShell, OpensPathsAsLocalFilesAndAddressesAsTheyAre)
@@ -120,16 +127,4 @@ TEST(DesktopShell, FileStaysWhenNoTrashCanBeMade)
     ASSERT_TRUE(failure.has_value());
     EXPECT_FALSE(failure->reason.isEmpty());
     EXPECT_EQ(readFile(dir.filePath("a.doc")), "A");
-}
-
-TEST(DesktopShell, RenamesNamesThatAreNotUtf8)
-{
-    NativeTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString raw = dir.path() + u'/' + fromNativeBytes("r\xE9sum\xE9.doc");
-    writeNativeFile(raw, "A");
-    const auto failure = DesktopShell({}).rename(raw, dir.filePath(QStringLiteral("résumé.doc")));
-    ASSERT_FALSE(failure.has_value()) << qPrintable(failure->reason);
-    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("résumé.doc"))), "A");
-    EXPECT_FALSE(fileStatus(raw).exists);
 }
