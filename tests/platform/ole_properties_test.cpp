@@ -97,53 +97,49 @@ TEST(OleProperties, ReadsValuesFromEveryLayout)
 
 TEST(OleProperties, DecodesTextsInTheSetsCodePage)
 {
-    struct Case
-    {
-        const char *name;
-        std::optional<quint16> codePage;
-        QByteArray bytes;
-        QString expected;
-    };
-    const Case cases[] = {
-        {"no code page", std::nullopt, "\x80 \xE9t\xE9", QStringLiteral("€ été")},
-        {"Windows-1252", 1252, "\x9C\x75vre", QStringLiteral("œuvre")},
-        {"UTF-8 (65001, stored as -535)", 65001, "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80",
-         QStringLiteral("中文 😀")},
-        {"Windows-1250", 1250, "\x9A\x9D\x9E", QStringLiteral("šťž")},
-        {"Windows-1251", 1251, "\xC8\xE2\xE0\xED", QStringLiteral("Иван")},
-        {"Shift-JIS (932)", 932, "\x93\xFA\x96\x7B", QStringLiteral("日本")},
-        {"Mac Roman (10000)", 10000, "Caf\x8E", QStringLiteral("Café")},
-        {"unknown code page", 12345, "\xE9", QStringLiteral("é")},
-        // A byte that does not fit the code page spoils only itself.
-        {"Shift-JIS, a lone lead byte last", 932, "\x93\xFA\x96\x7B\x93", QStringLiteral("日本\uFFFD")},
-        {"Shift-JIS, a lead byte before a blank", 932, "\x93 \x96\x7B", QStringLiteral("\uFFFD 本")},
-        {"Windows-1251, the unassigned 0x98", 1251, "\xC8\x98\xE2", QStringLiteral("И\uFFFDв")},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    const auto lpstr = [](std::optional<quint16> codePage, const QByteArray &bytes) {
         PropertySetWriter set;
-        if (c.codePage)
-            set.addCodePage(*c.codePage);
-        set.addLpstr(2, c.bytes);
-        const auto file = readDocumentBytes(summaryDocument(set.build())).properties;
-        ASSERT_TRUE(file.has_value());
-        EXPECT_EQ(file->text(2), c.expected);
-    }
-
-    // A value stored without its NUL that ends in the middle of a character.
+        if (codePage)
+            set.addCodePage(*codePage);
+        set.addLpstr(2, bytes);
+        return set;
+    };
     PropertySetWriter cut;
     cut.addCodePage(51949);
     cut.addRaw(2, 0x1E, QByteArray("\x04\0\0\0\xC7\xD1 \xB1", 8));
-    const auto cutFile = readDocumentBytes(summaryDocument(cut.build())).properties;
-    ASSERT_TRUE(cutFile.has_value());
-    EXPECT_EQ(cutFile->text(2), QStringLiteral("한 \uFFFD"));
-
     PropertySetWriter unicode;
     unicode.addCodePage(1200);
     unicode.addLpstrUtf16(2, QStringLiteral("Ελληνικά, 中文, é"));
-    const auto file = readDocumentBytes(summaryDocument(unicode.build())).properties;
-    ASSERT_TRUE(file.has_value());
-    EXPECT_EQ(file->text(2), QStringLiteral("Ελληνικά, 中文, é"));
+    struct Case
+    {
+        const char *name;
+        PropertySetWriter set;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"no code page", lpstr(std::nullopt, "\x80 \xE9t\xE9"), QStringLiteral("€ été")},
+        {"Windows-1252", lpstr(1252, "\x9C\x75vre"), QStringLiteral("œuvre")},
+        {"UTF-8 (65001, stored as -535)", lpstr(65001, "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80"),
+         QStringLiteral("中文 😀")},
+        {"Windows-1250", lpstr(1250, "\x9A\x9D\x9E"), QStringLiteral("šťž")},
+        {"Windows-1251", lpstr(1251, "\xC8\xE2\xE0\xED"), QStringLiteral("Иван")},
+        {"Shift-JIS (932)", lpstr(932, "\x93\xFA\x96\x7B"), QStringLiteral("日本")},
+        {"Mac Roman (10000)", lpstr(10000, "Caf\x8E"), QStringLiteral("Café")},
+        {"unknown code page", lpstr(12345, "\xE9"), QStringLiteral("é")},
+        {"UTF-16 (1200)", unicode, QStringLiteral("Ελληνικά, 中文, é")},
+        // A byte that does not fit the code page spoils only itself.
+        {"Shift-JIS, a lone lead byte last", lpstr(932, "\x93\xFA\x96\x7B\x93"),
+         QStringLiteral("日本\uFFFD")},
+        {"Shift-JIS, a lead byte before a blank", lpstr(932, "\x93 \x96\x7B"), QStringLiteral("\uFFFD 本")},
+        {"Windows-1251, the unassigned 0x98", lpstr(1251, "\xC8\x98\xE2"), QStringLiteral("И\uFFFDв")},
+        {"stored without its NUL, cut in a character", cut, QStringLiteral("한 \uFFFD")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto file = readDocumentBytes(summaryDocument(c.set.build())).properties;
+        ASSERT_TRUE(file.has_value());
+        EXPECT_EQ(file->text(2), c.expected);
+    }
 }
 
 TEST(OleProperties, ReadsFromSeveralThreadsAtOnce)
