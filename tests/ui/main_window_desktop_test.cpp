@@ -1,25 +1,17 @@
 #include "main_window_fixture.h"
 #include "platform/directory_list.h"
 #include "platform/instance_channel.h"
-#include "platform/instance_lock.h"
 #include "platform/window_title.h"
 #include "ui/grid_view.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 
 namespace {
-
-void pumpEvents()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
 
 QByteArray placementLines(const QRect &rect, bool maximised)
 {
@@ -191,18 +183,4 @@ TEST(MainWindowStartDirectory, ASecondStartHandsItsDirectoryToTheRunningWindow)
     EXPECT_EQ(window.listedDirectory(), sub);
     EXPECT_EQ(window.grid().rowCount(), 1);
     EXPECT_TRUE(f.prompter.boxes.isEmpty());
-}
-
-TEST(MainWindowStartDirectory, AnInstanceThatDoesNotAnswerRefusesTheStart)
-{
-    WindowFixture f;
-    QLockFile held(InstanceLock::lockPath(f.settings.path()));
-    ASSERT_TRUE(held.tryLock(0));
-    MainWindowEnvironment environment = f.environment();
-    environment.startDirectory = f.documentsPath();
-    bool handedOver = true;
-    EXPECT_FALSE(MainWindow::start(environment, f.prompter, f.shell, &handedOver));
-    EXPECT_FALSE(handedOver);
-    ASSERT_EQ(f.prompter.boxes.size(), 1);
-    EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("Program already running"));
 }

@@ -16,11 +16,6 @@
 
 namespace {
 
-QString stored(const WindowFixture &f, QStringView section, const char *key, const QString &file = {})
-{
-    return IniFile(file.isEmpty() ? f.iniPath() : file).read(section, QString::fromLatin1(key));
-}
-
 void click(QDialog &dialog, const char *button)
 {
     auto *widget = dialog.findChild<QPushButton *>(QLatin1String(button));
@@ -70,7 +65,7 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
         },
         [&] { entry->trigger(); }));
     f.settle();
-    EXPECT_TRUE(stored(f, u"Proprietes", "Pages").isEmpty());
+    EXPECT_TRUE(f.stored(u"Proprietes", "Pages").isEmpty());
     EXPECT_EQ(window.grid().columnCount(), 4);
     EXPECT_EQ(window.grid().rowCount(), 3);
 
@@ -84,9 +79,9 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
         },
         [&] { entry->trigger(); }));
     f.settle();
-    EXPECT_EQ(stored(f, u"Proprietes", "Titre"), QStringLiteral("0"));
-    EXPECT_EQ(stored(f, u"Proprietes", "Sujet"), QStringLiteral("1"));
-    EXPECT_EQ(stored(f, u"Proprietes", "TempsEdition"), QStringLiteral("0")); // all eighteen keys
+    EXPECT_EQ(f.stored(u"Proprietes", "Titre"), QStringLiteral("0"));
+    EXPECT_EQ(f.stored(u"Proprietes", "Sujet"), QStringLiteral("1"));
+    EXPECT_EQ(f.stored(u"Proprietes", "TempsEdition"), QStringLiteral("0")); // all eighteen keys
     ASSERT_EQ(window.grid().columnCount(), 4);
     EXPECT_EQ(window.grid().column(3).caption, QStringLiteral(" Subject"));
     EXPECT_EQ(window.grid().column(3).widthTwips, 1300);
@@ -102,7 +97,7 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
         [&] { entry->trigger(); }));
     f.settle();
     ASSERT_EQ(window.grid().columnCount(), 5);
-    EXPECT_EQ(stored(f, u"Configuration", "Largeur4"),
+    EXPECT_EQ(f.stored(u"Configuration", "Largeur4"),
               QStringLiteral(" %1").arg(window.grid().column(0).widthTwips));
     ASSERT_EQ(window.grid().rowCount(), 3);
     EXPECT_EQ(window.grid().row(0).cells.size(), 5);
@@ -135,8 +130,8 @@ TEST(MainWindowDialogs, SwitchingToANewConfigurationCreatesItLoadsDefaultsAndLis
     ASSERT_EQ(f.prompter.boxes.size(), 1); // the create question only
     const QString created = f.settingsPath(QStringLiteral("Nouvelle.ini"));
     for (const char *key : {"Largeur0", "Largeur1", "Largeur2", "Largeur3"})
-        EXPECT_FALSE(stored(f, u"Configuration", key, created).isEmpty()) << key;
-    EXPECT_EQ(stored(f, u"Configuration", "Nom", f.settingsPath(QStringLiteral("ChoixConfiguration.ini"))),
+        EXPECT_FALSE(f.stored(u"Configuration", key, created).isEmpty()) << key;
+    EXPECT_EQ(f.stored(u"Configuration", "Nom", f.settingsPath(QStringLiteral("ChoixConfiguration.ini"))),
               QStringLiteral("Nouvelle"));
     EXPECT_EQ(f.find<QLabel>("lblConfiguration")->text(), QStringLiteral("Nouvelle"));
     // Defaults: English, and the current directory, which is listed.
@@ -194,9 +189,9 @@ TEST(MainWindowDialogs, HtmlLayoutOkStoresTheSettingsOrReportsAFileThatCannotBeW
         EXPECT_EQ(window.settings().html.prefixeTableau, QStringLiteral("Inventaire"));
         if (writable) {
             EXPECT_TRUE(f.prompter.boxes.isEmpty());
-            EXPECT_EQ(stored(f, u"HTML", "PrefixeTableau"), QStringLiteral("Inventaire"));
-            EXPECT_EQ(stored(f, u"HTML", "AjouterDate"), QStringLiteral("1"));
-            EXPECT_FALSE(stored(f, u"HTML", "CouleurTitre").isEmpty());
+            EXPECT_EQ(f.stored(u"HTML", "PrefixeTableau"), QStringLiteral("Inventaire"));
+            EXPECT_EQ(f.stored(u"HTML", "AjouterDate"), QStringLiteral("1"));
+            EXPECT_FALSE(f.stored(u"HTML", "CouleurTitre").isEmpty());
         } else {
             // The first listing could not store its directory either, then the dialog's OK.
             ASSERT_EQ(f.prompter.boxes.size(), 2);

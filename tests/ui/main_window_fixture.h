@@ -77,6 +77,12 @@ struct WindowFixture
         }
     }
 
+    // A value of the configuration file, or of another settings file.
+    QString stored(QStringView section, const char *key, const QString &file = {}) const
+    {
+        return IniFile(file.isEmpty() ? iniPath() : file).read(section, QString::fromLatin1(key));
+    }
+
     template <typename Widget>
     Widget *find(const char *name) const
     {
@@ -85,6 +91,13 @@ struct WindowFixture
         return widget;
     }
 };
+
+// Lets the window lay itself out after a show or a resize.
+inline void pumpEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
 
 // Runs `open`, which shows a modal dialog, and drives the dialog named `name` with `drive` from the dialog's
 // own event loop, as the user would. `drive` must close it. False when no such dialog showed.

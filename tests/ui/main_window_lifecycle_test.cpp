@@ -22,12 +22,6 @@ QString iniText(const WindowFixture &f)
     return QString::fromUtf8(readFile(f.iniPath()));
 }
 
-void pumpEvents()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
-
 } // namespace
 
 TEST(MainWindowStartup, CaptionLeavesOutEmptyPartsAndCleansNames)
@@ -114,20 +108,29 @@ TEST(MainWindowStartup, LoadsTheSelectedConfigurationAndListsNothingBeforeActiva
 
 TEST(MainWindowStartup, ASecondInstanceIsRefusedAndWritesNothing)
 {
-    WindowFixture f;
-    QLockFile held(InstanceLock::lockPath(f.settings.path()));
-    ASSERT_TRUE(held.tryLock(0));
-    const QStringList before = QDir(f.settings.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    // With a start directory the running instance is asked to take it; one that does not answer refuses it.
+    for (const bool withDirectory : {false, true}) {
+        SCOPED_TRACE(withDirectory);
+        WindowFixture f;
+        QLockFile held(InstanceLock::lockPath(f.settings.path()));
+        ASSERT_TRUE(held.tryLock(0));
+        const QStringList before = QDir(f.settings.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        MainWindowEnvironment environment = f.environment();
+        if (withDirectory)
+            environment.startDirectory = f.documentsPath();
+        bool handedOver = true;
 
-    EXPECT_FALSE(MainWindow::start(f.environment(), f.prompter, f.shell));
-    ASSERT_EQ(f.prompter.boxes.size(), 1);
-    EXPECT_EQ(f.prompter.boxes[0].kind, RecordingPrompter::Kind::Exclamation);
-    EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("Program already running"));
-    EXPECT_EQ(QDir(f.settings.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+        EXPECT_FALSE(MainWindow::start(environment, f.prompter, f.shell, &handedOver));
+        EXPECT_FALSE(handedOver);
+        ASSERT_EQ(f.prompter.boxes.size(), 1);
+        EXPECT_EQ(f.prompter.boxes[0].kind, RecordingPrompter::Kind::Exclamation);
+        EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("Program already running"));
+        EXPECT_EQ(QDir(f.settings.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 
-    // Once the first instance has ended, the program starts.
-    held.unlock();
-    EXPECT_TRUE(MainWindow::start(f.environment(), f.prompter, f.shell));
+        // Once the first instance has ended, the program starts.
+        held.unlock();
+        EXPECT_TRUE(MainWindow::start(f.environment(), f.prompter, f.shell));
+    }
 }
 
 TEST(MainWindowStartup, FirstActivationListsTheRememberedDirectoryOrIgnoresAMissingOne)

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString stored(const WindowFixture &f, const char *key)
-{
-    return IniFile(f.iniPath()).read(u"Configuration", QString::fromLatin1(key));
-}
-
 // The text of a control or menu entry found by object name: a menu's title, an entry's text, a button's or
 // label's text, a frame's title; or its tip when `tip` is set.
 QString textOf(const WindowFixture &f, const char *name, bool tip)
@@ -125,7 +120,7 @@ TEST(MainWindowLanguage, SwitchRebuildsTheColumnsResetsTheWidthsListsAgainAndSto
         const bool french = QByteArray(entry) == "mnuFrancais";
         // The listing that follows the switch sees the reset widths already stored.
         QString widthDuringListing;
-        QTimer::singleShot(0, &window, [&] { widthDuringListing = stored(f, "Largeur0"); });
+        QTimer::singleShot(0, &window, [&] { widthDuringListing = f.stored(u"Configuration", "Largeur0"); });
         f.find<QAction>(entry)->trigger();
         f.settle();
 
@@ -141,7 +136,7 @@ TEST(MainWindowLanguage, SwitchRebuildsTheColumnsResetsTheWidthsListsAgainAndSto
         for (int i = 0; i < window.grid().columnCount(); ++i)
             EXPECT_EQ(window.grid().column(i).widthTwips, share);
         EXPECT_EQ(widthDuringListing, QStringLiteral(" %1").arg(share));
-        EXPECT_EQ(stored(f, "Langue"), french ? QStringLiteral("1") : QStringLiteral("0"));
+        EXPECT_EQ(f.stored(u"Configuration", "Langue"), french ? QStringLiteral("1") : QStringLiteral("0"));
         EXPECT_EQ(f.find<QAction>("mnuFrancais")->isChecked(), french);
         EXPECT_EQ(f.find<QAction>("mnuAnglais")->isChecked(), !french);
         // Qt's own texts follow: the buttons of a question box.
@@ -176,7 +171,7 @@ TEST(MainWindowOptions, EachListingOptionIsStoredBeforeTheListingItStarts)
         EXPECT_EQ(entry->isChecked(), c.startsOn);
         entry->trigger();
         EXPECT_TRUE(window.isListing());
-        EXPECT_EQ(stored(f, c.key), c.startsOn ? QStringLiteral("0") : QStringLiteral("1"));
+        EXPECT_EQ(f.stored(u"Configuration", c.key), c.startsOn ? QStringLiteral("0") : QStringLiteral("1"));
         EXPECT_EQ(entry->isChecked(), !c.startsOn);
         f.settle();
     }
@@ -197,7 +192,7 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     for (const char *entry : {"mnuSurligner", "mnuToolTips", "mnuContextuel"}) {
         SCOPED_TRACE(entry);
         f.find<QAction>(entry)->trigger();
-        EXPECT_EQ(stored(f, entry + 3), QStringLiteral("0"));
+        EXPECT_EQ(f.stored(u"Configuration", entry + 3), QStringLiteral("0"));
         EXPECT_FALSE(f.find<QAction>(entry)->isChecked());
     }
     EXPECT_FALSE(window.settings().highlight);
@@ -208,7 +203,7 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     for (const int lines : {3, 1, 2}) {
         SCOPED_TRACE(lines);
         f.find<QAction>(qPrintable(QStringLiteral("mnuLigne%1").arg(lines)))->trigger();
-        EXPECT_EQ(stored(f, "LignesTexte"), QString::number(lines));
+        EXPECT_EQ(f.stored(u"Configuration", "LignesTexte"), QString::number(lines));
         EXPECT_EQ(grid->rowHeight(0), line * lines);
         EXPECT_EQ(grid->wordWrap(), lines > 1);
         for (int n = 1; n <= 3; ++n)
