@@ -63,12 +63,7 @@ void makeNativeDirectory(const QString &path)
 
 QByteArray readFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << qPrintable(path) << ": " << qPrintable(file.errorString());
-        return {};
-    }
-    return file.readAll();
+    return readNativeFile(path);
 }
 
 QString testData(const QString &name)

@@ -21,7 +21,8 @@ void writeNativeFile(const QString &path, const QByteArray &bytes);
 QByteArray readNativeFile(const QString &path);
 // Makes a directory at a native-form path; fails the current test on error.
 void makeNativeDirectory(const QString &path);
-// Reads a whole file; fails the current test and returns an empty array on error.
+// Reads a whole file (any path, native form or not); fails the current test and returns an empty array on
+// error.
 QByteArray readFile(const QString &path);
 // The path of a file in tests/data.
 QString testData(const QString &name);
