@@ -7,11 +7,6 @@
 
 namespace {
 
-quint64 fileTimeOf(const QDateTime &when)
-{
-    return quint64(when.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
-}
-
 constexpr qint64 kMinute = 600000000;
 
 // Sets the process's time zone for the life of the object, then restores the one before.

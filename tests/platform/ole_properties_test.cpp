@@ -17,11 +17,6 @@ namespace {
 
 const QString kSummaryName = QStringLiteral("\u0005SummaryInformation");
 
-quint64 fileTimeOf(const QDateTime &when)
-{
-    return quint64(when.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
-}
-
 PropertySetWriter typicalSet()
 {
     PropertySetWriter set;

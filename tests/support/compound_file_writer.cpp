@@ -43,6 +43,26 @@ QByteArray typed(quint16 type, const QByteArray &value)
     return bytes;
 }
 
+// Appends a chain of `count` entries, each naming the next, to a FAT or mini FAT; returns its first entry.
+quint32 appendChain(QVector<quint32> &fat, quint32 count)
+{
+    const quint32 first = quint32(fat.size());
+    for (quint32 i = 0; i < count; ++i)
+        fat.append(i + 1 < count ? first + i + 1 : kEnd);
+    return first;
+}
+
+// A count, then the UTF-16LE units of `text` and a NUL unit.
+QByteArray utf16Value(quint32 count, const QString &text)
+{
+    QByteArray value;
+    appendU32(value, count);
+    for (const QChar c : text)
+        appendU16(value, c.unicode());
+    appendU16(value, 0);
+    return value;
+}
+
 } // namespace
 
 void patchU32(QByteArray &bytes, qint64 offset, quint32 value)
@@ -60,22 +80,12 @@ void PropertySetWriter::addLpstr(int id, const QByteArray &bytes)
 
 void PropertySetWriter::addLpstrUtf16(int id, const QString &text)
 {
-    QByteArray value;
-    appendU32(value, quint32(2 * (text.size() + 1)));
-    for (const QChar c : text)
-        appendU16(value, c.unicode());
-    appendU16(value, 0);
-    m_properties.append({quint32(id), typed(0x1E, value)});
+    m_properties.append({quint32(id), typed(0x1E, utf16Value(quint32(2 * (text.size() + 1)), text))});
 }
 
 void PropertySetWriter::addLpwstr(int id, const QString &text)
 {
-    QByteArray value;
-    appendU32(value, quint32(text.size() + 1));
-    for (const QChar c : text)
-        appendU16(value, c.unicode());
-    appendU16(value, 0);
-    m_properties.append({quint32(id), typed(0x1F, value)});
+    m_properties.append({quint32(id), typed(0x1F, utf16Value(quint32(text.size() + 1), text))});
 }
 
 void PropertySetWriter::addI2(int id, qint16 value)
@@ -163,10 +173,8 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
     const auto allocate = [&](const QByteArray &bytes) {
         QByteArray padded = bytes;
         padTo(padded, sectorSize);
-        const quint32 first = quint32(fat.size());
         const quint32 count = quint32(padded.size() / sectorSize);
-        for (quint32 i = 0; i < count; ++i)
-            fat.append(i + 1 < count ? first + i + 1 : kEnd);
+        const quint32 first = appendChain(fat, count);
         body.append(padded);
         return count ? first : kEnd;
     };
@@ -184,12 +192,8 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
         } else {
             QByteArray padded = node.bytes;
             padTo(padded, 64);
-            const quint32 first = quint32(miniFat.size());
-            const quint32 count = quint32(padded.size() / 64);
-            for (quint32 k = 0; k < count; ++k)
-                miniFat.append(k + 1 < count ? first + k + 1 : kEnd);
+            starts[i] = appendChain(miniFat, quint32(padded.size() / 64));
             miniStream.append(padded);
-            starts[i] = first;
         }
         layout.streamStart.insert(node.name, starts[i]);
     }

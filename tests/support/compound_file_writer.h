@@ -1,9 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 #include <QVector>
+
+// The FILETIME (100-nanosecond units since 1601) of an instant.
+inline quint64 fileTimeOf(const QDateTime &when)
+{
+    return quint64(when.toMSecsSinceEpoch() + 11644473600000LL) * 10000;
+}
 
 // Builds a summary-information property set stream (one section, format F29F85E0-...) with chosen
 // properties, in the order they are added.
