@@ -177,21 +177,10 @@ TEST(OleProperties, ReadsFromSeveralThreadsAtOnce)
     EXPECT_EQ(wrong, 0);
 }
 
-TEST(OleProperties, OpensOnlyARootSummaryStream)
+TEST(OleProperties, FindsTheRootSummaryAmongManySiblingsWhateverItsCase)
 {
     PropertySetWriter set;
     set.addLpstr(2, "Embedded");
-    CompoundFileWriter embedded;
-    embedded.addStream(QStringLiteral("WordDocument"), QByteArray(100, 'w'));
-    const int pool = embedded.addStorage(QStringLiteral("ObjectPool"));
-    const int object = embedded.addStorage(QStringLiteral("_1234"), pool);
-    embedded.addStream(kSummaryName, set.build(), object);
-    const DocumentRead read = readDocumentBytes(embedded.build());
-    EXPECT_FALSE(read.properties.has_value());
-    EXPECT_EQ(read.status, ReadStatus::NoSummary);
-    EXPECT_EQ(read.format, DocumentFormat::Ole);
-
-    // Among many siblings, found wherever the tree puts it, and found without regard to case.
     CompoundFileWriter many;
     for (int i = 0; i < 40; ++i)
         many.addStream(QStringLiteral("Stream%1").arg(i), QByteArray(10, 's'));
@@ -213,6 +202,12 @@ TEST(OleProperties, RefusesWhatIsNotASummary)
     PropertySetWriter empty;
     QByteArray noSection = empty.build();
     noSection[28] = 'x'; // another format identifier
+    // Only a summary stream under the root counts, not one of an embedded object.
+    CompoundFileWriter embedded;
+    embedded.addStream(QStringLiteral("WordDocument"), QByteArray(100, 'w'));
+    const int object =
+        embedded.addStorage(QStringLiteral("_1234"), embedded.addStorage(QStringLiteral("ObjectPool")));
+    embedded.addStream(kSummaryName, typicalSet().build(), object);
     struct Case
     {
         const char *name;
@@ -227,12 +222,15 @@ TEST(OleProperties, RefusesWhatIsNotASummary)
         {"sector shift 10", badShift, ReadStatus::Damaged},
         {"no summary section", summaryDocument(noSection), ReadStatus::Damaged},
         {"empty summary stream", summaryDocument({}), ReadStatus::Damaged},
+        {"summary of an embedded object only", embedded.build(), ReadStatus::NoSummary},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const DocumentRead read = readDocumentBytes(c.bytes);
         EXPECT_FALSE(read.properties.has_value());
         EXPECT_EQ(read.status, c.status);
+        EXPECT_EQ(read.format,
+                  c.status == ReadStatus::OtherFormat ? DocumentFormat::Unknown : DocumentFormat::Ole);
     }
 
     QTemporaryDir dir;
