@@ -21,6 +21,12 @@ PageStamp fixedStamp(qint16 language)
     return makePageStamp([] { return QDateTime(QDate(2026, 12, 5), QTime(14, 5, 33)); }, language);
 }
 
+// The context of a page in the C locale on the fixed date and computer.
+PageContext contextOf(const HtmlSettings &html, qint16 language = 1)
+{
+    return {html, language, fixedStamp(language), kStartup, QLocale::c()};
+}
+
 DocumentGrid makeGrid(const QStringList &captions, const QList<QStringList> &rows)
 {
     DocumentGrid grid;
@@ -253,8 +259,7 @@ TEST(CombinedPage, MatchesHandWrittenPages)
     for (const Case &test : cases) {
         SCOPED_TRACE(test.fixture);
         listed.clear();
-        const PageContext context{test.html, test.language, fixedStamp(test.language), kStartup,
-                                  QLocale::c()};
+        const PageContext context = contextOf(test.html, test.language);
         JobControl control;
         const PageResult result = writeCombinedPage(test.entries, test.sort, context, listDirectory, control);
         ASSERT_EQ(result.status, PageStatus::Written) << qPrintable(result.failure.reason);
@@ -270,7 +275,7 @@ TEST(Pages, RefuseEmptyInputAndTouchNothing)
     writeFile(temp.filePath(u"Fichorama.html"_s), "old");
     HtmlSettings html;
     html.pathListeTableaux = temp.path();
-    const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
+    const PageContext context = contextOf(html);
 
     const DocumentGrid empty = makeGrid({u"Nom"_s}, {});
     JobControl control;
@@ -297,14 +302,14 @@ TEST(Pages, RefuseEmptyInputAndTouchNothing)
 TEST(Pages, ReportFilesThatCannotBeWritten)
 {
     // A directory below a regular file cannot be created or written, even by root.
-    QTemporaryDir temp;
+    NativeTemporaryDir temp;
     writeFile(temp.filePath(u"fichier"_s), "x");
     const QString blocked = temp.filePath(u"fichier/docs"_s);
     const DocumentGrid grid = makeGrid({u"Nom"_s}, {{u"a.doc"_s}});
 
     HtmlSettings html;
     html.pathListeTableaux = blocked;
-    const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
+    const PageContext context = contextOf(html);
     JobControl control;
     PageResult result = EcrirePageHTML(grid, blocked, {}, context, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
@@ -323,10 +328,18 @@ TEST(Pages, ReportFilesThatCannotBeWritten)
     HtmlSettings copying;
     copying.imagesSuivent = true;
     copying.imagePied = makeImage(temp.path(), u"pied.png"_s);
-    const PageContext copyContext{copying, 1, fixedStamp(1), kStartup, QLocale::c()};
+    const PageContext copyContext = contextOf(copying);
     result = EcrirePageHTML(grid, blocked, {}, copyContext, control);
     EXPECT_EQ(result.status, PageStatus::Failed);
     EXPECT_EQ(result.failure.path, blocked + u"/Fichorama pied"_s);
+
+    // A directory whose name is not UTF-8 is refused by its shown name, and nothing is written into it.
+    const QString raw = temp.path() + u'/' + fromNativeBytes("d\xE9");
+    makeNativeDirectory(raw);
+    result = EcrirePageHTML(grid, raw, {}, contextOf(HtmlSettings{}, 0), control);
+    EXPECT_EQ(result.status, PageStatus::Failed);
+    EXPECT_EQ(result.failure.path, temp.path() + u"/d\uFFFD/Fichorama.html"_s);
+    EXPECT_FALSE(fileStatus(raw + u"/Fichorama.html"_s).exists);
 }
 
 TEST(Pages, LinkEveryNameToItsOwnFile)
@@ -356,7 +369,7 @@ TEST(Pages, LinkEveryNameToItsOwnFile)
     for (const auto &c : cases)
         grid.appendRow(GridRow{.cells = {displayName(c.name)}, .fileName = c.name});
     const HtmlSettings html;
-    const PageContext context{html, 1, fixedStamp(1), kStartup, QLocale::c()};
+    const PageContext context = contextOf(html);
     JobControl control;
     const PageResult single = EcrirePageHTML(grid, root, {}, context, control);
     ASSERT_EQ(single.status, PageStatus::Written) << qPrintable(single.failure.reason);
@@ -370,11 +383,13 @@ TEST(Pages, LinkEveryNameToItsOwnFile)
     makeNativeDirectory(raw);
     HtmlSettings combinedHtml;
     combinedHtml.pathListeTableaux = root;
-    const PageContext combinedContext{combinedHtml, 1, fixedStamp(1), kStartup, QLocale::c()};
-    const PageResult combined =
-        writeCombinedPage({{odd, true}, {raw, true}}, {}, combinedContext, [&](const QString &path) {
+    const PageContext combinedContext = contextOf(combinedHtml);
+    const PageResult combined = writeCombinedPage(
+        {{odd, true}, {raw, true}}, {}, combinedContext,
+        [&](const QString &path) {
             return ListedDirectory{grid, path};
-        }, control);
+        },
+        control);
     ASSERT_EQ(combined.status, PageStatus::Written) << qPrintable(combined.failure.reason);
     const QByteArray combinedPage = readFile(combined.path);
     EXPECT_TRUE(combinedPage.contains(u"<a href=\"#2\">"_s.toLatin1() + root.toUtf8() + "/d&#65533;</a>"));
@@ -387,19 +402,4 @@ TEST(Pages, LinkEveryNameToItsOwnFile)
             EXPECT_TRUE(combinedPage.contains("<a href=\"" + link.toUtf8() + "\">")) << qPrintable(link);
         }
     }
-}
-
-TEST(SinglePage, RefusesADirectoryItCannotWriteInto)
-{
-    NativeTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
-    const QString raw = temp.path() + u'/' + fromNativeBytes("d\xE9");
-    makeNativeDirectory(raw);
-    const HtmlSettings html;
-    const PageContext context{html, 0, fixedStamp(0), kStartup, QLocale::c()};
-    JobControl control;
-    const PageResult result = EcrirePageHTML(makeGrid({u"Nom"_s}, {{u"a.doc"_s}}), raw, {}, context, control);
-    EXPECT_EQ(result.status, PageStatus::Failed);
-    EXPECT_EQ(result.failure.path, temp.path() + u"/d\uFFFD/Fichorama.html"_s);
-    EXPECT_FALSE(fileStatus(raw + u"/Fichorama.html"_s).exists);
 }
