@@ -1,13 +1,11 @@
 #include "gridlist/grid_list_organizer_dialog.h"
 #include "support/recording_platform.h"
 #include "support/test_files.h"
+#include "support/widget_events.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -97,13 +95,9 @@ TEST_F(OrganizerTest, SortLeavesNoCurrentEntrySoTheFirstDownOrSpaceStartsFromThe
     GridListOrganizerDialog dialog({{path("b"), true}, {path("a"), false}, {path("c"), true}}, m_context);
     dialog.show();
     list(dialog)->setFocus();
-    const auto press = [&dialog](Qt::Key key) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(list(dialog), &event);
-    };
-    press(Qt::Key_Down);
+    pressKey(list(dialog), Qt::Key_Down);
     EXPECT_EQ(dialog.currentIndex(), 0);
-    press(Qt::Key_Down);
+    pressKey(list(dialog), Qt::Key_Down);
     EXPECT_EQ(dialog.currentIndex(), 1);
 
     // Sorted with the marks kept, shown in the list, and no entry current again.
@@ -113,7 +107,7 @@ TEST_F(OrganizerTest, SortLeavesNoCurrentEntrySoTheFirstDownOrSpaceStartsFromThe
     EXPECT_EQ(list(dialog)->item(1)->checkState(), Qt::Checked);
     EXPECT_EQ(dialog.currentIndex(), -1);
     EXPECT_EQ(enabledButtons(dialog), u"---S"_s);
-    press(Qt::Key_Space);
+    pressKey(list(dialog), Qt::Key_Space);
     EXPECT_EQ(dialog.currentIndex(), 0);
     EXPECT_TRUE(dialog.entries()[0].checked);
     EXPECT_EQ(label(dialog, "lblNbSelectionnes"), u"3 selected grids"_s);
@@ -214,9 +208,7 @@ TEST_F(OrganizerTest, OnlyEntriesWiderThanTheListShowATip)
     for (const auto &[row, tip] : {std::pair{1, longPath}, std::pair{0, QString()}, std::pair{1, longPath}}) {
         SCOPED_TRACE(row);
         const QPointF at = entries->visualItemRect(entries->item(row)).center();
-        QMouseEvent move(QEvent::MouseMove, at, entries->viewport()->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(entries->viewport(), &move);
+        sendMouse(entries->viewport(), QEvent::MouseMove, at);
         EXPECT_EQ(entries->toolTip(), tip);
     }
 }

@@ -1,10 +1,9 @@
 #include "platform/directory_list.h"
 #include "platform/native_name.h"
 #include "support/test_files.h"
+#include "support/widget_events.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -115,8 +114,7 @@ TEST_F(DirectoryListTest, ClickHighlightsAndEnterOpens)
     EXPECT_EQ(list.path(), path("top"));
     EXPECT_EQ(changes.size(), 0);
 
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(&list, &enter);
+    pressKey(&list, Qt::Key_Return);
     EXPECT_EQ(list.path(), path("top/beta"));
     EXPECT_EQ(changes.size(), 1);
     EXPECT_EQ(list.highlighted(), path("top/beta"));

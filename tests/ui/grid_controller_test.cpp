@@ -4,6 +4,7 @@
 #include "support/compound_file_writer.h"
 #include "support/recording_platform.h"
 #include "support/test_files.h"
+#include "support/widget_events.h"
 #include "ui/grid_context_menu.h"
 #include "ui/grid_controller.h"
 #include "ui/grid_model.h"
@@ -15,9 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,20 +37,6 @@ QByteArray longDocument()
     summary.addLpstr(6, kLongComment.toLatin1());
     summary.addI4(14, 10);
     return summaryDocument(summary.build());
-}
-
-void sendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button)
-{
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void click(QWidget *widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
-{
-    sendMouse(widget, QEvent::MouseButtonPress, at, button);
-    sendMouse(widget, QEvent::MouseButtonRelease, at, button);
 }
 
 // The grid of a temporary directory of real documents, shown in a real view with the controller.
@@ -119,11 +104,6 @@ protected:
             cells << row.cells[column];
         return cells;
     }
-    void pressDelete()
-    {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-        QApplication::sendEvent(&view, &press);
-    }
     QAction *menuAction(const QString &name) const
     {
         return controller->contextMenu().menu()->findChild<QAction *>(name);
@@ -187,7 +167,7 @@ TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
     click(view.viewport(), cellCentre(rowOf(QStringLiteral("long.doc")), 2));
     EXPECT_TRUE(view.isSelectionHighlighted());
     EXPECT_EQ(view.selectionModel()->selectedIndexes().size(), grid.columnCount()) << "the whole row";
-    pressDelete();
+    pressKey(&view, Qt::Key_Delete);
     ASSERT_EQ(prompter.boxes.size(), 1);
     EXPECT_EQ(prompter.boxes[0].kind, Kind::Question);
     EXPECT_EQ(prompter.boxes[0].text, messageTexts(settings.language).confirmTrash.arg(longPath));
@@ -198,7 +178,7 @@ TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
     // The trash refuses: the reason is shown and the file stays.
     shell.trashSucceeds = false;
     prompter.yesNoAnswers = {true};
-    pressDelete();
+    pressKey(&view, Qt::Key_Delete);
     ASSERT_EQ(prompter.boxes.size(), 3);
     EXPECT_EQ(prompter.boxes[2].kind, Kind::Exclamation);
     EXPECT_TRUE(prompter.boxes[2].text.contains(QStringLiteral("refused by the test")));
@@ -208,7 +188,7 @@ TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
     // Confirmed: the file is gone and the grid listed again without it.
     shell.trashSucceeds = true;
     prompter.yesNoAnswers = {true};
-    pressDelete();
+    pressKey(&view, Qt::Key_Delete);
     EXPECT_EQ(shell.trashed.last(), longPath);
     EXPECT_FALSE(QFile::exists(longPath));
     EXPECT_EQ(refreshes, 1);
@@ -219,7 +199,7 @@ TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
     clickHeader(1);
     EXPECT_FALSE(view.isSelectionHighlighted());
     const qsizetype asked = prompter.boxes.size();
-    pressDelete();
+    pressKey(&view, Qt::Key_Delete);
     EXPECT_EQ(prompter.boxes.size(), asked);
     EXPECT_EQ(shell.trashed.size(), 2);
 }
@@ -298,19 +278,15 @@ TEST_F(GridControllerTest, DoubleClickAndEnterOpenTheDocument)
 
     // From the keyboard: after a header click no row is current and Enter opens nothing; Down reaches a
     // row, which shows as selected, and Enter opens it.
-    const auto press = [this](Qt::Key key) {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(&view, &event);
-    };
     shell.opened.clear();
     clickHeader(0);
-    press(Qt::Key_Return);
+    pressKey(&view, Qt::Key_Return);
     EXPECT_TRUE(shell.opened.isEmpty());
     view.setFocus();
-    press(Qt::Key_Down);
+    pressKey(&view, Qt::Key_Down);
     ASSERT_GE(view.documentRow(), 0);
     EXPECT_TRUE(view.isSelectionHighlighted());
-    press(Qt::Key_Enter);
+    pressKey(&view, Qt::Key_Enter);
     EXPECT_EQ(shell.opened, QStringList{dir.filePath(grid.row(view.documentRow()).cells[0])});
 }
 
@@ -429,7 +405,7 @@ TEST_F(GridControllerTest, ActsOnNamesThatAreNotUtf8ByTheirOwnBytes)
     click(view.viewport(), cellCentre(rowOf(shown), 0));
     prompter.boxes.clear();
     prompter.yesNoAnswers = {true};
-    pressDelete();
+    pressKey(&view, Qt::Key_Delete);
     EXPECT_EQ(prompter.boxes.value(0).text,
               messageTexts(settings.language).confirmTrash.arg(dir.path() + u'/' + shown));
     EXPECT_EQ(shell.trashed, QStringList{path});

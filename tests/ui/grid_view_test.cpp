@@ -1,11 +1,10 @@
 #include "grid_test_data.h"
 #include "platform/twips.h"
+#include "support/widget_events.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 TEST(GridView, WidthsRoundTripInTwipsAndSurviveAListing)
@@ -80,12 +79,8 @@ TEST(GridView, ADoubleClickOnADividerFitsTheColumnToItsLongestText)
         const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) - 1,
                         header->height() / 2);
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-            QMouseEvent event(type, at, header->viewport()->mapToGlobal(at), Qt::LeftButton, held,
-                              Qt::NoModifier);
-            QApplication::sendEvent(header->viewport(), &event);
-        }
+                                        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+            sendMouse(header->viewport(), type, at, Qt::LeftButton);
     };
 
     doubleClickDivider(0);

@@ -1,17 +1,16 @@
 #include "gridlist/grid_list_file.h"
 #include "main_window_fixture.h"
+#include "support/widget_events.h"
 #include "ui/grid_controller.h"
 #include "ui/grid_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -30,21 +29,6 @@ void tick(QDialog &dialog, const char *box, bool on)
     widget->setChecked(on);
 }
 
-void pressEscape(QDialog &dialog)
-{
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&dialog, &escape);
-}
-
-void clickAt(QWidget *widget, QPoint at, Qt::MouseButton button)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
-
 } // namespace
 
 TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEscapeChangesNothing)
@@ -61,7 +45,7 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
         "frmConfigListeProprietes",
         [](QDialog &d) {
             tick(d, "chkPages", true);
-            pressEscape(d);
+            pressKey(&d, Qt::Key_Escape);
         },
         [&] { entry->trigger(); }));
     f.settle();
@@ -230,9 +214,9 @@ TEST(MainWindowGrid, HeaderClickSortsAndRightClickShowsTheDocumentsMenuOnTheList
     // Each click on the name header reverses the order of the grid the listing swapped in.
     QHeaderView *header = grid->horizontalHeader();
     const QPoint onName(header->sectionViewportPosition(0) + 5, header->height() / 2);
-    clickAt(header->viewport(), onName, Qt::LeftButton);
+    click(header->viewport(), onName, Qt::LeftButton);
     const bool firstAscending = window.sortState().ascending;
-    clickAt(header->viewport(), onName, Qt::LeftButton);
+    click(header->viewport(), onName, Qt::LeftButton);
     ASSERT_EQ(window.grid().rowCount(), 3);
     EXPECT_NE(window.sortState().ascending, firstAscending);
     EXPECT_EQ(window.grid().row(0).cells[0], window.sortState().ascending
@@ -247,7 +231,7 @@ TEST(MainWindowGrid, HeaderClickSortsAndRightClickShowsTheDocumentsMenuOnTheList
         ++row;
     ASSERT_LT(row, window.grid().rowCount());
     const QRect cell = grid->visualRect(grid->model()->index(row, 0));
-    clickAt(grid->viewport(), cell.center(), Qt::RightButton);
+    click(grid->viewport(), cell.center(), Qt::RightButton);
     ASSERT_GE(shown.size(), 6) << qPrintable(shown.join(u'|'));
     EXPECT_EQ(shown.mid(0, 4),
               (QStringList{QStringLiteral("&Open"), QStringLiteral("&Properties"),
