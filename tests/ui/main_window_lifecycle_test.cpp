@@ -4,11 +4,11 @@
 #include "platform/instance_lock.h"
 #include "platform/system_names.h"
 #include "platform/twips.h"
+#include "support/widget_events.h"
 #include "ui/grid_view.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLockFile>
@@ -194,7 +194,7 @@ TEST(MainWindowLayout, OnlyTheDirectoryListAndTheGridFollowTheWindowSize)
     EXPECT_EQ(grid->width(), chemins->x() - 10);
 }
 
-TEST(MainWindowListing, RefreshOpensTheHighlightedDirectoryOrListsTheCurrentOneAgain)
+TEST(MainWindowListing, RefreshOpensTheHighlightedDirectoryOrListsTheCurrentOneAgainAfterAnyRunningListing)
 {
     WindowFixture f;
     f.addDocuments();
@@ -222,6 +222,15 @@ TEST(MainWindowListing, RefreshOpensTheHighlightedDirectoryOrListsTheCurrentOneA
     EXPECT_EQ(f.find<QLabel>("lblDossier")->text(), f.documentsPath() + QStringLiteral("/sub"));
     EXPECT_EQ(f.window->grid().rowCount(), 0);
     EXPECT_FALSE(f.find<QPushButton>("cmdHTML")->isEnabled());
+
+    // A listing asked for during a listing runs after it.
+    ASSERT_TRUE(f.window->listDirectoryAt(f.documentsPath()));
+    EXPECT_TRUE(f.window->isListing());
+    ASSERT_TRUE(f.window->listDirectoryAt(f.documentsPath() + QStringLiteral("/sub")));
+    f.settle();
+    EXPECT_EQ(f.window->listedDirectory(), f.documentsPath() + QStringLiteral("/sub"));
+    EXPECT_EQ(f.window->grid().rowCount(), 0);
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("0 documents"));
 }
 
 TEST(MainWindowListing, EscapeInTheGridInterruptsAListing)
@@ -238,8 +247,7 @@ TEST(MainWindowListing, EscapeInTheGridInterruptsAListing)
     ASSERT_TRUE(window.listDirectoryAt(large.path()));
     // The listing runs beside the window, which handles the key at once.
     EXPECT_TRUE(window.isListing());
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(grid, &escape);
+    pressKey(grid, Qt::Key_Escape);
     f.settle();
     const int rows = window.grid().rowCount();
     EXPECT_LT(rows, 3000);
@@ -255,21 +263,6 @@ TEST(MainWindowListing, EscapeInTheGridInterruptsAListing)
     f.settle();
     EXPECT_EQ(window.grid().rowCount(), 3000);
     EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3000 documents"));
-}
-
-TEST(MainWindowListing, AListingAskedForDuringAListingRunsAfterIt)
-{
-    WindowFixture f;
-    f.addDocuments();
-    QDir(f.documentsPath()).mkdir(QStringLiteral("sub"));
-    MainWindow &window = f.start();
-    ASSERT_TRUE(window.listDirectoryAt(f.documentsPath()));
-    EXPECT_TRUE(window.isListing());
-    ASSERT_TRUE(window.listDirectoryAt(f.documentsPath() + QStringLiteral("/sub")));
-    f.settle();
-    EXPECT_EQ(window.listedDirectory(), f.documentsPath() + QStringLiteral("/sub"));
-    EXPECT_EQ(window.grid().rowCount(), 0);
-    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("0 documents"));
 }
 
 TEST(MainWindowShutDown, WritesTheListedDirectoryAndTheWidthsAsTheyAre)
