@@ -92,7 +92,8 @@ TEST_F(OrganizerTest, ButtonsFollowTheCurrentEntryAndMovesKeepMarks)
 
 TEST_F(OrganizerTest, SortLeavesNoCurrentEntrySoTheFirstDownOrSpaceStartsFromTheFirstEntry)
 {
-    GridListOrganizerDialog dialog({{path("b"), true}, {path("a"), false}, {path("c"), true}}, m_context);
+    ASSERT_TRUE(QDir().mkpath(path("B")));
+    GridListOrganizerDialog dialog({{path("B"), true}, {path("a"), false}, {path("c"), true}}, m_context);
     dialog.show();
     list(dialog)->setFocus();
     pressKey(list(dialog), Qt::Key_Down);
@@ -100,9 +101,9 @@ TEST_F(OrganizerTest, SortLeavesNoCurrentEntrySoTheFirstDownOrSpaceStartsFromThe
     pressKey(list(dialog), Qt::Key_Down);
     EXPECT_EQ(dialog.currentIndex(), 1);
 
-    // Sorted with the marks kept, shown in the list, and no entry current again.
+    // Sorted without regard to case, the marks kept, shown in the list, and no entry current again.
     button(dialog, "cmdTrier")->click();
-    EXPECT_EQ(dialog.entries(), GridList({{path("a"), false}, {path("b"), true}, {path("c"), true}}));
+    EXPECT_EQ(dialog.entries(), GridList({{path("a"), false}, {path("B"), true}, {path("c"), true}}));
     EXPECT_EQ(list(dialog)->item(0)->text(), path("a"));
     EXPECT_EQ(list(dialog)->item(1)->checkState(), Qt::Checked);
     EXPECT_EQ(dialog.currentIndex(), -1);
