@@ -1,22 +1,18 @@
 // The window program, started by `fichorama` in its place with the same arguments.
 #include "app/window_application.h"
 #include "cli/command_line.h"
-#include "platform/native_name.h"
 
-#include <cstdio>
+#include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << fromNativeBytes(argv[i]);
-    QString error;
-    const std::optional<CommandLine> commandLine = parseCommandLine(arguments, &error);
-    if (!commandLine || commandLine->command != CommandLine::Command::Window) {
-        std::fprintf(stderr, "fichorama: %s\n%s",
-                     qPrintable(error.isEmpty() ? QStringLiteral("not a window command") : error),
-                     qPrintable(usageText()));
+    const std::optional<CommandLine> commandLine = parseProcessArguments(argc, argv);
+    if (!commandLine)
         return 2;
+    if (commandLine->command != CommandLine::Command::Window) {
+        // Started by hand with a command: it runs all the same.
+        QCoreApplication app(argc, argv);
+        return runCommand(*commandLine);
     }
     return runWindowApplication(argc, argv, *commandLine);
 }

@@ -2,6 +2,7 @@
 
 #include "cli/headless_session.h"
 #include "platform/file_name_characters.h"
+#include "platform/native_name.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -206,6 +207,18 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     if (line.recursive && line.command != CommandLine::Command::List)
         return fail(QStringLiteral("--recursive applies to list only"));
     return line;
+}
+
+std::optional<CommandLine> parseProcessArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << fromNativeBytes(argv[i]);
+    QString error;
+    std::optional<CommandLine> commandLine = parseCommandLine(arguments, &error);
+    if (!commandLine)
+        std::fprintf(stderr, "fichorama: %s\n%s", qPrintable(error), qPrintable(usageText()));
+    return commandLine;
 }
 
 int runCommand(const CommandLine &commandLine)

@@ -27,6 +27,10 @@ struct CommandLine
 // existing directory as its start directory).
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error);
 
+// Parses a process's own arguments (argv[1] onwards, in the system's bytes: a directory whose name is not
+// UTF-8 stays reachable). On wrong usage prints the error and the usage text to standard error.
+std::optional<CommandLine> parseProcessArguments(int argc, char *argv[]);
+
 // The usage text printed by --help and on wrong usage.
 QString usageText();
 
