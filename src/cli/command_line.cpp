@@ -240,7 +240,7 @@ int runCommand(const CommandLine &commandLine)
     // A failed write (a full disk, a closed pipe) is remembered: the command must not report success.
     int writeError = 0;
     const auto print = [&writeError](QByteArrayView bytes) {
-        if (writeError == 0 &&
+        if (writeError == 0 && !bytes.isEmpty() &&
             std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
             writeError = errno != 0 ? errno : EIO;
     };
