@@ -39,7 +39,7 @@ TEST(PackageReader, RecognisesPackagesByTheirMembers)
     struct Case
     {
         const char *name;
-        std::vector<ZipMemberSpec> members;
+        std::vector<ZipMemberLayout> members;
         ReadStatus status;
         PackageFormat format; // checked when the package is recognised
         QString title;
@@ -129,7 +129,7 @@ TEST(PackageReader, SurvivesHostilePackages)
 
 TEST(PackageReader, ReadsOnlyTheTailAndTheMembersItNeeds)
 {
-    std::vector<ZipMemberSpec> members = ooxmlMembers({"docProps/core.xml", corePart("Titre")});
+    std::vector<ZipMemberLayout> members = ooxmlMembers({"docProps/core.xml", corePart("Titre")});
     const QByteArray small = buildZip(members);
     CountingSource smallSource(small);
     EXPECT_EQ(titleOf(readPackageProperties(smallSource)), "Titre");

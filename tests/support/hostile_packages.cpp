@@ -17,12 +17,12 @@ const QByteArray kApp =
     R"(<?xml version="1.0" encoding="UTF-8"?><Properties xmlns="http://schemas.openxmlformats.org/officeDocument/2006/extended-properties">)"
     R"(<Application>Sound</Application></Properties>)";
 
-ZipMemberSpec core(const QByteArray &title, const QByteArray &prolog = {})
+ZipMemberLayout core(const QByteArray &title, const QByteArray &prolog = {})
 {
     return {"docProps/core.xml", corePart(title, prolog)};
 }
 
-QByteArray package(const ZipMemberSpec &corePart, const ZipEndSpec &end = {})
+QByteArray package(const ZipMemberLayout &corePart, const ZipEndLayout &end = {})
 {
     return buildZip(ooxmlMembers(corePart), end);
 }
@@ -59,7 +59,7 @@ QByteArray corePart(const QByteArray &title, const QByteArray &prolog)
            title + "</dc:title></cp:coreProperties>";
 }
 
-std::vector<ZipMemberSpec> ooxmlMembers(const ZipMemberSpec &core)
+std::vector<ZipMemberLayout> ooxmlMembers(const ZipMemberLayout &core)
 {
     return {{"_rels/.rels", kRels}, core, {"docProps/app.xml", kApp}};
 }
@@ -69,8 +69,8 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     using S = ReadStatus;
     const QString title = QStringLiteral("Titre");
     const QByteArray sound = package(core("Titre"));
-    const auto withEnd = [](void (*change)(ZipEndSpec &)) {
-        ZipEndSpec end;
+    const auto withEnd = [](void (*change)(ZipEndLayout &)) {
+        ZipEndLayout end;
         change(end);
         return package(core("Titre"), end);
     };
@@ -80,16 +80,16 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
         {"end record cut", sound.chopped(1), S::Damaged, {}},
         {"directory cut", sound.left(sound.size() - 30), S::Damaged, {}},
         {"directory past the end",
-         withEnd([](ZipEndSpec &end) { end.directoryOffset = 0x7FFFFFF0; }),
+         withEnd([](ZipEndLayout &end) { end.directoryOffset = 0x7FFFFFF0; }),
          S::Damaged,
          {}},
         {"directory size past the end",
-         withEnd([](ZipEndSpec &end) { end.directorySize = 0xFFFFFFF0; }),
+         withEnd([](ZipEndLayout &end) { end.directorySize = 0xFFFFFFF0; }),
          S::Damaged,
          {}},
-        {"member count lies", withEnd([](ZipEndSpec &end) { end.count = 0xFFFF; }), S::Ok, title},
+        {"member count lies", withEnd([](ZipEndLayout &end) { end.count = 0xFFFF; }), S::Ok, title},
         {"Zip64 record outside the file",
-         withEnd([](ZipEndSpec &end) {
+         withEnd([](ZipEndLayout &end) {
              end.directoryOffset = 0xFFFFFFFF;
              end.beforeEnd = zip64Locator(~0ull);
          }),
@@ -103,28 +103,28 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     };
     // The core part with one field of its zip headers altered: the reader must refuse that member without
     // reading or inflating past what the file holds, so the package is read and shows no title.
-    const auto add = [&](const char *name, ZipMemberSpec spec) {
-        cases.push_back({name, package(spec), S::Ok, {}});
+    const auto add = [&](const char *name, ZipMemberLayout layout) {
+        cases.push_back({name, package(layout), S::Ok, {}});
     };
-    const auto alteredCore = [&](const char *name, const std::function<void(ZipMemberSpec &)> &alter) {
-        ZipMemberSpec spec = core("Titre");
-        alter(spec);
-        add(name, spec);
+    const auto alteredCore = [&](const char *name, const std::function<void(ZipMemberLayout &)> &alter) {
+        ZipMemberLayout layout = core("Titre");
+        alter(layout);
+        add(name, layout);
     };
     alteredCore("uncompressed size of 1 GiB in the headers",
-                [](ZipMemberSpec &m) { m.declaredSize = 1u << 30; });
+                [](ZipMemberLayout &m) { m.declaredSize = 1u << 30; });
     // 16 MiB of blanks deflate to about 16 KB; the headers say 64 KB, where inflating must stop.
-    ZipMemberSpec bomb = core("Titre<!--" + QByteArray(16 << 20, ' ') + "-->");
+    ZipMemberLayout bomb = core("Titre<!--" + QByteArray(16 << 20, ' ') + "-->");
     bomb.declaredSize = 64 * 1024;
     add("deflated data longer than its uncompressed size", bomb);
     add("2 MiB of inflated text", core("Titre<!--" + QByteArray(2 << 20, ' ') + "-->"));
-    alteredCore("compressed size beyond the file", [](ZipMemberSpec &m) { m.compressedSize = 0x7FFFFFF0; });
-    alteredCore("checksum that does not match", [](ZipMemberSpec &m) { m.crc = 0x12345678; });
-    alteredCore("encryption flag", [](ZipMemberSpec &m) { m.flags = 1; });
-    alteredCore("bzip2 method", [](ZipMemberSpec &m) { m.method = 12; });
-    alteredCore("AES method", [](ZipMemberSpec &m) { m.method = 99; });
-    alteredCore("local header beyond the file", [](ZipMemberSpec &m) { m.localHeaderOffset = 0x7FFFFFF0; });
-    alteredCore("stored member shorter than its headers say", [](ZipMemberSpec &m) {
+    alteredCore("compressed size beyond the file", [](ZipMemberLayout &m) { m.compressedSize = 0x7FFFFFF0; });
+    alteredCore("checksum that does not match", [](ZipMemberLayout &m) { m.crc = 0x12345678; });
+    alteredCore("encryption flag", [](ZipMemberLayout &m) { m.flags = 1; });
+    alteredCore("bzip2 method", [](ZipMemberLayout &m) { m.method = 12; });
+    alteredCore("AES method", [](ZipMemberLayout &m) { m.method = 99; });
+    alteredCore("local header beyond the file", [](ZipMemberLayout &m) { m.localHeaderOffset = 0x7FFFFFF0; });
+    alteredCore("stored member shorter than its headers say", [](ZipMemberLayout &m) {
         m.deflate = false;
         m.declaredSize = 3;
     });
@@ -162,10 +162,10 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
                                {"docProps/app.xml", kApp + padding}}),
                      S::Ok, title});
 
-    std::vector<ZipMemberSpec> many;
+    std::vector<ZipMemberLayout> many;
     for (int i = 0; i < 60000; ++i)
         many.push_back({QByteArray("f/") + QByteArray::number(i), {}, false});
-    for (const ZipMemberSpec &member : ooxmlMembers(core("Titre")))
+    for (const ZipMemberLayout &member : ooxmlMembers(core("Titre")))
         many.push_back(member);
     cases.push_back({"60,000 members", buildZip(many), S::Ok, title});
     return cases;

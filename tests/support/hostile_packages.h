@@ -19,7 +19,7 @@ struct HostilePackage
 
 // The members of a small Office Open XML package: root relationships, `core`, and an extended
 // properties part whose application is "Sound".
-std::vector<ZipMemberSpec> ooxmlMembers(const ZipMemberSpec &core);
+std::vector<ZipMemberLayout> ooxmlMembers(const ZipMemberLayout &core);
 // A core properties part holding `title` (raw XML), after `prolog` (a DOCTYPE, say).
 QByteArray corePart(const QByteArray &title, const QByteArray &prolog = {});
 

@@ -36,11 +36,11 @@ QByteArray deflateRaw(const QByteArray &bytes)
     return out;
 }
 
-QByteArray buildZip(const std::vector<ZipMemberSpec> &members, const ZipEndSpec &end)
+QByteArray buildZip(const std::vector<ZipMemberLayout> &members, const ZipEndLayout &end)
 {
     QByteArray out;
     QByteArray directory;
-    for (const ZipMemberSpec &member : members) {
+    for (const ZipMemberLayout &member : members) {
         const QByteArray stored = member.deflate ? deflateRaw(member.data) : member.data;
         const quint16 method = member.method.value_or(member.deflate ? 8 : 0);
         const quint32 crc = member.crc.value_or(quint32(

@@ -5,9 +5,9 @@
 #include <vector>
 
 // One member of a zip archive built for tests; every field the reader checks can be made to lie.
-struct ZipMemberSpec
+struct ZipMemberLayout
 {
-    ZipMemberSpec(QByteArray name, QByteArray data, bool deflate = true)
+    ZipMemberLayout(QByteArray name, QByteArray data, bool deflate = true)
         : name(std::move(name))
         , data(std::move(data))
         , deflate(deflate)
@@ -25,7 +25,7 @@ struct ZipMemberSpec
 };
 
 // Overrides of the end-of-central-directory record.
-struct ZipEndSpec
+struct ZipEndLayout
 {
     std::optional<quint32> directoryOffset;
     std::optional<quint32> directorySize;
@@ -34,6 +34,6 @@ struct ZipEndSpec
 };
 
 // A whole zip archive: local headers and data, the central directory, the end record.
-QByteArray buildZip(const std::vector<ZipMemberSpec> &members, const ZipEndSpec &end = {});
+QByteArray buildZip(const std::vector<ZipMemberLayout> &members, const ZipEndLayout &end = {});
 // Raw deflate data of `bytes`.
 QByteArray deflateRaw(const QByteArray &bytes);
