@@ -147,11 +147,22 @@ TEST_F(ScanDirectory, SortsBySortColumnWithArrowOnlyWhenTheColumnExists)
     EXPECT_EQ(grid.rowCount(), 5);
 }
 
+namespace {
+
+// Files that are no documents, listed by the option that lists every file: a listing long enough to be
+// interrupted.
+void fillWithPlainFiles(const QTemporaryDir &dir, int count)
+{
+    for (int i = 0; i < count; ++i)
+        writeFile(dir.filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+}
+
+} // namespace
+
 TEST(DirectoryScan, ACancelledListingKeepsTheRowsFoundSoFarSorted)
 {
     QTemporaryDir dir;
-    for (int i = 0; i < 2000; ++i)
-        writeFile(dir.filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+    fillWithPlainFiles(dir, 2000);
     ScanOptions options = baseOptions();
     options.listing.includeAll = true;
     options.sort = {0, false};
@@ -269,8 +280,7 @@ TEST(DirectoryScan, FilesRenamedOrDeletedDuringTheListingAreListedOnceAtMost)
 TEST(DirectoryScan, ARunningJobDeletedByItsOwnerStopsBeforeItsGridGoes)
 {
     QTemporaryDir dir;
-    for (int i = 0; i < 2000; ++i)
-        writeFile(dir.filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+    fillWithPlainFiles(dir, 2000);
     ScanOptions options = baseOptions();
     options.listing.includeAll = true;
     // The owner (a window being closed) deletes the job while its thread still lists into the job's grid;
