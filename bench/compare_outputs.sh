@@ -7,16 +7,15 @@
 #   BUILD_DIR holds bench/make_documents (configured with -DFICHORAMA_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. bench/all_columns.sh
+. bench/lib.sh
 reference="$(realpath "$1")"
 candidate="$(realpath "$2")"
 build_dir="${3:-build-bench}"
 count="${4:-100000}"
 make_documents="$build_dir/bench/make_documents"
-[ -x "$make_documents" ] || { echo "build $make_documents first" >&2; exit 2; }
+require_built "$make_documents"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 # Dates are shown in local time: a zone with daylight saving time checks the conversions.
 export TZ=Europe/Paris
 export LC_ALL=C.UTF-8

@@ -6,19 +6,16 @@
 #   BUILD_DIR holds bench/make_documents and bench/window_bench (configured with -DFICHORAMA_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. bench/all_columns.sh
+. bench/lib.sh
 candidate="$(realpath "$1")"
 reference="$(realpath "$2")"
 build_dir="${3:-build-bench}"
 count="${4:-100000}"
 repeats="${5:-3}"
 scripts/install-deps.sh --bench
-for tool in make_documents window_bench; do
-    [ -x "$build_dir/bench/$tool" ] || { echo "build $build_dir/bench/$tool first" >&2; exit 2; }
-done
+require_built "$build_dir/bench/make_documents" "$build_dir/bench/window_bench"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 "$build_dir/bench/make_documents" "$work/docs" "$count"
 list_dirs=200
 per_dir=500

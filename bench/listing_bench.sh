@@ -8,7 +8,7 @@
 #   BUILD_DIR holds bench/make_documents (configured with -DFICHORAMA_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. bench/all_columns.sh
+. bench/lib.sh
 candidate="$(realpath "$1")"
 reference="$(realpath "$2")"
 build_dir="${3:-build-bench}"
@@ -16,10 +16,9 @@ count="${4:-10000}"
 repeats="${5:-5}"
 scripts/install-deps.sh --bench
 make_documents="$build_dir/bench/make_documents"
-[ -x "$make_documents" ] || { echo "build $make_documents first" >&2; exit 2; }
+require_built "$make_documents"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 docs="$work/docs"
 "$make_documents" "$docs" "$count"
 mkdir -p "$work/settings"

@@ -11,15 +11,15 @@
 #   BUILD_DIR holds src/fichorama (default build); COUNT defaults to 10000, SAMPLE to 600.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/lib.sh
 build_dir="${1:-build}"
 count="${2:-10000}"
 sample="${3:-600}"
 scripts/install-deps.sh --bench
 fichorama="$build_dir/src/fichorama"
-[ -x "$fichorama" ] || { echo "no $fichorama: build first (scripts/build.sh $build_dir)" >&2; exit 1; }
+require_built "$fichorama"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 mkdir -p "$work/modern" "$work/sample" "$work/ole" "$work/settings"
 printf '[Configuration]\r\nInclurePDF=1\r\n' > "$work/settings/Fichorama.ini"
 

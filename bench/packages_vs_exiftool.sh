@@ -7,6 +7,7 @@
 #   BUILD_DIR is configured with -DFICHORAMA_BENCH=ON (default build-bench, made when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/lib.sh
 build_dir="${1:-build-bench}"
 count="${2:-3000}"
 scripts/install-deps.sh --bench
@@ -15,8 +16,7 @@ if [ ! -x "$reader" ]; then
     scripts/build.sh "$build_dir" -DCMAKE_BUILD_TYPE=Release -DFICHORAMA_BENCH=ON -DFICHORAMA_TESTS=OFF
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 mkdir -p "$work/docs" "$work/hostile"
 mapfile -t sources < <(find tests/data/modern -type f \( -name '*.docx' -o -name '*.xlsx' -o -name '*.pptx' \
                                                           -o -name '*.odt' -o -name '*.ods' -o -name '*.odp' \) | sort)

@@ -11,15 +11,15 @@
 #   -DFICHORAMA_BENCH=ON -DFICHORAMA_TESTS=OFF
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. bench/lib.sh
 build_dir="${1:-build-bench}"
 count="${2:-3000}"
 sample="${3:-100}"
 scripts/install-deps.sh --bench
 bench="$build_dir/bench/pdf_bench"
-[ -x "$bench" ] || { echo "no $bench: build with -DFICHORAMA_BENCH=ON first" >&2; exit 1; }
+require_built "$bench"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 mkdir -p "$work/docs" "$work/sample" "$work/empty"
 mapfile -t sources < <(find tests/data/modern -name '*.pdf' ! -path '*/malformed/*' | sort)
 for ((i = 0; i < count; i++)); do

@@ -7,7 +7,7 @@
 #   BASELINE  a fichorama executable built from the baseline, or a git revision to build one from
 set -euo pipefail
 cd "$(dirname "$0")/.."
-. bench/all_columns.sh
+. bench/lib.sh
 baseline="${1:?usage: bench/reader_cost.sh BASELINE [BUILD_DIR] [COUNT]}"
 build_dir="${2:-build}"
 count="${3:-10000}"
@@ -15,8 +15,7 @@ scripts/install-deps.sh --bench
 fichorama="$build_dir/src/fichorama"
 [ -x "$fichorama" ] || scripts/build.sh "$build_dir"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 if [ ! -x "$baseline" ]; then
     mkdir "$work/baseline"
     git archive "$baseline" | tar -x -C "$work/baseline"
