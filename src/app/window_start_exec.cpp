@@ -25,9 +25,8 @@ QByteArray programDirectory()
 
 // The window program sits beside this one in a build, and in the private program directory when
 // installed (FICHORAMA_WINDOW_PROGRAM: its path relative to the directory of this program).
-int startWindow(int argc, char *argv[], const CommandLine &)
+int startWindow(int, char *argv[], const CommandLine &)
 {
-    (void)argc;
     const QByteArray directory = programDirectory();
     const QByteArray candidates[] = {directory + "/fichorama-window",
                                      directory + "/" FICHORAMA_WINDOW_PROGRAM};

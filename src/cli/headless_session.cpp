@@ -109,10 +109,6 @@ CommandOutcome HeadlessSession::list()
         for (const UnreadableFile &file : m_scan.unreadable)
             outcome.notes << QStringLiteral("%1: %2").arg(displayName(childPath(directory, file.name)),
                                                           file.reason);
-        if (directory == top && directories.size() == 1 && !json) {
-            listed.rows().swap(m_grid.rows());
-            break;
-        }
         for (GridRow &row : m_grid.rows()) {
             if (json)
                 paths << childPath(directory, row.fileName);

@@ -18,7 +18,7 @@ struct CommandOutcome
     int status = 0;
     QByteArray output;
     QString message;
-    QStringList notes; // lines for standard error before the message: files and directories not read
+    QStringList notes = {}; // lines for standard error before the message: files and directories not read
 };
 
 // Runs one command of the command line on the configuration in use, with the same code as the window,

@@ -55,10 +55,8 @@ ScanResult listDirectory(const QString &directory, const ScanOptions &options, D
             rows[kept - 1] = std::move(rows[index]);
     }
     rows.resize(kept);
-    for (GridRow &row : rows) {
-        while (row.cells.size() < grid.columnCount())
-            row.cells.append(QString());
-    }
+    for (GridRow &row : rows)
+        grid.completeRow(row);
     result.documentCount = grid.rowCount();
     if (result.documentCount > 0 && options.sort.column >= 0 && options.sort.column < grid.columnCount()) {
         grid.setArrow(options.sort.column, options.sort.ascending ? SortArrow::Up : SortArrow::Down);

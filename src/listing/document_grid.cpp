@@ -10,11 +10,16 @@ void DocumentGrid::setColumns(QVector<GridColumn> columns)
 
 void DocumentGrid::appendRow(GridRow row)
 {
+    completeRow(row);
+    m_rows.append(std::move(row));
+}
+
+void DocumentGrid::completeRow(GridRow &row) const
+{
     while (row.cells.size() < m_columns.size())
         row.cells.append(QString());
     if (row.fileName.isNull() && !row.cells.isEmpty())
         row.fileName = row.cells.first();
-    m_rows.append(std::move(row));
 }
 
 void DocumentGrid::setArrow(int column, SortArrow arrow)

@@ -58,6 +58,8 @@ public:
     // Appends a row; missing cells are filled with empty texts so that every row has columnCount() cells,
     // and a row without a file name gets cell 0 as its file name.
     void appendRow(GridRow row);
+    // Gives `row` the missing cells and the file name that appendRow would.
+    void completeRow(GridRow &row) const;
     void clearRows() { m_rows.clear(); }
 
     // The header cell shown in bold (the column last sorted by a header click); -1 for none.
