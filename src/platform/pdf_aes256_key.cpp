@@ -62,19 +62,35 @@ QByteArray passwordHash(int revision, const QByteArray &password, const QByteArr
     return hash.first(kHashBytes);
 }
 
-std::optional<QByteArray> keyFor(int revision, const QByteArray &password, const QByteArray &entry,
-                                 const QByteArray &encryptedKey, const QByteArray &userData)
+// True when `perms` decrypts with `fileKey` to a block whose bytes 9 to 11 are "adb" (one block: ECB).
+bool opensPerms(const QByteArray &fileKey, const QByteArray &perms)
+{
+    if (perms.size() < 16)
+        return false;
+    const QByteArray block =
+        cbc(GNUTLS_CIPHER_AES_256_CBC, false, fileKey, QByteArray(16, '\0'), perms.first(16));
+    return block.size() == 16 && block.sliced(9, 3) == "adb";
+}
+
+std::optional<QByteArray> keyFor(const PdfAes256KeyData &data, const QByteArray &password,
+                                 const QByteArray &entry, const QByteArray &encryptedKey,
+                                 const QByteArray &userData)
 {
     if (entry.size() < kUserBytes || encryptedKey.size() < kHashBytes)
         return std::nullopt;
-    const QByteArray check = passwordHash(revision, password, entry.sliced(kHashBytes, kSaltBytes), userData);
-    if (check.isEmpty() || check != entry.first(kHashBytes))
-        return std::nullopt;
     const QByteArray key =
-        passwordHash(revision, password, entry.sliced(kHashBytes + kSaltBytes, kSaltBytes), userData);
+        passwordHash(data.revision, password, entry.sliced(kHashBytes + kSaltBytes, kSaltBytes), userData);
+    if (key.isEmpty())
+        return std::nullopt;
     const QByteArray fileKey =
         cbc(GNUTLS_CIPHER_AES_256_CBC, false, key, QByteArray(16, '\0'), encryptedKey.first(kHashBytes));
     if (fileKey.size() != kHashBytes)
+        return std::nullopt;
+    if (opensPerms(fileKey, data.perms))
+        return fileKey;
+    const QByteArray check =
+        passwordHash(data.revision, password, entry.sliced(kHashBytes, kSaltBytes), userData);
+    if (check.isEmpty() || check != entry.first(kHashBytes))
         return std::nullopt;
     return fileKey;
 }
@@ -85,9 +101,9 @@ std::optional<QByteArray> recoverPdfAes256Key(const QByteArray &password, const 
 {
     // A password counts for its first 127 bytes.
     const QByteArray used = password.left(127);
-    if (auto key = keyFor(data.revision, used, data.user, data.userKey, {}))
+    if (auto key = keyFor(data, used, data.user, data.userKey, {}))
         return key;
     if (data.user.size() < kUserBytes)
         return std::nullopt;
-    return keyFor(data.revision, used, data.owner, data.ownerKey, data.user.first(kUserBytes));
+    return keyFor(data, used, data.owner, data.ownerKey, data.user.first(kUserBytes));
 }

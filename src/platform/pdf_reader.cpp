@@ -141,6 +141,7 @@ std::shared_ptr<QPDF> openEncrypted(QPDF &unread, const std::shared_ptr<PdfInput
     data.userKey = stringOf(encryption, "/UE");
     data.owner = stringOf(encryption, "/O");
     data.ownerKey = stringOf(encryption, "/OE");
+    data.perms = stringOf(encryption, "/Perms");
     const std::optional<QByteArray> key = recoverPdfAes256Key({}, data);
     if (!key)
         throw PdfReadStopped{ReadStatus::Unreadable}; // a password is needed

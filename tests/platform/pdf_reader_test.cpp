@@ -96,6 +96,19 @@ TEST(PdfReader, Aes256FilesOpenOnlyWithTheEmptyPassword)
     for (const int id : {2, 3, 4, 5, 18})
         EXPECT_EQ(properties->text(id), expected->text(id)) << id;
 
+    // Revision 6 with an empty user password: the key is checked by /Perms, and by the password's own hash
+    // when /Perms is damaged.
+    QByteArray revision6 = readFile(testData(QStringLiteral("modern/generated/pdf_chiffre_aes256.pdf")));
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged);
+        if (damaged)
+            revision6.replace("/Perms <bc93", "/Perms <0000");
+        CountingSource source(revision6);
+        const auto opened = readPdfProperties(source, &status);
+        ASSERT_TRUE(opened.has_value());
+        EXPECT_EQ(opened->text(2), QStringLiteral("Document chiffré AES-256"));
+    }
+
     FileByteSource locked(testData(QStringLiteral("modern/encrypted/r6_mot_de_passe.pdf")));
     EXPECT_FALSE(readPdfProperties(locked, &status).has_value());
     EXPECT_EQ(status, ReadStatus::Unreadable);
