@@ -113,7 +113,7 @@ CommandOutcome HeadlessSession::list()
             if (json)
                 paths << childPath(directory, row.fileName);
             if (!prefix.isEmpty()) {
-                row.cells[0] = displayName(prefix) + row.cells[0];
+                row.cells.set(0, displayName(prefix).append(row.cells[0]));
                 row.fileName = prefix + row.fileName;
             }
             listed.appendRow(std::move(row));

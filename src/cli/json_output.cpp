@@ -58,8 +58,7 @@ QString isoDate(const DocumentDate &date, const LocalTime &localTime)
 }
 
 // The value of one cell; `column` is the property table index, or -1 for the name.
-void appendValue(QString &out, const GridRow &row, int column, const QString &cell,
-                 const LocalTime &localTime)
+void appendValue(QString &out, const GridRow &row, int column, QStringView cell, const LocalTime &localTime)
 {
     const DocumentProperties *properties = row.properties.get();
     const PropertyColumn *property = column >= 0 ? &kPropertyColumns[size_t(column)] : nullptr;

@@ -82,6 +82,6 @@ void writeGrid(const DocumentGrid &grid, const QVector<int> &columns, TableForma
     Utf8Table table(format, write);
     table.appendRow(columns, [&](int column) { return QStringView(grid.column(column).caption); });
     for (const GridRow &row : grid.rows())
-        table.appendRow(columns, [&](int column) { return QStringView(row.cells.at(column)); });
+        table.appendRow(columns, [&](int column) { return row.cells.at(column); });
     table.flush();
 }

@@ -57,7 +57,7 @@ void documentCell(PageWriter &page, const GridRow &row, const HtmlTableOptions &
     page.line(u"</td>");
 }
 
-void dataCell(PageWriter &page, const QString &text, const HtmlTableOptions &options, const CellFrame &frame)
+void dataCell(PageWriter &page, QStringView text, const HtmlTableOptions &options, const CellFrame &frame)
 {
     page.write(cellNumber(text, options.locale) ? u"<td align=\"center\"" : u"<td");
     page.write(frame.nowrap);
@@ -91,7 +91,7 @@ void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTable
             return;
         page.line(u"<tr>");
         for (int c = 0; c < grid.columnCount(); ++c) {
-            const QString text = c < row.cells.size() ? row.cells[c] : QString();
+            const QStringView text = c < row.cells.size() ? row.cells[c] : QStringView();
             if (text.isEmpty())
                 page.line(emptyCell);
             else if (c == 0)

@@ -17,9 +17,9 @@ void DocumentGrid::appendRow(GridRow row)
 void DocumentGrid::completeRow(GridRow &row) const
 {
     while (row.cells.size() < m_columns.size())
-        row.cells.append(QString());
+        row.cells.append({});
     if (row.fileName.isNull() && !row.cells.isEmpty())
-        row.fileName = row.cells.first();
+        row.fileName = row.cells.value(0);
 }
 
 void DocumentGrid::setArrow(int column, SortArrow arrow)

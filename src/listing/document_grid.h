@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listing/row_cells.h"
 #include "platform/document_properties.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ struct GridColumn
 
 struct GridRow
 {
-    QStringList cells; // one text per column; cell 0 is the file name as shown (displayName)
+    RowCells cells; // one text per column; cell 0 is the file name as shown (displayName)
     NameColour nameColour = NameColour::Normal;
     int lines = 1; // row height in header-row heights (lines per cell when the row was made)
     // The file's name in native form (see native_name.h): what opens, renames, trashes and links the file.

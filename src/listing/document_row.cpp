@@ -28,10 +28,9 @@ OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
 }
 
 // A row whose name cell shows `name` (native form) and whose file name keeps it.
-GridRow namedRow(const QString &name, const ScanOptions &options)
+GridRow namedRow(const QString &name)
 {
     GridRow row;
-    row.cells.reserve(options.columnProperties.size() + 1);
     row.cells.append(displayName(name));
     row.fileName = name;
     return row;
@@ -44,7 +43,7 @@ GridRow summaryRow(const QString &name, const QString &path, const DocumentRead 
 {
     const MissingNumber missing =
         document.format == DocumentFormat::Ole ? MissingNumber::Zero : MissingNumber::Empty;
-    GridRow row = namedRow(name, options);
+    GridRow row = namedRow(name);
     for (const int property : options.columnProperties)
         row.cells.append(property == kShortNameProperty
                              ? shortNameCell(path)
@@ -56,7 +55,7 @@ GridRow summaryRow(const QString &name, const QString &path, const DocumentRead 
 
 GridRow otherRow(const QString &name, const QString &path, OtherKind kind, const ScanOptions &options)
 {
-    GridRow row = namedRow(name, options);
+    GridRow row = namedRow(name);
     for (const int property : options.columnProperties) {
         if (property == kShortNameProperty)
             row.cells.append(shortNameCell(path));
@@ -119,5 +118,6 @@ std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntr
     if (entry.isHidden && options.listing.includeHidden)
         row.nameColour = NameColour::Hidden;
     row.lines = options.linesPerCell > 1 ? options.linesPerCell : 1;
+    row.cells.squeeze();
     return row;
 }

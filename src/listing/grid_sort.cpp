@@ -9,7 +9,7 @@ namespace {
 struct SortKey
 {
     int row;
-    const QString *text;
+    QStringView text;
     std::optional<double> number;
 };
 
@@ -17,8 +17,8 @@ std::vector<SortKey> keysOf(const DocumentGrid &grid, int column, const QLocale 
 {
     std::vector<SortKey> keys(size_t(grid.rowCount()));
     for (int i = 0; i < grid.rowCount(); ++i) {
-        const QString &text = grid.rows().at(i).cells.at(column);
-        keys[size_t(i)] = {i, &text, locale ? cellNumber(text, *locale) : std::nullopt};
+        const QStringView text = grid.rows().at(i).cells.at(column);
+        keys[size_t(i)] = {i, text, locale ? cellNumber(text, *locale) : std::nullopt};
     }
     return keys;
 }
@@ -45,7 +45,7 @@ void sortRows(DocumentGrid &grid, int column, const QLocale *locale, bool ascend
 
 // A cell of plain decimal digits (a count, a revision), read without the locale's parser: every locale
 // reads such a text as this number. Longer texts are left to the parser, which rounds them.
-std::optional<double> plainDigits(const QString &text)
+std::optional<double> plainDigits(QStringView text)
 {
     constexpr qsizetype kMaxDigits = 15; // below 2^53: the value is exact
     if (text.isEmpty() || text.size() > kMaxDigits)
@@ -61,7 +61,7 @@ std::optional<double> plainDigits(const QString &text)
 
 } // namespace
 
-std::optional<double> cellNumber(const QString &text, const QLocale &locale)
+std::optional<double> cellNumber(QStringView text, const QLocale &locale)
 {
     if (const std::optional<double> digits = plainDigits(text))
         return digits;
@@ -74,7 +74,7 @@ std::optional<double> cellNumber(const QString &text, const QLocale &locale)
     if (!hasDigit || hasWord)
         return std::nullopt;
     bool ok = false;
-    const double value = locale.toDouble(QStringView(text).trimmed(), &ok);
+    const double value = locale.toDouble(text.trimmed(), &ok);
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
@@ -83,7 +83,7 @@ void sortGeneric(DocumentGrid &grid, int column, bool ascending, const QLocale &
     sortRows(grid, column, &locale, ascending, [](const SortKey &a, const SortKey &b) {
         if (a.number && b.number)
             return *a.number < *b.number;
-        return *a.text < *b.text;
+        return a.text < b.text;
     });
 }
 
@@ -96,5 +96,5 @@ void sortNumeric(DocumentGrid &grid, int column, bool ascending, const QLocale &
 void sortText(DocumentGrid &grid, int column, bool ascending)
 {
     sortRows(grid, column, nullptr, ascending,
-             [](const SortKey &a, const SortKey &b) { return *a.text < *b.text; });
+             [](const SortKey &a, const SortKey &b) { return a.text < b.text; });
 }

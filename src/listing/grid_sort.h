@@ -7,7 +7,7 @@
 
 // Reads a cell as a decimal number in the given locale: blanks around it, an optional sign, digits with
 // the locale's decimal and grouping separators, an optional exponent. Empty when the text is no number.
-std::optional<double> cellNumber(const QString &text, const QLocale &locale);
+std::optional<double> cellNumber(QStringView text, const QLocale &locale);
 
 // The sort that follows a listing: two cells compare as numbers when both read as numbers in the locale,
 // otherwise as texts (case-sensitive, by UTF-16 code units). Stable: equal rows keep their order.

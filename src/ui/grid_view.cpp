@@ -141,7 +141,7 @@ int GridView::sizeHintForColumn(int column) const
     int widest = 0;
     for (const GridRow &row : m_model->grid().rows()) {
         if (column < row.cells.size() && !row.cells[column].isEmpty())
-            widest = qMax(widest, metrics.horizontalAdvance(row.cells[column]));
+            widest = qMax(widest, metrics.horizontalAdvance(row.cells.value(column)));
     }
     return widest + margin + gridLine;
 }

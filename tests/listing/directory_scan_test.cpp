@@ -35,7 +35,7 @@ QStringList rowsOf(const DocumentGrid &grid)
 {
     QStringList out;
     for (const GridRow &row : grid.rows())
-        out << row.cells.join(QLatin1Char('|'));
+        out << row.cells.join(u"|");
     return out;
 }
 
@@ -114,7 +114,7 @@ TEST_F(ScanDirectory, NameColoursAndRowLines)
     options.linesPerCell = 3;
     scan(options);
     for (const GridRow &row : grid.rows()) {
-        SCOPED_TRACE(qPrintable(row.cells[0]));
+        SCOPED_TRACE(qPrintable(row.cells.value(0)));
         const NameColour expected = row.cells[0].startsWith(QLatin1Char('.'))      ? NameColour::Hidden
                                     : row.cells[0] == QLatin1String("rapport.doc") ? NameColour::Highlight
                                                                                    : NameColour::Normal;
@@ -223,7 +223,7 @@ TEST(DirectoryScan, OneReaderAndEightReadersListTheSameRows)
         listDirectory(dir.path(), options, grid, control);
         QStringList rows;
         for (const GridRow &row : grid.rows())
-            rows << row.cells.join(QLatin1Char('|')) + QString::number(int(row.nameColour));
+            rows << row.cells.join(u"|") + QString::number(int(row.nameColour));
         return rows;
     };
     const QStringList one = listWith(1);
@@ -267,7 +267,7 @@ TEST(DirectoryScan, FilesRenamedOrDeletedDuringTheListingAreListedOnceAtMost)
     QSet<QString> names;
     QSet<QString> files;
     for (const GridRow &row : grid.rows()) {
-        const QString &name = row.cells[0];
+        const QString name = row.cells.value(0);
         EXPECT_FALSE(names.contains(name)) << qPrintable(name);
         names.insert(name);
         files.insert(name.mid(1));
@@ -329,10 +329,9 @@ TEST(DirectoryScan, PackagesAreDocumentsAndPdfFilesFollowTheirOption)
         EXPECT_EQ(rowsOf(grid), expected);
         EXPECT_EQ(result.documentCount, expected.size());
         for (const GridRow &row : grid.rows()) {
-            SCOPED_TRACE(qPrintable(row.cells[0]));
-            EXPECT_EQ(row.nameColour, documents.contains(row.cells.join(QLatin1Char('|')))
-                                          ? NameColour::Highlight
-                                          : NameColour::Normal);
+            SCOPED_TRACE(qPrintable(row.cells.value(0)));
+            EXPECT_EQ(row.nameColour,
+                      documents.contains(row.cells.join(u"|")) ? NameColour::Highlight : NameColour::Normal);
         }
     }
 }
@@ -360,7 +359,7 @@ TEST(DirectoryScan, RootDirectoryListsEveryFileItHolds)
     EXPECT_TRUE(result.enumerated);
     EXPECT_EQ(result.documentCount, result.fileCount);
     for (const GridRow &row : grid.rows())
-        EXPECT_FALSE(row.cells[0].contains(QLatin1Char('/'))) << qPrintable(row.cells[0]);
+        EXPECT_FALSE(row.cells[0].contains(QLatin1Char('/'))) << qPrintable(row.cells.value(0));
 }
 
 TEST(DirectoryScan, ListsNamesThatAreNotUtf8ByTheirOwnBytes)
@@ -383,7 +382,7 @@ TEST(DirectoryScan, ListsNamesThatAreNotUtf8ByTheirOwnBytes)
     EXPECT_EQ(result.fileCount, 2);
     ASSERT_EQ(grid.rowCount(), 2);
     for (const GridRow &row : grid.rows()) {
-        SCOPED_TRACE(qPrintable(row.cells.join(u'|')));
+        SCOPED_TRACE(qPrintable(row.cells.join(u"|")));
         EXPECT_EQ(row.cells[0], QStringLiteral("r\uFFFDsum\uFFFD.doc"));
         EXPECT_EQ(row.cells[2] == QStringLiteral("Rapport trimestriel – été"), row.fileName == raw);
         EXPECT_TRUE(fileStatus(directory + u'/' + row.fileName).exists);

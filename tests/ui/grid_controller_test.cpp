@@ -101,7 +101,7 @@ protected:
     {
         QStringList cells;
         for (const GridRow &row : grid.rows())
-            cells << row.cells[column];
+            cells << row.cells.value(column);
         return cells;
     }
     QAction *menuAction(const QString &name) const
@@ -287,7 +287,7 @@ TEST_F(GridControllerTest, DoubleClickAndEnterOpenTheDocument)
     ASSERT_GE(view.documentRow(), 0);
     EXPECT_TRUE(view.isSelectionHighlighted());
     pressKey(&view, Qt::Key_Enter);
-    EXPECT_EQ(shell.opened, QStringList{dir.filePath(grid.row(view.documentRow()).cells[0])});
+    EXPECT_EQ(shell.opened, QStringList{dir.filePath(grid.row(view.documentRow()).cells.value(0))});
 }
 
 TEST_F(GridControllerTest, TheMenuKeyOpensTheMenuOnItsOpenEntry)

@@ -1,0 +1,24 @@
+#include "listing/row_cells.h"
+
+#include <gtest/gtest.h>
+
+TEST(RowCells, KeepsEveryCellThroughChanges)
+{
+    // Empty cells, a cell longer than 65,535 characters (its length needs both halves) and a cell taken
+    // from the row itself, which must survive the block growing under it.
+    const QString longCell(70000, u'é');
+    RowCells cells{QStringLiteral("a.doc"), QString(), longCell};
+    cells.append(cells.at(0));
+    cells.squeeze();
+    EXPECT_EQ(cells.size(), 4);
+    EXPECT_EQ(cells.at(1), QString());
+    EXPECT_EQ(cells.at(2), longCell);
+    EXPECT_EQ(cells.value(3), QStringLiteral("a.doc"));
+    EXPECT_EQ(cells.value(4), QString());
+
+    cells.set(2, u"court");
+    cells.set(0, QStringLiteral("dossier/") + cells.value(0));
+    EXPECT_EQ(cells.join(u"|"), QStringLiteral("dossier/a.doc||court|a.doc"));
+    EXPECT_EQ(cells, (RowCells{QStringLiteral("dossier/a.doc"), QString(), QStringLiteral("court"),
+                               QStringLiteral("a.doc")}));
+}
