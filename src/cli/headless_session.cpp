@@ -116,8 +116,8 @@ CommandOutcome HeadlessSession::list()
                 row.cells.set(0, displayName(prefix).append(row.cells[0]));
                 row.fileName = prefix + row.fileName;
             }
-            listed.appendRow(std::move(row));
         }
+        listed.appendRows(std::move(m_grid.rows()));
     }
     const QVector<int> columns = choice.gridColumns();
     const OutputSink write =

@@ -1,5 +1,7 @@
 #include "listing/document_grid.h"
 
+#include <utility>
+
 void DocumentGrid::setColumns(QVector<GridColumn> columns)
 {
     m_columns = std::move(columns);
@@ -12,6 +14,20 @@ void DocumentGrid::appendRow(GridRow row)
 {
     completeRow(row);
     m_rows.append(std::move(row));
+}
+
+void DocumentGrid::appendRows(QVector<GridRow> &&rows)
+{
+    for (GridRow &row : rows)
+        completeRow(row);
+    if (m_rows.isEmpty()) {
+        m_rows = std::exchange(rows, {});
+        return;
+    }
+    m_rows.reserve(m_rows.size() + rows.size());
+    for (GridRow &row : rows)
+        m_rows.append(std::move(row));
+    rows.clear();
 }
 
 void DocumentGrid::completeRow(GridRow &row) const

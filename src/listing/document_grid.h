@@ -59,6 +59,9 @@ public:
     // Appends a row; missing cells are filled with empty texts so that every row has columnCount() cells,
     // and a row without a file name gets cell 0 as its file name.
     void appendRow(GridRow row);
+    // Appends every row of `rows`, completed as appendRow would, and leaves `rows` empty; a grid without
+    // rows takes the array itself.
+    void appendRows(QVector<GridRow> &&rows);
     // Gives `row` the missing cells and the file name that appendRow would.
     void completeRow(GridRow &row) const;
     void clearRows() { m_rows.clear(); }

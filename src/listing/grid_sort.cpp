@@ -35,12 +35,23 @@ void sortRows(DocumentGrid &grid, int column, const QLocale *locale, bool ascend
     else
         std::stable_sort(keys.begin(), keys.end(),
                          [&](const SortKey &a, const SortKey &b) { return less(b, a); });
+    // The rows are put in their places where they lie, a cycle of the permutation at a time: a second array
+    // of many thousand rows would be fresh memory to fault in.
     QVector<GridRow> &rows = grid.rows();
-    QVector<GridRow> sorted;
-    sorted.reserve(int(keys.size()));
-    for (const SortKey &key : keys)
-        sorted.append(std::move(rows[key.row]));
-    rows = std::move(sorted);
+    std::vector<bool> placed(keys.size());
+    for (size_t start = 0; start < keys.size(); ++start) {
+        if (placed[start])
+            continue;
+        GridRow first = std::move(rows[qsizetype(start)]);
+        size_t at = start;
+        while (size_t(keys[at].row) != start) {
+            rows[qsizetype(at)] = std::move(rows[keys[at].row]);
+            placed[at] = true;
+            at = size_t(keys[at].row);
+        }
+        rows[qsizetype(at)] = std::move(first);
+        placed[at] = true;
+    }
 }
 
 // A cell of plain decimal digits (a count, a revision), read without the locale's parser: every locale
