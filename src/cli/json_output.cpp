@@ -113,11 +113,12 @@ QByteArray formatJson(const DocumentGrid &grid, const QVector<int> &gridColumns,
     QString out = QStringLiteral("[");
     for (int r = 0; r < grid.rowCount(); ++r) {
         const GridRow &row = grid.row(r);
+        const auto cells = row.cells.views();
         out += r == 0 ? QLatin1String("\n  {") : QLatin1String(",\n  {");
         for (int c = 0; c < columnIndexes.size(); ++c) {
             appendString(out, keys[c]);
             out += u':';
-            appendValue(out, row, columnIndexes[c], row.cells.at(gridColumns[c]), localTime);
+            appendValue(out, row, columnIndexes[c], cells[gridColumns[c]], localTime);
             out += u',';
         }
         appendString(out, u"path");

@@ -81,7 +81,9 @@ void writeGrid(const DocumentGrid &grid, const QVector<int> &columns, TableForma
 {
     Utf8Table table(format, write);
     table.appendRow(columns, [&](int column) { return QStringView(grid.column(column).caption); });
-    for (const GridRow &row : grid.rows())
-        table.appendRow(columns, [&](int column) { return row.cells.at(column); });
+    for (const GridRow &row : grid.rows()) {
+        const auto cells = row.cells.views();
+        table.appendRow(columns, [&](int column) { return cells[column]; });
+    }
     table.flush();
 }

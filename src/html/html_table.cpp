@@ -90,8 +90,9 @@ void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTable
         if (control.isCancelled() || page.failed())
             return;
         page.line(u"<tr>");
+        const auto cells = row.cells.views();
         for (int c = 0; c < grid.columnCount(); ++c) {
-            const QStringView text = c < row.cells.size() ? row.cells[c] : QStringView();
+            const QStringView text = c < cells.size() ? cells[c] : QStringView();
             if (text.isEmpty())
                 page.line(emptyCell);
             else if (c == 0)

@@ -51,6 +51,18 @@ QString RowCells::value(qsizetype index) const
     return index >= 0 && index < m_count ? at(index).toString() : QString();
 }
 
+QVarLengthArray<QStringView, 32> RowCells::views() const
+{
+    QVarLengthArray<QStringView, 32> cells;
+    cells.reserve(m_count);
+    for (qsizetype offset = 0; offset < m_text.size();) {
+        const qsizetype length = lengthAt(m_text, offset);
+        cells.append(QStringView(m_text).sliced(offset + kLengthUnits, length));
+        offset += kLengthUnits + length;
+    }
+    return cells;
+}
+
 QString RowCells::join(QStringView separator) const
 {
     QString joined;

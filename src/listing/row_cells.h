@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVarLengthArray>
 #include <initializer_list>
 
 // The texts of one grid row, one per column, kept in a single block of memory: each cell is its length
@@ -25,6 +26,8 @@ public:
     // A copy of cell `index`; empty when there is no such cell.
     QString value(qsizetype index) const;
     QString join(QStringView separator) const;
+    // Every cell, in one pass over the row: for writers that go through all of them.
+    QVarLengthArray<QStringView, 32> views() const;
 
     void append(QStringView cell);
     // Replaces cell `index` (0 <= index < size()).

@@ -15,6 +15,10 @@ TEST(RowCells, KeepsEveryCellThroughChanges)
     EXPECT_EQ(cells.at(2), longCell);
     EXPECT_EQ(cells.value(3), QStringLiteral("a.doc"));
     EXPECT_EQ(cells.value(4), QString());
+    const auto views = cells.views();
+    ASSERT_EQ(views.size(), 4);
+    EXPECT_EQ(views[2], longCell);
+    EXPECT_EQ(views[3], u"a.doc");
 
     cells.set(2, u"court");
     cells.set(0, QStringLiteral("dossier/") + cells.value(0));
