@@ -1,12 +1,12 @@
 #include "platform/xml_fields.h"
 
 #include <QXmlStreamReader>
+#include <optional>
 
-bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit)
+namespace {
+
+bool readFields(QXmlStreamReader &xml, int depth, const std::function<void(const XmlField &)> &visit)
 {
-    if (part.size() > kMaxXmlPartSize)
-        return false;
-    QXmlStreamReader xml(part);
     int level = 0;
     int elements = 0;
     XmlField field;
@@ -45,4 +45,25 @@ bool collectXmlFields(const QByteArray &part, int depth, const std::function<voi
         }
     }
     return !xml.hasError();
+}
+
+} // namespace
+
+bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit)
+{
+    if (part.size() > kMaxXmlPartSize)
+        return false;
+    // One reader per thread, cleared for each part: setting a reader up costs as much as reading a small
+    // part. Clearing keeps the entities a document type declared, so a reader that met one (every refused
+    // or broken part) is dropped instead: no part sees another's declarations.
+    thread_local std::optional<QXmlStreamReader> reader;
+    if (reader)
+        reader->clear();
+    else
+        reader.emplace();
+    reader->addData(part);
+    const bool read = readFields(*reader, depth, visit);
+    if (!read)
+        reader.reset();
+    return read;
 }
