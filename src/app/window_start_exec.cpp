@@ -1,27 +1,12 @@
+#include "app/program_directory.h"
 #include "app/window_application.h"
 
 #include <QByteArray>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
-
-namespace {
-
-// The directory of the running program, from the system's own link to it.
-QByteArray programDirectory()
-{
-    char path[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0)
-        return {};
-    const QByteArray program(path, length);
-    return program.left(program.lastIndexOf('/'));
-}
-
-} // namespace
 
 // The window program sits beside this one in a build, and in the private program directory when
 // installed (FICHORAMA_WINDOW_PROGRAM: its path relative to the directory of this program).

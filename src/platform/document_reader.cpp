@@ -3,7 +3,7 @@
 #include "platform/file_byte_source.h"
 #include "platform/ole_properties.h"
 #include "platform/package_reader.h"
-#include "platform/pdf_reader.h"
+#include "platform/pdf_reading.h"
 #include "platform/prefetched_byte_source.h"
 
 #include <algorithm>
@@ -68,7 +68,10 @@ DocumentRead readDocument(ByteSource &file, PdfReading pdf)
     if (head.first(std::min<qsizetype>(head.size(), kPdfSignatureWindow)).contains(QByteArrayView("%PDF-"))) {
         if (pdf == PdfReading::RecogniseOnly)
             return {DocumentFormat::Pdf, ReadStatus::NotRead, std::nullopt, {}};
-        return readWith(DocumentFormat::Pdf, readPdfProperties, source);
+        const PdfPropertiesReader reader = pdfPropertiesReader();
+        if (!reader)
+            return {DocumentFormat::Pdf, ReadStatus::NotRead, std::nullopt, {}};
+        return readWith(DocumentFormat::Pdf, reader, source);
     }
     return {DocumentFormat::Unknown, ReadStatus::OtherFormat, std::nullopt, {}};
 }
