@@ -77,10 +77,12 @@ std::optional<double> cellNumber(QStringView text, const QLocale &locale)
     if (const std::optional<double> digits = plainDigits(text))
         return digits;
     // A number needs a digit and no letter but the exponent's: this keeps "inf" and "nan" out and spares
-    // names and words the locale's parser, which is slow.
+    // names and words the locale's parser, which is slow. No locale writes a slash or a colon in a
+    // number, so dates and times are spared it too.
     const bool hasDigit = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
     const bool hasWord = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.isLetter() && c != QLatin1Char('e') && c != QLatin1Char('E');
+        return (c.isLetter() && c != QLatin1Char('e') && c != QLatin1Char('E')) || c == QLatin1Char('/') ||
+               c == QLatin1Char(':');
     });
     if (!hasDigit || hasWord)
         return std::nullopt;

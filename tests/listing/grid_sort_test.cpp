@@ -120,3 +120,16 @@ TEST(GridSort, PlainDigitsReadAsEveryLocaleReadsThem)
         }
     }
 }
+
+TEST(GridSort, DatesAndTimesAreNoNumberInAnyLocale)
+{
+    // The cells of dates and times skip the locale's parser: no locale reads them as numbers.
+    for (const QLocale &locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        for (const char *text : {"2011/05/31 21:50", "1/2", "12:30", "-1:5"}) {
+            bool ok = false;
+            locale.toDouble(QLatin1String(text), &ok);
+            EXPECT_FALSE(ok) << qPrintable(locale.name()) << ' ' << text;
+        }
+    }
+}
