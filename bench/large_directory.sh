@@ -24,6 +24,8 @@ for ((i = 0; i < list_dirs; i++)); do
     "$build_dir/bench/make_documents" "$work/lists/$i" "$per_dir"
     printf '"%s",#TRUE#\r\n' "$work/lists/$i" >> "$work/settings/Fichorama.txt"
 done
+# Written back before anything is timed: the flush of fresh files would compete with the first runs.
+sync
 {
     all_columns_section
     printf '[HTML]\r\nPathListeTableaux=%s\r\nIndexListes=1\r\nTotalDocuments=1\r\n' "$work/pages"

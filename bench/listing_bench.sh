@@ -21,6 +21,8 @@ require_built "$make_documents"
 make_work_dir
 docs="$work/docs"
 "$make_documents" "$docs" "$count"
+# Written back before anything is timed: the flush of fresh files would compete with the first runs.
+sync
 mkdir -p "$work/settings"
 {
     all_columns_section
