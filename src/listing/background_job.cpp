@@ -34,6 +34,26 @@ void BackgroundJob::start(Work work)
 
 void BackgroundJob::post(std::function<void()> call)
 {
-    // A queued call to this object runs in its thread's event loop; deleting the object removes it.
-    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+    // The calls wait in a queue of ours, behind a mutex that orders everything the work did before it
+    // posted before what the call does; the invocation that Qt queues names the method only. (Qt's own
+    // queue orders them too, but its mutexes are hidden from ThreadSanitizer in a Qt built without it.)
+    // A queued invocation of this object runs in its thread's event loop; deleting the object removes it.
+    {
+        const std::lock_guard lock(m_postedMutex);
+        m_posted.push_back(std::move(call));
+    }
+    QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
+}
+
+void BackgroundJob::runPosted()
+{
+    std::function<void()> call;
+    {
+        const std::lock_guard lock(m_postedMutex);
+        if (m_posted.empty())
+            return;
+        call = std::move(m_posted.front());
+        m_posted.pop_front();
+    }
+    call();
 }

@@ -3,7 +3,9 @@
 #include "listing/job_control.h"
 
 #include <QObject>
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <thread>
 
 // Runs one piece of work on a thread of its own beside the event loop of the thread that owns the job (the
@@ -40,7 +42,13 @@ protected:
     void stop();
 
 private:
+    // Runs the oldest call that post() queued: one queued invocation per call keeps the calls in their
+    // order, and between the events that came between them.
+    Q_INVOKABLE void runPosted();
+
     JobControl m_control;
     std::thread m_thread;
     bool m_running = false;
+    std::mutex m_postedMutex;
+    std::deque<std::function<void()>> m_posted;
 };

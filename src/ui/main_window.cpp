@@ -137,6 +137,8 @@ MainWindow::~MainWindow()
     delete m_controller;
     m_controls.gridFiles->setGridModel(nullptr);
     delete m_model;
+    if (m_gridFreer.joinable())
+        m_gridFreer.join();
 }
 
 QString MainWindow::caption(const StartupValues &startup)

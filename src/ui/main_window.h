@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <thread>
 
 class GridController;
 class GridModel;
@@ -203,6 +204,7 @@ private:
     int m_columnsGeneration = 0; // counts column rebuilds, so a listing made for old columns is dropped
 
     BackgroundJob *m_job = nullptr; // the running listing or page; deleted once it is over
+    std::thread m_gridFreer;        // frees the rows of the grid that the last listing replaced
     bool m_jobIsListing = false;
     QTimer m_progressTimer;
     bool m_listingPending = false;

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThreadPool>
 #include <utility>
 
 namespace {
@@ -102,8 +101,11 @@ void MainWindow::endListing(const ScanResult &result, DocumentGrid &listed, int 
         m_model->beginReset();
         DocumentGrid shown = std::exchange(m_grid, std::move(listed));
         m_model->endReset();
-        // Freeing a large grid takes longer than an event may wait: the old rows go beside the window.
-        QThreadPool::globalInstance()->start([rows = std::move(shown)]() mutable { rows = {}; });
+        // Freeing a large grid takes longer than an event may wait: the old rows go on a thread of their
+        // own (the previous listing's is long done).
+        if (m_gridFreer.joinable())
+            m_gridFreer.join();
+        m_gridFreer = std::thread([rows = std::move(shown)]() mutable { rows = {}; });
     }
     c.gridFiles->setSelectionHighlight(false);
     m_fileCount = result.fileCount;
