@@ -20,10 +20,8 @@ void appendCell(QString &text, QStringView cell)
 } // namespace
 
 RowCells::RowCells(std::initializer_list<QString> cells)
-{
-    for (const QString &cell : cells)
-        append(cell);
-}
+    : RowCells(QStringList(cells))
+{}
 
 RowCells::RowCells(const QStringList &cells)
 {
