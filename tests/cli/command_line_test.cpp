@@ -4,57 +4,50 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(CommandLineParsing, CommandsOptionsAndErrors)
 {
     QString error;
-    auto parse = [&](const QStringList &arguments) { return parseCommandLine(arguments, &error); };
+    // The words of `line`, split at each blank.
+    auto parse = [&](const char *line) {
+        return parseCommandLine(QString::fromUtf8(line).split(u' '), &error);
+    };
 
-    const auto window = parse({QStringLiteral("--settings"), QStringLiteral("/s"),
-                               QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    const auto window = parse("--settings /s -platform offscreen");
     ASSERT_TRUE(window);
     EXPECT_EQ(window->command, CommandLine::Command::Window);
-    EXPECT_EQ(window->settingsDirectory, QStringLiteral("/s"));
+    EXPECT_EQ(window->settingsDirectory, u"/s"_s);
     EXPECT_TRUE(window->directory.isEmpty());
 
     // One word naming a directory starts the window on it, made absolute for a running window.
     QTemporaryDir base;
-    ASSERT_TRUE(QDir(base.path()).mkdir(QStringLiteral("docs")));
+    ASSERT_TRUE(QDir(base.path()).mkdir(u"docs"_s));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(base.path());
-    const auto onDirectory =
-        parse({QStringLiteral("./docs/"), QStringLiteral("--settings"), QStringLiteral("/s")});
-    const auto twoDirectories = parse({QStringLiteral("docs"), QStringLiteral("docs")});
+    const auto onDirectory = parse("./docs/ --settings /s");
+    const auto twoDirectories = parse("docs docs");
     QDir::setCurrent(previous);
     ASSERT_TRUE(onDirectory);
     EXPECT_EQ(onDirectory->command, CommandLine::Command::Window);
-    EXPECT_EQ(onDirectory->directory, QDir::cleanPath(base.path() + QStringLiteral("/docs")));
+    EXPECT_EQ(onDirectory->directory, QDir::cleanPath(base.path() + u"/docs"_s));
     EXPECT_FALSE(twoDirectories);
 
-    const auto list =
-        parse({QStringLiteral("--config"), QStringLiteral("Travail"), QStringLiteral("list"),
-               QStringLiteral("/d"), QStringLiteral("--sort"), QStringLiteral("3:desc"),
-               QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--recursive")});
+    const auto list = parse("--config Travail list /d --sort 3:desc --format csv --recursive");
     ASSERT_TRUE(list);
     EXPECT_EQ(list->command, CommandLine::Command::List);
-    EXPECT_EQ(list->directory, QStringLiteral("/d"));
-    EXPECT_EQ(list->configurationName, QStringLiteral("Travail"));
+    EXPECT_EQ(list->directory, u"/d"_s);
+    EXPECT_EQ(list->configurationName, u"Travail"_s);
     EXPECT_EQ(list->sortColumn, 3);
     EXPECT_FALSE(list->sortAscending);
     EXPECT_EQ(list->format, TableFormat::Csv);
     EXPECT_TRUE(list->recursive);
 
-    for (const QStringList &wrong :
-         {QStringList{QStringLiteral("list"), QStringLiteral("--sort")},
-          QStringList{QStringLiteral("list"), QStringLiteral("a"), QStringLiteral("b")},
-          QStringList{QStringLiteral("html-list"), QStringLiteral("/d")},
-          QStringList{QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("xml")},
-          QStringList{QStringLiteral("bogus")}, QStringList{QStringLiteral("--bogus")},
-          QStringList{QStringLiteral("--settings")},
-          QStringList{QStringLiteral("html"), QStringLiteral("--recursive")},
-          // A configuration name that would lead out of the settings directory.
-          QStringList{QStringLiteral("html"), QStringLiteral("--config"), QStringLiteral("../outside/evil")},
-          QStringList{QStringLiteral("--config"), QStringLiteral("/tmp/evil")}}) {
-        SCOPED_TRACE(qPrintable(wrong.join(QLatin1Char(' '))));
+    // The last two name a configuration that would lead out of the settings directory.
+    for (const char *wrong :
+         {"list --sort", "list a b", "html-list /d", "list --format xml", "bogus", "--bogus", "--settings",
+          "html --recursive", "html --config ../outside/evil", "--config /tmp/evil"}) {
+        SCOPED_TRACE(wrong);
         error.clear();
         EXPECT_FALSE(parse(wrong));
         EXPECT_FALSE(error.isEmpty());
@@ -82,8 +75,8 @@ TEST(CommandLineParsing, ColumnKeysAreCheckedAndTheirFaultNamed)
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.command) + " --columns " + c.list);
         QString error;
-        const auto line = parseCommandLine(
-            {QLatin1String(c.command), QStringLiteral("--columns"), QString::fromUtf8(c.list)}, &error);
+        const auto line =
+            parseCommandLine({QLatin1String(c.command), u"--columns"_s, QString::fromUtf8(c.list)}, &error);
         EXPECT_EQ(line.has_value(), *c.named == '\0') << qPrintable(error);
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.named))) << qPrintable(error);
     }

@@ -11,17 +11,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(ListScripting, JsonHoldsOneTypedObjectPerDocument)
 {
     QTemporaryDir settings;
     QTemporaryDir documents;
     for (const char *name : {"si_cp1252_tous_pid.doc", "edition_zero.doc"})
-        copyTestData(QStringLiteral("ole/") + QLatin1String(name), documents.path());
+        copyTestData(u"ole/"_s + QLatin1String(name), documents.path());
 
-    const ProcessRun run = fichorama({QStringLiteral("list"), documents.path(), QStringLiteral("--settings"),
-                                      settings.path(), QStringLiteral("--format"), QStringLiteral("json"),
-                                      QStringLiteral("--columns"), QStringLiteral("all")},
-                                     QStringLiteral("Europe/Paris"));
+    const ProcessRun run = fichorama(commandOn("list", documents.path(), settings.path(),
+                                               {u"--format"_s, u"json"_s, u"--columns"_s, u"all"_s}),
+                                     u"Europe/Paris"_s);
     EXPECT_EQ(run.status, 0) << run.err.constData();
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(run.out, &error);
@@ -32,26 +33,26 @@ TEST(ListScripting, JsonHoldsOneTypedObjectPerDocument)
     const QJsonObject zero = rows[0].toObject();
     const QJsonObject full = rows[1].toObject();
     EXPECT_EQ(full.keys().size(), 20);
-    EXPECT_EQ(zero[QStringLiteral("name")], QStringLiteral("edition_zero.doc"));
-    EXPECT_EQ(full[QStringLiteral("path")], documents.filePath(QStringLiteral("si_cp1252_tous_pid.doc")));
+    EXPECT_EQ(zero[u"name"_s], u"edition_zero.doc"_s);
+    EXPECT_EQ(full[u"path"_s], documents.filePath(u"si_cp1252_tous_pid.doc"_s));
 
-    EXPECT_EQ(full[QStringLiteral("title")], QStringLiteral("Rapport trimestriel – été"));
-    EXPECT_EQ(full[QStringLiteral("application")], QStringLiteral("Word 8.0"));
-    EXPECT_EQ(full[QStringLiteral("revision")], QStringLiteral("15"));
-    EXPECT_EQ(full[QStringLiteral("pages")], 12);
-    EXPECT_EQ(full[QStringLiteral("characters")], 19876);
-    EXPECT_EQ(full[QStringLiteral("editing-time")], 3 * 1440 + 5 * 60 + 7);
+    EXPECT_EQ(full[u"title"_s], u"Rapport trimestriel – été"_s);
+    EXPECT_EQ(full[u"application"_s], u"Word 8.0"_s);
+    EXPECT_EQ(full[u"revision"_s], u"15"_s);
+    EXPECT_EQ(full[u"pages"_s], 12);
+    EXPECT_EQ(full[u"characters"_s], 19876);
+    EXPECT_EQ(full[u"editing-time"_s], 3 * 1440 + 5 * 60 + 7);
     // Local time with the offset of the instant: 1999/03/01 23:59 UTC is the next day in Paris.
-    EXPECT_TRUE(full[QStringLiteral("created")].toString().startsWith(QStringLiteral("1997-01-02T04:04:")));
-    EXPECT_TRUE(full[QStringLiteral("saved")].toString().startsWith(QStringLiteral("1999-03-02T00:59:")));
-    EXPECT_TRUE(full[QStringLiteral("saved")].toString().endsWith(QStringLiteral("+01:00")));
-    EXPECT_EQ(zero[QStringLiteral("editing-time")], 0);
+    EXPECT_TRUE(full[u"created"_s].toString().startsWith(u"1997-01-02T04:04:"_s));
+    EXPECT_TRUE(full[u"saved"_s].toString().startsWith(u"1999-03-02T00:59:"_s));
+    EXPECT_TRUE(full[u"saved"_s].toString().endsWith(u"+01:00"_s));
+    EXPECT_EQ(zero[u"editing-time"_s], 0);
     // Values the documents do not hold.
-    EXPECT_TRUE(full[QStringLiteral("short-name")].isNull());
-    EXPECT_TRUE(zero[QStringLiteral("application")].isNull());
+    EXPECT_TRUE(full[u"short-name"_s].isNull());
+    EXPECT_TRUE(zero[u"application"_s].isNull());
 
-    const ProcessRun empty = fichorama({QStringLiteral("list"), settings.path(), QStringLiteral("--settings"),
-                                        settings.path(), QStringLiteral("--format"), QStringLiteral("json")});
+    const ProcessRun empty =
+        fichorama(commandOn("list", settings.path(), settings.path(), {u"--format"_s, u"json"_s}));
     EXPECT_EQ(empty.out, "[]\n");
 }
 
@@ -59,32 +60,30 @@ TEST(ListScripting, RecursiveListsTheTreeAndNamesWhatItCannotRead)
 {
     QTemporaryDir settings;
     QTemporaryDir base;
-    const QString top = base.filePath(QStringLiteral("top"));
+    const QString top = base.filePath(u"top"_s);
     for (const char *directory : {"top/sub/deeper", "top/.cache", "top/locked"})
         ASSERT_TRUE(QDir(base.path()).mkpath(QLatin1String(directory)));
     for (const char *document :
          {"a.doc", "sub/b.doc", "sub/deeper/c.doc", ".cache/d.doc", "locked/e.doc", "sub/secret.doc"})
-        copyTestData(QStringLiteral("ole/si_lpwstr.doc"), top, QLatin1String(document));
-    ASSERT_TRUE(QFile::link(top, top + QStringLiteral("/sub/loop")));
+        copyTestData(u"ole/si_lpwstr.doc"_s, top, QLatin1String(document));
+    ASSERT_TRUE(QFile::link(top, top + u"/sub/loop"_s));
     // The reader must be refused what its owner is: as root, the command runs as nobody.
     QStringList runner;
     if (::geteuid() == 0) {
-        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
         if (setpriv.isEmpty())
             GTEST_SKIP() << "running as root without setpriv: no way to be refused a read";
-        runner = {setpriv, QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                  QStringLiteral("--clear-groups")};
+        runner = {setpriv, u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s};
         for (const QString &path : {base.path(), settings.path()})
             QFile::setPermissions(path, QFile::Permissions(0x7555));
     }
-    QFile::setPermissions(top + QStringLiteral("/locked"), {});
-    QFile::setPermissions(top + QStringLiteral("/sub/secret.doc"), {});
+    QFile::setPermissions(top + u"/locked"_s, {});
+    QFile::setPermissions(top + u"/sub/secret.doc"_s, {});
 
-    const ProcessRun run =
-        fichorama({QStringLiteral("list"), top, QStringLiteral("--settings"), settings.path(),
-                   QStringLiteral("--recursive"), QStringLiteral("--columns"), QStringLiteral("name,title")},
-                  QStringLiteral("UTC"), runner);
-    QFile::setPermissions(top + QStringLiteral("/locked"), QFile::Permissions(0x7700));
+    const ProcessRun run = fichorama(
+        commandOn("list", top, settings.path(), {u"--recursive"_s, u"--columns"_s, u"name,title"_s}),
+        u"UTC"_s, runner);
+    QFile::setPermissions(top + u"/locked"_s, QFile::Permissions(0x7700));
     EXPECT_EQ(run.status, 1);
     const QList<QByteArray> lines = run.out.split('\n');
     // A file that cannot be read is not a document: no option here lists other files.

@@ -27,3 +27,11 @@ inline ProcessRun fichorama(const QStringList &arguments, const QString &zone = 
     EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(process.errorString());
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+// The arguments of `command` ("list", "html") on `directory` with the settings directory `settings`, then
+// `more`.
+inline QStringList commandOn(const char *command, const QString &directory, const QString &settings,
+                             const QStringList &more = {})
+{
+    return QStringList{QLatin1String(command), directory, QStringLiteral("--settings"), settings} + more;
+}
