@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class BrowseDialogTest : public testing::Test
@@ -21,14 +23,14 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         m_root = QDir::cleanPath(m_dir.path());
         // Sizes in pixels at 96 dots per inch: 15 twips a pixel.
-        saveJpeg(QStringLiteral("small.jpg"), {67, 33});     // 1005 x 495 twips
-        saveJpeg(QStringLiteral("SQUARE.JPEG"), {200, 200}); // 3000 x 3000 twips
-        copyTestData(QStringLiteral("ui/wide_332x166.gif"), m_root,
-                     QStringLiteral("wide.gif"));                                               // 4980 x 2490
-        copyTestData(QStringLiteral("ui/tall_83x332.gif"), m_root, QStringLiteral("tall.GIF")); // 1245 x 4980
-        writeFile(m_root + QStringLiteral("/broken.jpg"), "not a picture");
-        writeFile(m_root + QStringLiteral("/empty.gif"), {});
-        writeFile(m_root + QStringLiteral("/notes.txt"), "text");
+        saveJpeg(u"small.jpg"_s, {67, 33});     // 1005 x 495 twips
+        saveJpeg(u"SQUARE.JPEG"_s, {200, 200}); // 3000 x 3000 twips
+        copyTestData(u"ui/wide_332x166.gif"_s, m_root,
+                     u"wide.gif"_s);                                  // 4980 x 2490
+        copyTestData(u"ui/tall_83x332.gif"_s, m_root, u"tall.GIF"_s); // 1245 x 4980
+        writeFile(m_root + u"/broken.jpg"_s, "not a picture");
+        writeFile(m_root + u"/empty.gif"_s, {});
+        writeFile(m_root + u"/notes.txt"_s, "text");
     }
     void saveJpeg(const QString &name, QSize size)
     {
@@ -36,7 +38,7 @@ protected:
         image.fill(Qt::darkCyan);
         ASSERT_TRUE(image.save(m_root + u'/' + name, "JPEG"));
     }
-    static QListWidget *files(QDialog &d) { return d.findChild<QListWidget *>(QStringLiteral("File1")); }
+    static QListWidget *files(QDialog &d) { return d.findChild<QListWidget *>(u"File1"_s); }
     static QWidget *widget(QDialog &d, const char *name)
     {
         return d.findChild<QWidget *>(QLatin1String(name));
@@ -67,7 +69,7 @@ TEST_F(BrowseDialogTest, PreviewKeepsSmallPicturesAndFitsLargeOnesIntoTheBox)
         {"tall.GIF", {623, 2490}},
         {"SQUARE.JPEG", {2490, 2490}},
     };
-    BrowseDialog dialog(BrowseDialog::BackgroundImage, m_root + QStringLiteral("/small.jpg"), 0);
+    BrowseDialog dialog(BrowseDialog::BackgroundImage, m_root + u"/small.jpg"_s, 0);
     ASSERT_EQ(dialog.logicalDpiX(), 96);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,38 +82,35 @@ TEST_F(BrowseDialogTest, PreviewKeepsSmallPicturesAndFitsLargeOnesIntoTheBox)
         EXPECT_NEAR(Twips::fromPixels(image->width(), 96), c.twips.width(), 8);
         EXPECT_NEAR(Twips::fromPixels(image->height(), 96), c.twips.height(), 8);
     }
-    select(dialog, QStringLiteral("broken.jpg"));
+    select(dialog, u"broken.jpg"_s);
     EXPECT_TRUE(widget(dialog, "Image1")->isHidden());
     EXPECT_FALSE(widget(dialog, "lblErreurImage")->isHidden());
-    EXPECT_EQ(static_cast<QLabel *>(widget(dialog, "lblErreurImage"))->text(),
-              QStringLiteral("Unknown image"));
+    EXPECT_EQ(static_cast<QLabel *>(widget(dialog, "lblErreurImage"))->text(), u"Unknown image"_s);
 }
 
 TEST_F(BrowseDialogTest, OpensOnTheStartPathWithItsFileSelected)
 {
-    BrowseDialog dialog(BrowseDialog::HeaderImage, m_root + QStringLiteral("/wide.gif"), 1);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Image d'en-tête générale"));
+    BrowseDialog dialog(BrowseDialog::HeaderImage, m_root + u"/wide.gif"_s, 1);
+    EXPECT_EQ(dialog.windowTitle(), u"Image d'en-tête générale"_s);
     QStringList offered;
     for (int i = 0; i < files(dialog)->count(); ++i)
         offered.append(files(dialog)->item(i)->text());
-    EXPECT_EQ(offered, QStringList({QStringLiteral("broken.jpg"), QStringLiteral("empty.gif"),
-                                    QStringLiteral("small.jpg"), QStringLiteral("SQUARE.JPEG"),
-                                    QStringLiteral("tall.GIF"), QStringLiteral("wide.gif")}));
+    EXPECT_EQ(offered, QStringList({u"broken.jpg"_s, u"empty.gif"_s, u"small.jpg"_s, u"SQUARE.JPEG"_s,
+                                    u"tall.GIF"_s, u"wide.gif"_s}));
     ASSERT_NE(files(dialog)->currentItem(), nullptr);
-    EXPECT_EQ(files(dialog)->currentItem()->text(), QStringLiteral("wide.gif"));
+    EXPECT_EQ(files(dialog)->currentItem()->text(), u"wide.gif"_s);
     EXPECT_TRUE(widget(dialog, "lblErreurImage")->isHidden());
 
     // A missing file in an existing directory: the lists go there and the notice shows.
-    BrowseDialog missing(BrowseDialog::FooterImage, m_root + QStringLiteral("/gone.gif"), 0);
-    EXPECT_EQ(missing.windowTitle(), QStringLiteral("Main footer image"));
-    EXPECT_EQ(missing.findChild<DirectoryList *>(QStringLiteral("Chemins"))->path(), m_root);
+    BrowseDialog missing(BrowseDialog::FooterImage, m_root + u"/gone.gif"_s, 0);
+    EXPECT_EQ(missing.windowTitle(), u"Main footer image"_s);
+    EXPECT_EQ(missing.findChild<DirectoryList *>(u"Chemins"_s)->path(), m_root);
     EXPECT_EQ(files(missing)->currentItem(), nullptr);
     EXPECT_FALSE(widget(missing, "lblErreurImage")->isHidden());
 
     // A directory that no longer exists: the lists stay where they were.
-    BrowseDialog gone(7, m_root + QStringLiteral("/no/such/dir/wide.gif"), 0);
-    EXPECT_EQ(gone.findChild<DirectoryList *>(QStringLiteral("Chemins"))->path(),
-              QDir::cleanPath(QDir::currentPath()));
+    BrowseDialog gone(7, m_root + u"/no/such/dir/wide.gif"_s, 0);
+    EXPECT_EQ(gone.findChild<DirectoryList *>(u"Chemins"_s)->path(), QDir::cleanPath(QDir::currentPath()));
     EXPECT_FALSE(widget(gone, "lblErreurImage")->isHidden());
 }
 
@@ -124,12 +123,12 @@ TEST_F(BrowseDialogTest, OkGivesOnlyASelectedNonEmptyFile)
     };
     const Case cases[] = {
         {QString(), std::nullopt},
-        {QStringLiteral("empty.gif"), std::nullopt},
-        {QStringLiteral("tall.GIF"), m_root + QStringLiteral("/tall.GIF")},
+        {u"empty.gif"_s, std::nullopt},
+        {u"tall.GIF"_s, m_root + u"/tall.GIF"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(qPrintable(c.selected));
-        BrowseDialog dialog(BrowseDialog::TableImage, m_root + QStringLiteral("/none.gif"), 0);
+        BrowseDialog dialog(BrowseDialog::TableImage, m_root + u"/none.gif"_s, 0);
         int closed = 0;
         QObject::connect(&dialog, &QDialog::finished, [&closed] { ++closed; });
         if (!c.selected.isEmpty())

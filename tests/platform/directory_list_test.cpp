@@ -7,23 +7,22 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// The full paths the list shows, top to bottom.
-QStringList shownPaths(const DirectoryList &list)
+// The names the list shows, top to bottom, or with `Qt::UserRole` the full paths they stand for.
+QStringList shown(const DirectoryList &list, int role = Qt::DisplayRole)
 {
-    QStringList paths;
+    QStringList texts;
     for (int i = 0; i < list.count(); ++i)
-        paths.append(list.item(i)->data(Qt::UserRole).toString());
-    return paths;
+        texts.append(list.item(i)->data(role).toString());
+    return texts;
 }
 
-QStringList shownNames(const DirectoryList &list)
+QStringList shownPaths(const DirectoryList &list)
 {
-    QStringList names;
-    for (int i = 0; i < list.count(); ++i)
-        names.append(list.item(i)->text());
-    return names;
+    return shown(list, Qt::UserRole);
 }
 
 class DirectoryListTest : public testing::Test
@@ -35,7 +34,7 @@ protected:
         m_root = QDir::cleanPath(m_dir.path());
         for (const char *sub : {"top/beta", "top/Alpha", "top/gamma/deep"})
             ASSERT_TRUE(QDir().mkpath(m_root + QLatin1Char('/') + QLatin1String(sub)));
-        QFile file(m_root + QStringLiteral("/top/file.doc"));
+        QFile file(m_root + u"/top/file.doc"_s);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(file.errorString());
     }
     QString path(const char *relative) const { return m_root + QLatin1Char('/') + QLatin1String(relative); }
@@ -53,11 +52,11 @@ TEST_F(DirectoryListTest, ShowsAncestorsThenSortedSubDirectories)
     EXPECT_EQ(list.path(), path("top"));
     const QStringList paths = shownPaths(list);
     ASSERT_GE(paths.size(), 4);
-    EXPECT_EQ(paths.first(), QStringLiteral("/"));
-    EXPECT_EQ(shownNames(list).first(), QStringLiteral("/"));
+    EXPECT_EQ(paths.first(), u"/"_s);
+    EXPECT_EQ(shown(list).first(), u"/"_s);
     EXPECT_EQ(paths.mid(paths.size() - 4),
               QStringList({path("top"), path("top/Alpha"), path("top/beta"), path("top/gamma")}));
-    EXPECT_EQ(shownNames(list).last(), QStringLiteral("gamma"));
+    EXPECT_EQ(shown(list).last(), u"gamma"_s);
     EXPECT_EQ(list.highlighted(), path("top"));
 }
 
@@ -79,7 +78,7 @@ TEST_F(DirectoryListTest, SetPathFailsOnMissingPathsAndSignalsOnlyChanges)
         {path("top/file.doc"), false, path("top"), 0}, // a file is not a directory
         {QString(), false, path("top"), 0},
         {path("top/gamma/deep"), true, path("top/gamma/deep"), 1},
-        {QStringLiteral("/"), true, QStringLiteral("/"), 1},
+        {u"/"_s, true, u"/"_s, 1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(qPrintable(c.path));
@@ -95,8 +94,8 @@ TEST_F(DirectoryListTest, SetPathFailsOnMissingPathsAndSignalsOnlyChanges)
             EXPECT_EQ(shownPaths(list), before);
         }
     }
-    EXPECT_EQ(shownPaths(list).first(), QStringLiteral("/"));
-    EXPECT_EQ(list.highlighted(), QStringLiteral("/"));
+    EXPECT_EQ(shownPaths(list).first(), u"/"_s);
+    EXPECT_EQ(list.highlighted(), u"/"_s);
 }
 
 TEST_F(DirectoryListTest, ClickHighlightsAndEnterOpens)
@@ -130,15 +129,14 @@ TEST_F(DirectoryListTest, OpensDirectoriesWhoseNamesAreNotUtf8)
 {
     const QString raw = path("top") + u'/' + fromNativeBytes("\xE9t\xE9");
     makeNativeDirectory(raw);
-    makeNativeDirectory(raw + QStringLiteral("/sous"));
+    makeNativeDirectory(raw + u"/sous"_s);
     DirectoryList list;
     ASSERT_TRUE(list.setPath(path("top")));
-    const int entry = int(shownNames(list).indexOf(QStringLiteral("\uFFFDt\uFFFD")));
+    const int entry = int(shown(list).indexOf(u"\uFFFDt\uFFFD"_s));
     ASSERT_GE(entry, 0);
 
     Q_EMIT list.itemDoubleClicked(list.item(entry));
     EXPECT_EQ(list.path(), raw);
-    EXPECT_EQ(shownNames(list).mid(shownNames(list).size() - 2),
-              QStringList({QStringLiteral("\uFFFDt\uFFFD"), QStringLiteral("sous")}));
-    EXPECT_EQ(shownPaths(list).last(), raw + QStringLiteral("/sous"));
+    EXPECT_EQ(shown(list).mid(shown(list).size() - 2), QStringList({u"\uFFFDt\uFFFD"_s, u"sous"_s}));
+    EXPECT_EQ(shownPaths(list).last(), raw + u"/sous"_s);
 }

@@ -4,13 +4,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(DriveList, PicksTheVolumeThatHoldsAPath)
 {
     DriveList list;
-    list.setVolumes({{QStringLiteral("/home"), QString()},
-                     {QStringLiteral("/"), QStringLiteral("root")},
-                     {QStringLiteral("/home/data"), QStringLiteral("DATA")},
-                     {QStringLiteral("/media/c:"), QString()}});
+    list.setVolumes({{u"/home"_s, QString()},
+                     {u"/"_s, u"root"_s},
+                     {u"/home/data"_s, u"DATA"_s},
+                     {u"/media/c:"_s, QString()}});
     QStringList changes;
     QObject::connect(&list, &DriveList::driveChanged, [&changes](const QString &d) { changes.append(d); });
     const struct
@@ -33,10 +35,9 @@ TEST(DriveList, PicksTheVolumeThatHoldsAPath)
         EXPECT_EQ(list.driveDirectory(), QString::fromUtf8(c.directory));
     }
     EXPECT_EQ(changes.size(), 0) << "only the user's picks signal a drive change";
-    list.setCurrentIndex(list.findText(QStringLiteral("/home"))); // as a pick in the pop-up does
-    EXPECT_EQ(changes, QStringList{QStringLiteral("/home")});
-    EXPECT_EQ(DriveList::directoryForEntry(QStringLiteral("c: [SYSTEM]"), QStringLiteral("C:/")),
-              QStringLiteral("c:"));
+    list.setCurrentIndex(list.findText(u"/home"_s)); // as a pick in the pop-up does
+    EXPECT_EQ(changes, QStringList{u"/home"_s});
+    EXPECT_EQ(DriveList::directoryForEntry(u"c: [SYSTEM]"_s, u"C:/"_s), u"c:"_s);
 }
 
 TEST(DriveList, SelectsTheMountOfARealDirectory)

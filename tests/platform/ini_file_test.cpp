@@ -8,12 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct IniFixture
 {
     QTemporaryDir dir;
-    QString path(const QString &name = QStringLiteral("Fichorama.ini")) const { return dir.filePath(name); }
+    QString path(const QString &name = u"Fichorama.ini"_s) const { return dir.filePath(name); }
 };
 
 } // namespace
@@ -22,7 +24,7 @@ TEST(IniFile, ReadRules)
 {
     IniFixture fixture;
     const QString longValue(300, u'x');
-    const QString accented = QString(253, u'é') + QStringLiteral("😀😀");
+    const QString accented = QString(253, u'é') + u"😀😀"_s;
     writeFile(fixture.path(), "Orphan=before any section\r\n"
                               "[Configuration]\r\n"
                               "Langue=1\r\n"
@@ -53,9 +55,9 @@ TEST(IniFile, ReadRules)
         {"Configuration", "Commente", ""},
         {"Configuration", "Orphan", ""},
         {"Configuration", "Long", QString(254, u'x')},
-        {"Configuration", "Accents", QString(253, u'é') + QStringLiteral("😀")}, // the limit counts characters
-        {"HTML", "PrefixeTableau", "Rapport=2024"},                             // LF line ends
-        {"Configuration", "Second", ""}, // only the first section of a name counts
+        {"Configuration", "Accents", QString(253, u'é') + u"😀"_s}, // the limit counts characters
+        {"HTML", "PrefixeTableau", "Rapport=2024"},                // LF line ends
+        {"Configuration", "Second", ""},                           // only the first section of a name counts
         {"Absente", "Langue", ""},
     };
     const IniFile ini(fixture.path());
@@ -82,11 +84,11 @@ TEST(IniFile, WriteKeepsEveryOtherLineByteForByte)
                               "x=1";
     writeFile(fixture.path(), before);
     IniFile ini(fixture.path());
-    ASSERT_FALSE(ini.write(u"configuration", u"LANGUE", QStringLiteral("1")));
-    ASSERT_FALSE(ini.write(u"Configuration", u"Repertoire", QStringLiteral("/data")));
-    ASSERT_FALSE(ini.write(u"Autre", u"y", QStringLiteral("2")));
-    ASSERT_FALSE(ini.write(u"Proprietes", u"Sujet", QStringLiteral("1")));
-    ASSERT_FALSE(ini.write(u"HTML", u"PrefixeTableau", QStringLiteral("a\r\nb")));
+    ASSERT_FALSE(ini.write(u"configuration", u"LANGUE", u"1"_s));
+    ASSERT_FALSE(ini.write(u"Configuration", u"Repertoire", u"/data"_s));
+    ASSERT_FALSE(ini.write(u"Autre", u"y", u"2"_s));
+    ASSERT_FALSE(ini.write(u"Proprietes", u"Sujet", u"1"_s));
+    ASSERT_FALSE(ini.write(u"HTML", u"PrefixeTableau", u"a\r\nb"_s));
     EXPECT_EQ(readFile(fixture.path()), QByteArray("; written by hand\r\n"
                                                    "\r\n"
                                                    "[Configuration]\r\n"
@@ -109,9 +111,9 @@ TEST(IniFile, WriteKeepsEveryOtherLineByteForByte)
 TEST(IniFile, WriteCreatesMissingFileAndDirectories)
 {
     IniFixture fixture;
-    const QString path = fixture.dir.filePath(QStringLiteral("a/b/Fichorama.ini"));
+    const QString path = fixture.dir.filePath(u"a/b/Fichorama.ini"_s);
     IniFile ini(path);
-    ASSERT_FALSE(ini.write(u"Configuration", u"Repertoire", QStringLiteral("/données")));
+    ASSERT_FALSE(ini.write(u"Configuration", u"Repertoire", u"/données"_s));
     EXPECT_EQ(readFile(path), QByteArray("[Configuration]\r\nRepertoire=/donn\xC3\xA9"
                                          "es\r\n"));
 }
@@ -122,19 +124,19 @@ TEST(IniFile, OlderWindows1252File)
     const QByteArray before = "[HTML]\r\nTexteEnTete=Caf\xE9 cr\xE8me \x80 5\r\nImagePied=pied.gif\r\n";
     writeFile(fixture.path(), before);
     IniFile ini(fixture.path());
-    EXPECT_EQ(ini.read(u"HTML", u"TexteEnTete"), QStringLiteral("Café crème € 5"));
+    EXPECT_EQ(ini.read(u"HTML", u"TexteEnTete"), u"Café crème € 5"_s);
 
     // New lines take the file's encoding, so that the file stays readable as one encoding.
-    ASSERT_FALSE(ini.write(u"HTML", u"ImagePied", QStringLiteral("Pi\u00e9d.gif")));
+    ASSERT_FALSE(ini.write(u"HTML", u"ImagePied", u"Pi\u00e9d.gif"_s));
     EXPECT_EQ(readFile(fixture.path()),
               QByteArray("[HTML]\r\nTexteEnTete=Caf\xE9 cr\xE8me \x80 5\r\nImagePied=Pi\xE9"
                          "d.gif\r\n"));
 
     // A character Windows-1252 cannot hold moves the file to UTF-8 with every text kept.
-    ASSERT_FALSE(ini.write(u"HTML", u"TextePied", QStringLiteral("Жж")));
-    EXPECT_EQ(ini.read(u"HTML", u"TexteEnTete"), QStringLiteral("Café crème € 5"));
-    EXPECT_EQ(ini.read(u"HTML", u"ImagePied"), QStringLiteral("Piéd.gif"));
-    EXPECT_EQ(ini.read(u"HTML", u"TextePied"), QStringLiteral("Жж"));
+    ASSERT_FALSE(ini.write(u"HTML", u"TextePied", u"Жж"_s));
+    EXPECT_EQ(ini.read(u"HTML", u"TexteEnTete"), u"Café crème € 5"_s);
+    EXPECT_EQ(ini.read(u"HTML", u"ImagePied"), u"Piéd.gif"_s);
+    EXPECT_EQ(ini.read(u"HTML", u"TextePied"), u"Жж"_s);
 }
 
 TEST(IniFile, CarriageReturnAloneEndsALine)
@@ -143,10 +145,10 @@ TEST(IniFile, CarriageReturnAloneEndsALine)
     writeFile(fixture.path(),
               "[Configuration]\rLangue=1\rRepertoire=/data\r\r[HTML]\r\nPrefixeTableau=Liste\n");
     IniFile ini(fixture.path());
-    EXPECT_EQ(ini.read(u"Configuration", u"Langue"), QStringLiteral("1"));
-    EXPECT_EQ(ini.read(u"Configuration", u"Repertoire"), QStringLiteral("/data"));
-    EXPECT_EQ(ini.read(u"HTML", u"PrefixeTableau"), QStringLiteral("Liste"));
-    ASSERT_FALSE(ini.write(u"Configuration", u"Langue", QStringLiteral("0")));
+    EXPECT_EQ(ini.read(u"Configuration", u"Langue"), u"1"_s);
+    EXPECT_EQ(ini.read(u"Configuration", u"Repertoire"), u"/data"_s);
+    EXPECT_EQ(ini.read(u"HTML", u"PrefixeTableau"), u"Liste"_s);
+    ASSERT_FALSE(ini.write(u"Configuration", u"Langue", u"0"_s));
     EXPECT_EQ(
         readFile(fixture.path()),
         QByteArray("[Configuration]\rLangue=0\r\nRepertoire=/data\r\r[HTML]\r\nPrefixeTableau=Liste\n"));
@@ -155,22 +157,22 @@ TEST(IniFile, CarriageReturnAloneEndsALine)
 TEST(IniFile, OnlyRegularFilesAreReadAndNoneIsReplaced)
 {
     IniFixture fixture;
-    const QString pipe = fixture.path(QStringLiteral("pipe.ini"));
+    const QString pipe = fixture.path(u"pipe.ini"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString endless = fixture.path(QStringLiteral("zero.ini"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), endless));
+    const QString endless = fixture.path(u"zero.ini"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, endless));
     // Past the 16 MiB a settings file may hold; sparse, so it costs no disk.
-    const QString huge = fixture.path(QStringLiteral("huge.ini"));
+    const QString huge = fixture.path(u"huge.ini"_s);
     writeFile(huge, "[S]\r\nK=v\r\n");
     ASSERT_TRUE(QFile::resize(huge, 16 * 1024 * 1024 + 1));
     // A directory in the file's place cannot be read, even by root; nor can a file below a regular file.
-    const QString directory = fixture.path(QStringLiteral("directory.ini"));
+    const QString directory = fixture.path(u"directory.ini"_s);
     ASSERT_TRUE(QDir().mkpath(directory));
-    writeFile(fixture.path(QStringLiteral("file")), "not a directory");
-    QStringList paths = {pipe, endless, huge, directory, fixture.path(QStringLiteral("file/Fichorama.ini"))};
+    writeFile(fixture.path(u"file"_s), "not a directory");
+    QStringList paths = {pipe, endless, huge, directory, fixture.path(u"file/Fichorama.ini"_s)};
     // Permissions do not stop root.
     if (geteuid() != 0) {
-        paths << fixture.path(QStringLiteral("locked.ini"));
+        paths << fixture.path(u"locked.ini"_s);
         writeFile(paths.last(), "[S]\r\nK=v\r\n");
         QFile::setPermissions(paths.last(), QFileDevice::WriteOwner);
     }
@@ -179,7 +181,7 @@ TEST(IniFile, OnlyRegularFilesAreReadAndNoneIsReplaced)
         SCOPED_TRACE(qPrintable(path));
         IniFile ini(path);
         EXPECT_EQ(ini.read(u"S", u"K"), QString()); // and returns at once
-        const std::optional<WriteFailure> failure = ini.write(u"S", u"K", QStringLiteral("w"));
+        const std::optional<WriteFailure> failure = ini.write(u"S", u"K", u"w"_s);
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->path, path);
         EXPECT_FALSE(failure->reason.isEmpty());

@@ -9,6 +9,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs `answer` on the modal box that `ask` opens, once the box is up.
@@ -17,7 +19,7 @@ void answerNextBox(std::function<void(QWidget *)> answer)
     QTimer::singleShot(0, [answer] {
         QWidget *box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("Fichorama"));
+        EXPECT_EQ(box->windowTitle(), u"Fichorama"_s);
         answer(box);
     });
 }
@@ -32,9 +34,9 @@ TEST(MessageBoxPrompter, BoxesCarryTitleIconAndAnswer)
         std::function<void()> ask;
         QMessageBox::Icon icon;
     } notices[] = {
-        {[&] { prompter.showInformation(QStringLiteral("i")); }, QMessageBox::Information},
-        {[&] { prompter.showExclamation(QStringLiteral("e")); }, QMessageBox::Warning},
-        {[&] { prompter.showError(QStringLiteral("x")); }, QMessageBox::Critical},
+        {[&] { prompter.showInformation(u"i"_s); }, QMessageBox::Information},
+        {[&] { prompter.showExclamation(u"e"_s); }, QMessageBox::Warning},
+        {[&] { prompter.showError(u"x"_s); }, QMessageBox::Critical},
     };
     for (const auto &notice : notices) {
         SCOPED_TRACE(int(notice.icon));
@@ -58,8 +60,7 @@ TEST(MessageBoxPrompter, BoxesCarryTitleIconAndAnswer)
                       qobject_cast<QPushButton *>(messageBox->button(QMessageBox::No)));
             messageBox->button(button)->click();
         });
-        EXPECT_EQ(prompter.askYesNo(QStringLiteral("?"), Prompter::DefaultAnswer::No),
-                  button == QMessageBox::Yes);
+        EXPECT_EQ(prompter.askYesNo(u"?"_s, Prompter::DefaultAnswer::No), button == QMessageBox::Yes);
     }
 }
 
@@ -69,16 +70,15 @@ TEST(MessageBoxPrompter, InputBoxIsPrefilledAndCancelGivesNothing)
     answerNextBox([](QWidget *box) {
         auto *dialog = qobject_cast<QInputDialog *>(box);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->labelText(), QStringLiteral("Rename document"));
-        EXPECT_EQ(dialog->textValue(), QStringLiteral("old.doc"));
-        dialog->setTextValue(QStringLiteral("new.doc"));
+        EXPECT_EQ(dialog->labelText(), u"Rename document"_s);
+        EXPECT_EQ(dialog->textValue(), u"old.doc"_s);
+        dialog->setTextValue(u"new.doc"_s);
         dialog->accept();
     });
-    EXPECT_EQ(prompter.askText(QStringLiteral("Rename document"), QStringLiteral("old.doc")),
-              std::optional<QString>(QStringLiteral("new.doc")));
+    EXPECT_EQ(prompter.askText(u"Rename document"_s, u"old.doc"_s), std::optional<QString>(u"new.doc"_s));
 
     answerNextBox([](QWidget *box) { qobject_cast<QDialog *>(box)->reject(); });
-    EXPECT_EQ(prompter.askText(QStringLiteral("Rename document"), QStringLiteral("old.doc")), std::nullopt);
+    EXPECT_EQ(prompter.askText(u"Rename document"_s, u"old.doc"_s), std::nullopt);
 }
 
 TEST(MessageBoxPrompter, BoxesOpenOverTheWindowThatAsks)
@@ -95,7 +95,7 @@ TEST(MessageBoxPrompter, BoxesOpenOverTheWindowThatAsks)
         qobject_cast<QDialog *>(box)->reject();
     };
     answerNextBox(noteOwner);
-    prompter.showInformation(QStringLiteral("i"));
+    prompter.showInformation(u"i"_s);
     EXPECT_EQ(owner, &window);
     EXPECT_LE((centre - window.geometry().center()).manhattanLength(), 10) << "centred over it";
 
@@ -104,7 +104,7 @@ TEST(MessageBoxPrompter, BoxesOpenOverTheWindowThatAsks)
     dialog.setGeometry(20, 20, 200, 150);
     QTimer::singleShot(0, &dialog, [&] {
         answerNextBox(noteOwner);
-        prompter.askText(QStringLiteral("Rename document"), QStringLiteral("a.doc"));
+        prompter.askText(u"Rename document"_s, u"a.doc"_s);
         dialog.reject();
     });
     dialog.exec();

@@ -11,18 +11,20 @@
 #include <thread>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 namespace {
 
-const QString kSummaryName = QStringLiteral("\u0005SummaryInformation");
+const QString kSummaryName = u"\u0005SummaryInformation"_s;
 
 PropertySetWriter typicalSet()
 {
     PropertySetWriter set;
     set.addCodePage(1252);
     set.addLpstr(2, "Rapport d'\xE9t\xE9");
-    set.addLpwstr(4, QStringLiteral("Ζωή Ωμέγα"));
+    set.addLpwstr(4, u"Ζωή Ωμέγα"_s);
     set.addI4(14, 12);
     set.addI2(15, -3);
     set.addFileTime(10, 39000000000ULL + 599999999); // a minute less one unit over 65 minutes
@@ -56,24 +58,24 @@ TEST(OleProperties, ReadsValuesFromEveryLayout)
         SCOPED_TRACE(c.name);
         CompoundFileWriter writer(c.sectorShift);
         writer.setLeadingFreeSectors(c.leadingFree);
-        writer.addStream(QStringLiteral("WordDocument"), QByteArray(700, 'w'));
+        writer.addStream(u"WordDocument"_s, QByteArray(700, 'w'));
         writer.addStream(kSummaryName, typicalSet().build(c.streamSize));
-        writer.addStream(QStringLiteral("Data"), QByteArray(4500, 'd'));
+        writer.addStream(u"Data"_s, QByteArray(4500, 'd'));
         CompoundFileLayout layout;
         const QByteArray bytes = writer.build(&layout);
         if (c.leadingFree) {
             EXPECT_FALSE(layout.difatSectors.isEmpty());
         }
-        const QString path = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".doc"));
+        const QString path = dir.filePath(QString::fromLatin1(c.name) + u".doc"_s);
         writeFile(path, bytes);
 
         for (const DocumentRead &read : {readDocumentBytes(bytes), readDocument(path)}) {
             EXPECT_EQ(read.format, DocumentFormat::Ole);
             ASSERT_TRUE(read.properties.has_value());
             const DocumentProperties &file = *read.properties;
-            EXPECT_EQ(file.text(2), QStringLiteral("Rapport d'été"));
-            EXPECT_EQ(file.text(4), QStringLiteral("Ζωή Ωμέγα"));
-            EXPECT_EQ(file.text(18), QStringLiteral("Microsoft Word 8.0"));
+            EXPECT_EQ(file.text(2), u"Rapport d'été"_s);
+            EXPECT_EQ(file.text(4), u"Ζωή Ωμέγα"_s);
+            EXPECT_EQ(file.text(18), u"Microsoft Word 8.0"_s);
             EXPECT_EQ(file.text(3), std::nullopt);
             EXPECT_EQ(file.text(14), std::nullopt) << "a number is not a text";
             EXPECT_EQ(file.number(14), 12);
@@ -104,7 +106,7 @@ TEST(OleProperties, DecodesTextsInTheSetsCodePage)
     cut.addRaw(2, 0x1E, QByteArray("\x04\0\0\0\xC7\xD1 \xB1", 8));
     PropertySetWriter unicode;
     unicode.addCodePage(1200);
-    unicode.addLpstrUtf16(2, QStringLiteral("Ελληνικά, 中文, é"));
+    unicode.addLpstrUtf16(2, u"Ελληνικά, 中文, é"_s);
     struct Case
     {
         const char *name;
@@ -112,22 +114,21 @@ TEST(OleProperties, DecodesTextsInTheSetsCodePage)
         QString expected;
     };
     const Case cases[] = {
-        {"no code page", lpstr(std::nullopt, "\x80 \xE9t\xE9"), QStringLiteral("€ été")},
-        {"Windows-1252", lpstr(1252, "\x9C\x75vre"), QStringLiteral("œuvre")},
+        {"no code page", lpstr(std::nullopt, "\x80 \xE9t\xE9"), u"€ été"_s},
+        {"Windows-1252", lpstr(1252, "\x9C\x75vre"), u"œuvre"_s},
         {"UTF-8 (65001, stored as -535)", lpstr(65001, "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80"),
-         QStringLiteral("中文 😀")},
-        {"Windows-1250", lpstr(1250, "\x9A\x9D\x9E"), QStringLiteral("šťž")},
-        {"Windows-1251", lpstr(1251, "\xC8\xE2\xE0\xED"), QStringLiteral("Иван")},
-        {"Shift-JIS (932)", lpstr(932, "\x93\xFA\x96\x7B"), QStringLiteral("日本")},
-        {"Mac Roman (10000)", lpstr(10000, "Caf\x8E"), QStringLiteral("Café")},
-        {"unknown code page", lpstr(12345, "\xE9"), QStringLiteral("é")},
-        {"UTF-16 (1200)", unicode, QStringLiteral("Ελληνικά, 中文, é")},
+         u"中文 😀"_s},
+        {"Windows-1250", lpstr(1250, "\x9A\x9D\x9E"), u"šťž"_s},
+        {"Windows-1251", lpstr(1251, "\xC8\xE2\xE0\xED"), u"Иван"_s},
+        {"Shift-JIS (932)", lpstr(932, "\x93\xFA\x96\x7B"), u"日本"_s},
+        {"Mac Roman (10000)", lpstr(10000, "Caf\x8E"), u"Café"_s},
+        {"unknown code page", lpstr(12345, "\xE9"), u"é"_s},
+        {"UTF-16 (1200)", unicode, u"Ελληνικά, 中文, é"_s},
         // A byte that does not fit the code page spoils only itself.
-        {"Shift-JIS, a lone lead byte last", lpstr(932, "\x93\xFA\x96\x7B\x93"),
-         QStringLiteral("日本\uFFFD")},
-        {"Shift-JIS, a lead byte before a blank", lpstr(932, "\x93 \x96\x7B"), QStringLiteral("\uFFFD 本")},
-        {"Windows-1251, the unassigned 0x98", lpstr(1251, "\xC8\x98\xE2"), QStringLiteral("И\uFFFDв")},
-        {"stored without its NUL, cut in a character", cut, QStringLiteral("한 \uFFFD")},
+        {"Shift-JIS, a lone lead byte last", lpstr(932, "\x93\xFA\x96\x7B\x93"), u"日本\uFFFD"_s},
+        {"Shift-JIS, a lead byte before a blank", lpstr(932, "\x93 \x96\x7B"), u"\uFFFD 本"_s},
+        {"Windows-1251, the unassigned 0x98", lpstr(1251, "\xC8\x98\xE2"), u"И\uFFFDв"_s},
+        {"stored without its NUL, cut in a character", cut, u"한 \uFFFD"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -147,11 +148,9 @@ TEST(OleProperties, ReadsFromSeveralThreadsAtOnce)
         QString expected;
     };
     const QList<Document> documents = {
-        {932, "\x93\xFA\x96\x7B", QStringLiteral("日本")},
-        {1251, "\xC8\xE2\xE0\xED", QStringLiteral("Иван")},
-        {1250, "\x9A\x9D\x9E", QStringLiteral("šťž")},
-        {50220, "\x1B$BF|K\\\x1B(B", QStringLiteral("日本")},
-        {51949, "\xC7\xD1\xB1\xDB", QStringLiteral("한글")},
+        {932, "\x93\xFA\x96\x7B", u"日本"_s},   {1251, "\xC8\xE2\xE0\xED", u"Иван"_s},
+        {1250, "\x9A\x9D\x9E", u"šťž"_s},       {50220, "\x1B$BF|K\\\x1B(B", u"日本"_s},
+        {51949, "\xC7\xD1\xB1\xDB", u"한글"_s},
     };
     QList<QByteArray> files;
     for (const Document &document : documents) {
@@ -183,13 +182,13 @@ TEST(OleProperties, FindsTheRootSummaryAmongManySiblingsWhateverItsCase)
     set.addLpstr(2, "Embedded");
     CompoundFileWriter many;
     for (int i = 0; i < 40; ++i)
-        many.addStream(QStringLiteral("Stream%1").arg(i), QByteArray(10, 's'));
-    many.addStream(QStringLiteral("\u0005SUMMARYINFORMATION"), set.build());
+        many.addStream(u"Stream%1"_s.arg(i), QByteArray(10, 's'));
+    many.addStream(u"\u0005SUMMARYINFORMATION"_s, set.build());
     for (int i = 40; i < 45; ++i)
-        many.addStream(QStringLiteral("Stream%1").arg(i), QByteArray(10, 's'));
+        many.addStream(u"Stream%1"_s.arg(i), QByteArray(10, 's'));
     const auto file = readDocumentBytes(many.build()).properties;
     ASSERT_TRUE(file.has_value());
-    EXPECT_EQ(file->text(2), QStringLiteral("Embedded"));
+    EXPECT_EQ(file->text(2), u"Embedded"_s);
 }
 
 TEST(OleProperties, RefusesWhatIsNotASummary)
@@ -204,9 +203,8 @@ TEST(OleProperties, RefusesWhatIsNotASummary)
     noSection[28] = 'x'; // another format identifier
     // Only a summary stream under the root counts, not one of an embedded object.
     CompoundFileWriter embedded;
-    embedded.addStream(QStringLiteral("WordDocument"), QByteArray(100, 'w'));
-    const int object =
-        embedded.addStorage(QStringLiteral("_1234"), embedded.addStorage(QStringLiteral("ObjectPool")));
+    embedded.addStream(u"WordDocument"_s, QByteArray(100, 'w'));
+    const int object = embedded.addStorage(u"_1234"_s, embedded.addStorage(u"ObjectPool"_s));
     embedded.addStream(kSummaryName, typicalSet().build(), object);
     struct Case
     {
@@ -234,10 +232,10 @@ TEST(OleProperties, RefusesWhatIsNotASummary)
     }
 
     QTemporaryDir dir;
-    QStringList unreadable = {QStringLiteral("/nonexistent/file.doc"), dir.path()};
+    QStringList unreadable = {u"/nonexistent/file.doc"_s, dir.path()};
 #ifdef Q_OS_UNIX
     // A named pipe without a writer would block a plain open for ever.
-    const QString pipe = dir.filePath(QStringLiteral("pipe.doc"));
+    const QString pipe = dir.filePath(u"pipe.doc"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     unreadable.append(pipe);
 #endif
@@ -253,10 +251,10 @@ TEST(OleProperties, ReadsASmallDocumentAtOnceAndOfALargeOneOnlyTheSectorsOnItsWa
 {
     CompoundFileWriter large;
     large.setLeadingFreeSectors(14000);
-    large.addStream(QStringLiteral("WordDocument"), QByteArray(2000000, 'w'));
+    large.addStream(u"WordDocument"_s, QByteArray(2000000, 'w'));
     large.addStream(kSummaryName, typicalSet().build());
     CompoundFileWriter justOver;
-    justOver.addStream(QStringLiteral("WordDocument"), QByteArray(64 * 1024, 'w'));
+    justOver.addStream(u"WordDocument"_s, QByteArray(64 * 1024, 'w'));
     justOver.addStream(kSummaryName, typicalSet().build());
     struct Case
     {
@@ -276,7 +274,7 @@ TEST(OleProperties, ReadsASmallDocumentAtOnceAndOfALargeOneOnlyTheSectorsOnItsWa
         CountingSource source(c.bytes);
         const auto file = readDocument(source).properties;
         ASSERT_TRUE(file.has_value());
-        EXPECT_EQ(file->text(2), QStringLiteral("Rapport d'été"));
+        EXPECT_EQ(file->text(2), u"Rapport d'été"_s);
         EXPECT_LE(source.reads, c.maxReads);
         EXPECT_LE(source.bytesRead, c.maxBytes) << "of " << c.bytes.size();
     }

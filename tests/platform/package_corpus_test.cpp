@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::string statusName(ReadStatus status)
@@ -64,11 +66,10 @@ void expectProperties(const DocumentProperties &properties, QJsonObject expected
 // Reads, the way the listing does, every package of tests/data/modern whose format starts with `group`.
 void expectGroup(const QString &group, PackageFormat format)
 {
-    const QJsonObject files =
-        QJsonDocument::fromJson(readFile(testData(QStringLiteral("modern/expected.json"))))
-            .object()
-            .value("files")
-            .toObject();
+    const QJsonObject files = QJsonDocument::fromJson(readFile(testData(u"modern/expected.json"_s)))
+                                  .object()
+                                  .value("files")
+                                  .toObject();
     int checked = 0;
     for (auto it = files.begin(); it != files.end(); ++it) {
         const QJsonObject expected = it.value().toObject();
@@ -76,7 +77,7 @@ void expectGroup(const QString &group, PackageFormat format)
             continue;
         SCOPED_TRACE(qPrintable(it.key()));
         ++checked;
-        FileByteSource source(testData(QStringLiteral("modern/") + it.key()));
+        FileByteSource source(testData(u"modern/"_s + it.key()));
         ASSERT_TRUE(source.isOpen());
         ReadStatus status = ReadStatus::Unreadable;
         std::optional<PackageFormat> found;
@@ -97,10 +98,10 @@ void expectGroup(const QString &group, PackageFormat format)
 TEST(PackageCorpus, EveryGroupOfPackagesReadsAsExpected)
 {
     const std::pair<QString, PackageFormat> groups[] = {
-        {QStringLiteral("ooxml-word"), PackageFormat::OfficeOpenXml},
-        {QStringLiteral("ooxml-sheet"), PackageFormat::OfficeOpenXml},
-        {QStringLiteral("ooxml-slides"), PackageFormat::OfficeOpenXml},
-        {QStringLiteral("odf-"), PackageFormat::OpenDocument},
+        {u"ooxml-word"_s, PackageFormat::OfficeOpenXml},
+        {u"ooxml-sheet"_s, PackageFormat::OfficeOpenXml},
+        {u"ooxml-slides"_s, PackageFormat::OfficeOpenXml},
+        {u"odf-"_s, PackageFormat::OpenDocument},
     };
     for (const auto &[group, format] : groups) {
         SCOPED_TRACE(qPrintable(group));

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QByteArray kOdfMeta =
@@ -15,7 +17,7 @@ const QByteArray kOdfMeta =
 
 QString titleOf(const std::optional<DocumentProperties> &properties)
 {
-    return properties && properties->text(2) ? *properties->text(2) : QStringLiteral("(none)");
+    return properties && properties->text(2) ? *properties->text(2) : u"(none)"_s;
 }
 
 } // namespace
@@ -39,69 +41,44 @@ TEST(PackageReader, RecognisesPackagesByTheirMembers)
     struct Case
     {
         const char *name;
-        std::vector<ZipMemberLayout> members;
         ReadStatus status;
         PackageFormat format; // checked when the package is recognised
         QString title;
+        QByteArray bytes;
     };
     using F = PackageFormat;
+    using S = ReadStatus;
+    const ZipMemberLayout odfMeta{"meta.xml", kOdfMeta};
+    const ZipMemberLayout core{"docProps/core.xml", corePart("Titre")};
+    const ZipMemberLayout stale{"docProps/stale.xml", corePart("Vieux")};
     const Case cases[] = {
-        {"OpenDocument by its mimetype",
-         {{"mimetype", "application/x-anything", false}, {"meta.xml", kOdfMeta}},
-         ReadStatus::Ok,
-         F::OpenDocument,
-         "Titre"},
-        {"OpenDocument by its manifest",
-         {{"META-INF/manifest.xml", "<m/>"}, {"meta.xml", kOdfMeta}},
-         ReadStatus::Ok,
-         F::OpenDocument,
-         "Titre"},
-        {"OpenDocument without meta",
-         {{"mimetype", "application/vnd.oasis.opendocument.text"}},
-         ReadStatus::NoSummary,
-         F::OpenDocument,
-         "(none)"},
-        {"meta.xml alone", {{"meta.xml", kOdfMeta}}, ReadStatus::OtherFormat, {}, "(none)"},
-        {"Office Open XML without relationships",
-         {{"docProps/core.xml", corePart("Titre")}},
-         ReadStatus::Ok,
-         F::OfficeOpenXml,
-         "Titre"},
-        {"the standard relationship wins",
-         {{"_rels/.rels", rels(lookAlike + standard)},
-          {"docProps/stale.xml", corePart("Vieux")},
-          {"docProps/core.xml", corePart("Titre")}},
-         ReadStatus::Ok,
-         F::OfficeOpenXml,
-         "Titre"},
-        {"a look-alike alone counts",
-         {{"_rels/.rels", rels(lookAlike)}, {"docProps/stale.xml", corePart("Vieux")}},
-         ReadStatus::Ok,
-         F::OfficeOpenXml,
-         "Vieux"},
-        {"part names ignore case",
-         {{"_rels/.rels", rels(standard)}, {"DOCPROPS/Core.XML", corePart("Titre")}},
-         ReadStatus::Ok,
-         F::OfficeOpenXml,
-         "Titre"},
-        {"external targets are not parts",
-         {{"_rels/.rels", rels(external)}, {"docProps/core.xml", corePart("Titre")}},
-         ReadStatus::NoSummary,
-         F::OfficeOpenXml,
-         "(none)"},
-        {"a UTF-16 part",
-         {{"docProps/core.xml", utf16Bytes}},
-         ReadStatus::Ok,
-         F::OfficeOpenXml,
-         "Ελληνικά 📄"},
-        {"a zip of something else", {{"readme.txt", "hello"}}, ReadStatus::OtherFormat, {}, "(none)"},
+        {"OpenDocument by its mimetype", S::Ok, F::OpenDocument, "Titre",
+         buildZip({{"mimetype", "application/x-anything", false}, odfMeta})},
+        {"OpenDocument by its manifest", S::Ok, F::OpenDocument, "Titre",
+         buildZip({{"META-INF/manifest.xml", "<m/>"}, odfMeta})},
+        {"OpenDocument without meta", S::NoSummary, F::OpenDocument, "(none)",
+         buildZip({{"mimetype", "application/vnd.oasis.opendocument.text"}})},
+        {"meta.xml alone", S::OtherFormat, F::OpenDocument, "(none)", buildZip({odfMeta})},
+        {"Office Open XML without relationships", S::Ok, F::OfficeOpenXml, "Titre", buildZip({core})},
+        {"the standard relationship wins", S::Ok, F::OfficeOpenXml, "Titre",
+         buildZip({{"_rels/.rels", rels(lookAlike + standard)}, stale, core})},
+        {"a look-alike alone counts", S::Ok, F::OfficeOpenXml, "Vieux",
+         buildZip({{"_rels/.rels", rels(lookAlike)}, stale})},
+        {"part names ignore case", S::Ok, F::OfficeOpenXml, "Titre",
+         buildZip({{"_rels/.rels", rels(standard)}, {"DOCPROPS/Core.XML", corePart("Titre")}})},
+        {"external targets are not parts", S::NoSummary, F::OfficeOpenXml, "(none)",
+         buildZip({{"_rels/.rels", rels(external)}, core})},
+        {"a UTF-16 part", S::Ok, F::OfficeOpenXml, "Ελληνικά 📄",
+         buildZip({{"docProps/core.xml", utf16Bytes}})},
+        {"a zip of something else", S::OtherFormat, F::OpenDocument, "(none)",
+         buildZip({{"readme.txt", "hello"}})},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         ReadStatus status = ReadStatus::Unreadable;
         std::optional<PackageFormat> format =
             c.format == F::OpenDocument ? F::OfficeOpenXml : F::OpenDocument;
-        const auto properties = readPackageProperties(buildZip(c.members), &format, &status);
+        const auto properties = readPackageProperties(c.bytes, &format, &status);
         EXPECT_EQ(status, c.status);
         EXPECT_EQ(format, status == ReadStatus::OtherFormat ? std::nullopt : std::optional(c.format));
         EXPECT_EQ(titleOf(properties).toStdString(), c.title.toStdString());
@@ -121,7 +98,7 @@ TEST(PackageReader, SurvivesHostilePackages)
         EXPECT_EQ(properties.has_value(), hostile.status == ReadStatus::Ok);
         if (!properties)
             continue;
-        EXPECT_EQ(titleOf(properties), hostile.title.value_or(QStringLiteral("(none)")));
+        EXPECT_EQ(titleOf(properties), hostile.title.value_or(u"(none)"_s));
         for (int id = 0; id <= DocumentProperties::kMaxId; ++id)
             EXPECT_FALSE(properties->text(id).value_or(QString()).contains(u"secret-marker")) << id;
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QByteArray kXmpHead = "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
@@ -24,6 +26,14 @@ QByteArray replaced(QByteArray bytes, const QByteArray &before, const QByteArray
     return bytes.replace(before, after);
 }
 
+// A PDF file titled "Titre" whose XMP stream, filtered by `filter`, holds `stream`.
+QByteArray withXmp(const QByteArray &filter, const QByteArray &stream,
+                   const QByteArray &info = "/Title (Titre)")
+{
+    return minimalPdf(info, "/Metadata 5 0 R",
+                      {{5, pdfStream("/Type /Metadata /Subtype /XML" + filter, stream)}});
+}
+
 } // namespace
 
 TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
@@ -39,7 +49,7 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
     };
     const QByteArray sound = minimalPdf("/Title (Titre)");
     const QByteArray deepArray = QByteArray("[").repeated(100000) + QByteArray("]").repeated(100000);
-    const QString title = QStringLiteral("Titre");
+    const QString title = u"Titre"_s;
     const Case cases[] = {
         {"information dictionary that holds itself", minimalPdf("/Title (Titre) /Info 4 0 R /Author 4 0 R"),
          ReadStatus::Ok, title, 1},
@@ -62,21 +72,12 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
          replaced(sound, "%PDF-1.7\n", "%PDF-1.7\n" + QByteArray(100, ' ')), ReadStatus::Ok, title, 1},
         {"deeply nested arrays", minimalPdf("/Title (Titre) /Keywords " + deepArray), ReadStatus::Ok,
          std::nullopt, 1},
-        {"Flate bomb as the XMP stream",
-         minimalPdf("/Title (Titre)", "/Metadata 5 0 R",
-                    {{5, pdfStream("/Type /Metadata /Subtype /XML /Filter /FlateDecode",
-                                   deflated(kXmpHead, 64 << 20))}}),
+        {"Flate bomb as the XMP stream", withXmp(" /Filter /FlateDecode", deflated(kXmpHead, 64 << 20)),
          ReadStatus::Ok, title, 1},
-        {"small XMP stream, compressed",
-         minimalPdf("/Title (Titre)", "/Metadata 5 0 R",
-                    {{5, pdfStream("/Type /Metadata /Subtype /XML /Filter /FlateDecode",
-                                   deflated(kXmpHead, 1000))}}),
-         ReadStatus::Ok, title, 1, QStringLiteral("XMP")},
-        {"XMP stream in run-length encoding",
-         minimalPdf(
-             "/Title (Titre)", "/Metadata 5 0 R",
-             {{5, pdfStream("/Type /Metadata /Subtype /XML /Filter /RunLengthDecode", runLength(kXmpHead))}}),
-         ReadStatus::Ok, title, 1, QStringLiteral("XMP")},
+        {"small XMP stream, compressed", withXmp(" /Filter /FlateDecode", deflated(kXmpHead, 1000)),
+         ReadStatus::Ok, title, 1, u"XMP"_s},
+        {"XMP stream in run-length encoding", withXmp(" /Filter /RunLengthDecode", runLength(kXmpHead)),
+         ReadStatus::Ok, title, 1, u"XMP"_s},
         // A rebuilt cross-reference would take the last "4 0 obj" in the file, the decoy in stream 5.
         {"cross-reference stream with PNG predictors",
          minimalPdfWriter("/Title (Titre)", {},
@@ -107,8 +108,7 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
 
 TEST(PdfHostile, EveryTruncationIsSurvived)
 {
-    const QByteArray sound = minimalPdf("/Title (Titre) /CreationDate (D:20230615)", "/Metadata 5 0 R",
-                                        {{5, pdfStream("/Type /Metadata /Subtype /XML", kXmpHead)}});
+    const QByteArray sound = withXmp({}, kXmpHead, "/Title (Titre) /CreationDate (D:20230615)");
     for (qsizetype length = 0; length < sound.size(); length += 7) {
         SCOPED_TRACE(length);
         ReadStatus status = ReadStatus::Ok;

@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Compares every property with the manifest's reading: texts as stored, dates as UTC instants, numbers;
@@ -38,16 +40,14 @@ void expectProperties(const DocumentProperties &properties, const QJsonObject &e
 TEST(PdfReader, CorpusFilesReadAsTheManifestSays)
 {
     const QJsonObject files =
-        QJsonDocument::fromJson(readFile(testData(QStringLiteral("modern/manifest.json"))))
-            .object()["files"]
-            .toObject();
+        QJsonDocument::fromJson(readFile(testData(u"modern/manifest.json"_s))).object()["files"].toObject();
     int read = 0;
     for (auto it = files.begin(); it != files.end(); ++it) {
         const QJsonObject entry = it.value().toObject();
         if (entry["format"].toString() != QLatin1String("pdf"))
             continue;
         SCOPED_TRACE(qPrintable(it.key()));
-        FileByteSource source(testData(QStringLiteral("modern/") + it.key()));
+        FileByteSource source(testData(u"modern/"_s + it.key()));
         ASSERT_TRUE(source.isOpen());
         ReadStatus status = ReadStatus::Ok;
         const auto properties = readPdfProperties(source, &status);
@@ -76,7 +76,7 @@ TEST(PdfReader, ReadsTheHeadAndTheTailOfTheFileOnly)
         CountingSource source(bytes);
         const auto properties = readPdfProperties(source);
         ASSERT_TRUE(properties.has_value());
-        EXPECT_EQ(properties->text(2), QStringLiteral("Titre"));
+        EXPECT_EQ(properties->text(2), u"Titre"_s);
         EXPECT_EQ(properties->number(14), 1);
         EXPECT_EQ(source.reads, padding ? 2 : 1);
     }
@@ -87,10 +87,10 @@ TEST(PdfReader, Aes256FilesOpenOnlyWithTheEmptyPassword)
     // The same document, encrypted with AES-256 by qpdf: revision 5 with an empty user password opens;
     // revision 6 with a user password does not, and says so.
     ReadStatus status = ReadStatus::Ok;
-    FileByteSource open(testData(QStringLiteral("modern/encrypted/r5_sans_mot_de_passe.pdf")));
+    FileByteSource open(testData(u"modern/encrypted/r5_sans_mot_de_passe.pdf"_s));
     const auto properties = readPdfProperties(open, &status);
     ASSERT_TRUE(properties.has_value());
-    FileByteSource plain(testData(QStringLiteral("modern/generated/pdf_info_seul.pdf")));
+    FileByteSource plain(testData(u"modern/generated/pdf_info_seul.pdf"_s));
     const auto expected = readPdfProperties(plain);
     ASSERT_TRUE(expected.has_value());
     for (const int id : {2, 3, 4, 5, 18})
@@ -98,7 +98,7 @@ TEST(PdfReader, Aes256FilesOpenOnlyWithTheEmptyPassword)
 
     // Revision 6 with an empty user password: the key is checked by /Perms, and by the password's own hash
     // when /Perms is damaged.
-    QByteArray revision6 = readFile(testData(QStringLiteral("modern/generated/pdf_chiffre_aes256.pdf")));
+    QByteArray revision6 = readFile(testData(u"modern/generated/pdf_chiffre_aes256.pdf"_s));
     for (const bool damaged : {false, true}) {
         SCOPED_TRACE(damaged);
         if (damaged)
@@ -106,10 +106,10 @@ TEST(PdfReader, Aes256FilesOpenOnlyWithTheEmptyPassword)
         CountingSource source(revision6);
         const auto opened = readPdfProperties(source, &status);
         ASSERT_TRUE(opened.has_value());
-        EXPECT_EQ(opened->text(2), QStringLiteral("Document chiffré AES-256"));
+        EXPECT_EQ(opened->text(2), u"Document chiffré AES-256"_s);
     }
 
-    FileByteSource locked(testData(QStringLiteral("modern/encrypted/r6_mot_de_passe.pdf")));
+    FileByteSource locked(testData(u"modern/encrypted/r6_mot_de_passe.pdf"_s));
     EXPECT_FALSE(readPdfProperties(locked, &status).has_value());
     EXPECT_EQ(status, ReadStatus::Unreadable);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(PdfText, DecodesEachEncodingExactly)
 {
     struct Case
@@ -13,19 +15,17 @@ TEST(PdfText, DecodesEachEncodingExactly)
     };
     const Case cases[] = {
         {"PDFDocEncoding signs", "\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E\x8F",
-         QStringLiteral("•†‡…—–ƒ⁄‹›−‰„“”‘")},
+         u"•†‡…—–ƒ⁄‹›−‰„“”‘"_s},
         {"PDFDocEncoding letters", "\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9D\x9E\xA0",
-         QStringLiteral("’‚™ﬁﬂŁŒŠŸŽıłœšž€")},
+         u"’‚™ﬁﬂŁŒŠŸŽıłœšž€"_s},
         {"PDFDocEncoding accents and Latin-1", "\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F caf\xE9 \xFF",
-         QStringLiteral("˘ˇˆ˙˝˛˚˜ café ÿ")},
-        {"PDFDocEncoding undefined codes", "a\x9F\xAD", QStringLiteral("a\uFFFD\uFFFD")},
-        {"UTF-16BE with an emoji", QByteArray("\xFE\xFF\x00\x41\xD8\x3D\xDE\x00\x20\xAC", 10),
-         QStringLiteral("A😀€")},
+         u"˘ˇˆ˙˝˛˚˜ café ÿ"_s},
+        {"PDFDocEncoding undefined codes", "a\x9F\xAD", u"a\uFFFD\uFFFD"_s},
+        {"UTF-16BE with an emoji", QByteArray("\xFE\xFF\x00\x41\xD8\x3D\xDE\x00\x20\xAC", 10), u"A😀€"_s},
         {"UTF-16BE language mark", QByteArray("\xFE\xFF\x00\x1B\x00\x66\x00\x72\x00\x1B\x00\xE9", 12),
-         QStringLiteral("é")},
-        {"UTF-16BE lone surrogate", QByteArray("\xFE\xFF\xD8\x3D\x00\x41", 6), QStringLiteral("\uFFFDA")},
-        {"UTF-8 with its mark", "\xEF\xBB\xBFR\xC3\xA9sum\xC3\xA9 \xF0\x9F\x93\x84",
-         QStringLiteral("Résumé 📄")},
+         u"é"_s},
+        {"UTF-16BE lone surrogate", QByteArray("\xFE\xFF\xD8\x3D\x00\x41", 6), u"\uFFFDA"_s},
+        {"UTF-8 with its mark", "\xEF\xBB\xBFR\xC3\xA9sum\xC3\xA9 \xF0\x9F\x93\x84", u"Résumé 📄"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList entriesOf(const QString &directory)
@@ -25,7 +27,7 @@ TEST(SafeFileWriter, FullDiskKeepsTheOldFileAndSaysWhy)
     FullDisk disk;
     if (!disk.unavailable().isEmpty())
         GTEST_SKIP() << qPrintable(disk.unavailable());
-    const QString path = disk.filePath(QStringLiteral("Fichorama.ini"));
+    const QString path = disk.filePath(u"Fichorama.ini"_s);
     const QByteArray old = "[Configuration]\r\nLangue=1\r\n";
     writeFile(path, old);
     disk.fill();
@@ -33,7 +35,7 @@ TEST(SafeFileWriter, FullDiskKeepsTheOldFileAndSaysWhy)
     // A small file fails only when its bytes reach the disk, which a buffered write does at the end.
     const std::function<std::optional<WriteFailure>()> writes[] = {
         [&] { return writeWholeFile(path, "small"); },
-        [&] { return IniFile(path).write(u"Configuration", u"Langue", QStringLiteral("0")); },
+        [&] { return IniFile(path).write(u"Configuration", u"Langue", u"0"_s); },
         [&] {
             SafeFileWriter writer(path);
             EXPECT_TRUE(writer.open());
@@ -48,8 +50,7 @@ TEST(SafeFileWriter, FullDiskKeepsTheOldFileAndSaysWhy)
         EXPECT_EQ(failure->path, path);
         EXPECT_EQ(failure->reason, qt_error_string(ENOSPC));
         EXPECT_EQ(readFile(path), old);
-        EXPECT_EQ(entriesOf(disk.path()),
-                  QStringList({QStringLiteral("Fichorama.ini"), QStringLiteral("filler")}))
+        EXPECT_EQ(entriesOf(disk.path()), QStringList({u"Fichorama.ini"_s, u"filler"_s}))
             << "a temporary file was left behind";
     }
 }
@@ -57,12 +58,12 @@ TEST(SafeFileWriter, FullDiskKeepsTheOldFileAndSaysWhy)
 TEST(SafeFileWriter, ReplacesALinkInsteadOfWritingThroughIt)
 {
     QTemporaryDir dir;
-    const QString precious = dir.filePath(QStringLiteral("precious.txt"));
+    const QString precious = dir.filePath(u"precious.txt"_s);
     writeFile(precious, "the user's own file");
-    const QString page = dir.filePath(QStringLiteral("Fichorama.html"));
-    const QString dangling = dir.filePath(QStringLiteral("Fichorama.txt"));
+    const QString page = dir.filePath(u"Fichorama.html"_s);
+    const QString dangling = dir.filePath(u"Fichorama.txt"_s);
     ASSERT_TRUE(QFile::link(precious, page));
-    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("created-through-link")), dangling));
+    ASSERT_TRUE(QFile::link(dir.filePath(u"created-through-link"_s), dangling));
 
     for (const QString &path : {page, dangling}) {
         SCOPED_TRACE(qPrintable(path));
@@ -71,13 +72,13 @@ TEST(SafeFileWriter, ReplacesALinkInsteadOfWritingThroughIt)
         EXPECT_EQ(readFile(path), QByteArray("new"));
     }
     EXPECT_EQ(readFile(precious), QByteArray("the user's own file"));
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("created-through-link"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"created-through-link"_s)));
 }
 
 TEST(SafeFileWriter, NewFileHasTheOrdinaryModeAndAnUncommittedOneNoTrace)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Fichorama.html"));
+    const QString path = dir.filePath(u"Fichorama.html"_s);
     writeFile(path, "old");
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0777), 0);
     const mode_t mask = ::umask(022);
@@ -93,5 +94,5 @@ TEST(SafeFileWriter, NewFileHasTheOrdinaryModeAndAnUncommittedOneNoTrace)
         ASSERT_TRUE(writer.write("half of a "));
     }
     EXPECT_EQ(readFile(path), QByteArray("new"));
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("Fichorama.html")});
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{u"Fichorama.html"_s});
 }

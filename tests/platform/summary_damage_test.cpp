@@ -9,9 +9,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kSummaryName = QStringLiteral("\u0005SummaryInformation");
+const QString kSummaryName = u"\u0005SummaryInformation"_s;
 
 QByteArray summaryStream(qint64 minimumSize)
 {
@@ -44,87 +46,69 @@ enum class Outcome { Refused, TitleRead, TitleMissing };
 
 TEST(SummaryDamage, BrokenStructuresNeitherCrashNorHang)
 {
+    using Layout = const CompoundFileLayout &;
     struct Case
     {
         const char *name;
         qint64 streamSize;
         quint32 leadingFree;
-        std::function<void(QByteArray &, const CompoundFileLayout &)> damage;
         Outcome outcome;
+        std::function<void(QByteArray &, Layout)> damage;
     };
-    const auto summaryStart = [](const CompoundFileLayout &l) { return l.streamStart.value(kSummaryName); };
-    const auto stream = [&](const CompoundFileLayout &l) { return l.sectorOffset(summaryStart(l)); };
-    const auto titleValue = [&](const QByteArray &b, const CompoundFileLayout &l) {
+    const auto summaryStart = [](Layout l) { return l.streamStart.value(kSummaryName); };
+    const auto stream = [&](Layout l) { return l.sectorOffset(summaryStart(l)); };
+    const auto titleValue = [&](const QByteArray &b, Layout l) {
         // Section at 48; its table at 56 holds (identifier, offset) pairs; the title is the second one.
         return stream(l) + 48 + u32At(b, stream(l) + 56 + 12);
     };
+    const auto summaryEntry = [](Layout l) { return l.entryOffset.value(kSummaryName); };
+    using O = Outcome;
     const Case cases[] = {
-        {"summary chain loops back to its start", 6000, 0,
-         [&](QByteArray &b, const CompoundFileLayout &l) {
+        {"summary chain loops back to its start", 6000, 0, O::TitleRead,
+         [&](QByteArray &b, Layout l) {
              patchU32(b, l.fatEntryOffset(summaryStart(l) + 1), summaryStart(l));
-         },
-         Outcome::TitleRead},
-        {"directory chain points to itself", 0, 0,
-         [](QByteArray &b, const CompoundFileLayout &l) {
-             patchU32(b, l.fatEntryOffset(l.directoryStart), l.directoryStart);
-         },
-         Outcome::TitleRead},
-        {"mini FAT entry points to itself", 0, 0,
-         [&](QByteArray &b, const CompoundFileLayout &l) {
+         }},
+        {"directory chain points to itself", 0, 0, O::TitleRead,
+         [](QByteArray &b, Layout l) { patchU32(b, l.fatEntryOffset(l.directoryStart), l.directoryStart); }},
+        {"mini FAT entry points to itself", 0, 0, O::Refused,
+         [&](QByteArray &b, Layout l) {
              patchU32(b, l.sectorOffset(l.miniFatStart) + 4 * summaryStart(l), summaryStart(l));
-         },
-         Outcome::Refused},
-        {"summary starts far beyond the file", 6000, 0,
-         [](QByteArray &b, const CompoundFileLayout &l) {
-             patchU32(b, l.entryOffset.value(kSummaryName) + 0x74, 0x00FFFFF0);
-         },
-         Outcome::Refused},
-        {"summary size 4 GB", 6000, 0,
-         [](QByteArray &b, const CompoundFileLayout &l) {
-             patchU32(b, l.entryOffset.value(kSummaryName) + 0x78, 0xFFFFFFFF);
-         },
-         Outcome::TitleRead},
-        {"FAT sector count 2^32 - 1", 6000, 0,
-         [](QByteArray &b, const CompoundFileLayout &) { patchU32(b, 0x2C, 0xFFFFFFFF); },
-         Outcome::TitleRead},
-        {"DIFAT entry beyond the file", 6000, 14000,
-         [&](QByteArray &b, const CompoundFileLayout &l) {
-             const quint32 fatIndex = summaryStart(l) / 128;
-             patchU32(b, l.sectorOffset(l.difatSectors[0]) + 4 * (fatIndex - 109), 0x7FFFFFF0);
-         },
-         Outcome::TitleRead},
-        {"DIFAT chain points to itself", 6000, 14000,
-         [](QByteArray &b, const CompoundFileLayout &l) {
+         }},
+        {"summary starts far beyond the file", 6000, 0, O::Refused,
+         [&](QByteArray &b, Layout l) { patchU32(b, summaryEntry(l) + 0x74, 0x00FFFFF0); }},
+        {"summary size 4 GB", 6000, 0, O::TitleRead,
+         [&](QByteArray &b, Layout l) { patchU32(b, summaryEntry(l) + 0x78, 0xFFFFFFFF); }},
+        {"FAT sector count 2^32 - 1", 6000, 0, O::TitleRead,
+         [](QByteArray &b, Layout) { patchU32(b, 0x2C, 0xFFFFFFFF); }},
+        {"DIFAT entry beyond the file", 6000, 14000, O::TitleRead,
+         [&](QByteArray &b, Layout l) {
+             patchU32(b, l.sectorOffset(l.difatSectors[0]) + 4 * (summaryStart(l) / 128 - 109), 0x7FFFFFF0);
+         }},
+        {"DIFAT chain points to itself", 6000, 14000, O::TitleRead,
+         [](QByteArray &b, Layout l) {
              patchU32(b, l.sectorOffset(l.difatSectors[0]) + 508, l.difatSectors[0]);
              patchU32(b, 0x2C, 0xFFFFFFFF);
-         },
-         Outcome::TitleRead},
-        {"root entry is a stream", 0, 0,
-         [](QByteArray &b, const CompoundFileLayout &l) { b[l.entryOffset.value(QString()) + 0x42] = 2; },
-         Outcome::Refused},
-        {"file cut in the middle", 6000, 0,
-         [](QByteArray &b, const CompoundFileLayout &) { b.truncate(b.size() / 2); }, Outcome::Refused},
-        {"property count 2^31", 6000, 0,
-         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, stream(l) + 52, 0x80000000); },
-         Outcome::Refused},
-        {"section offset past the stream", 6000, 0,
-         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, stream(l) + 44, 6000 + 4096); },
-         Outcome::Refused},
-        {"title length 2^31", 6000, 0,
-         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, titleValue(b, l) + 4, 0x80000000); },
-         Outcome::TitleMissing},
-        {"title runs past the section", 6000, 0,
-         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, titleValue(b, l) + 4, 6000); },
-         Outcome::TitleMissing},
-        {"title offset 2^32 - 1", 6000, 0,
-         [&](QByteArray &b, const CompoundFileLayout &l) { patchU32(b, stream(l) + 56 + 12, 0xFFFFFFFF); },
-         Outcome::TitleMissing},
+         }},
+        {"root entry is a stream", 0, 0, O::Refused,
+         [](QByteArray &b, Layout l) { b[l.entryOffset.value(QString()) + 0x42] = 2; }},
+        {"file cut in the middle", 6000, 0, O::Refused,
+         [](QByteArray &b, Layout) { b.truncate(b.size() / 2); }},
+        {"property count 2^31", 6000, 0, O::Refused,
+         [&](QByteArray &b, Layout l) { patchU32(b, stream(l) + 52, 0x80000000); }},
+        {"section offset past the stream", 6000, 0, O::Refused,
+         [&](QByteArray &b, Layout l) { patchU32(b, stream(l) + 44, 6000 + 4096); }},
+        {"title length 2^31", 6000, 0, O::TitleMissing,
+         [&](QByteArray &b, Layout l) { patchU32(b, titleValue(b, l) + 4, 0x80000000); }},
+        {"title runs past the section", 6000, 0, O::TitleMissing,
+         [&](QByteArray &b, Layout l) { patchU32(b, titleValue(b, l) + 4, 6000); }},
+        {"title offset 2^32 - 1", 6000, 0, O::TitleMissing,
+         [&](QByteArray &b, Layout l) { patchU32(b, stream(l) + 56 + 12, 0xFFFFFFFF); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         CompoundFileWriter writer;
         writer.setLeadingFreeSectors(c.leadingFree);
-        writer.addStream(QStringLiteral("WordDocument"), QByteArray(700, 'w'));
+        writer.addStream(u"WordDocument"_s, QByteArray(700, 'w'));
         writer.addStream(kSummaryName, summaryStream(c.streamSize));
         CompoundFileLayout layout;
         QByteArray bytes = writer.build(&layout);
@@ -137,7 +121,7 @@ TEST(SummaryDamage, BrokenStructuresNeitherCrashNorHang)
             break;
         case Outcome::TitleRead:
             ASSERT_TRUE(file.has_value());
-            EXPECT_EQ(file->text(2), QStringLiteral("Titre"));
+            EXPECT_EQ(file->text(2), u"Titre"_s);
             break;
         case Outcome::TitleMissing:
             ASSERT_TRUE(file.has_value());
@@ -154,7 +138,7 @@ TEST(SummaryDamage, SprawlingStructuresCostAtMostOneReadPerSector)
     CountingSource source(bytes);
     const auto file = readDocument(source).properties;
     ASSERT_TRUE(file.has_value());
-    EXPECT_EQ(file->text(2), QStringLiteral("Titre"));
+    EXPECT_EQ(file->text(2), u"Titre"_s);
     EXPECT_LE(source.reads, bytes.size() / 512);
 }
 

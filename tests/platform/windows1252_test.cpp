@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(Windows1252, RoundTripsEveryAssignedByte)
 {
     QByteArray all;
@@ -15,8 +17,7 @@ TEST(Windows1252, RoundTripsEveryAssignedByte)
 
 TEST(Windows1252, CharactersOutsideBecomeDecimalReferences)
 {
-    EXPECT_EQ(toWindows1252WithReferences(QStringLiteral("Ж é 😀 €")),
-              QByteArray("&#1046; \xE9 &#128512; \x80"));
+    EXPECT_EQ(toWindows1252WithReferences(u"Ж é 😀 €"_s), QByteArray("&#1046; \xE9 &#128512; \x80"));
     // A surrogate without its other half, as a damaged UTF-16 value can hold, is the replacement character.
     const char16_t lone[] = {u'a', 0xDC00, u'b', 0xD83D};
     QByteArray bytes("<");
