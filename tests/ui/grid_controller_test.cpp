@@ -20,12 +20,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Kind = RecordingPrompter::Kind;
 
-const QString kLongTitle =
-    QStringLiteral("zeta, a title far too long for the narrow title column of this grid");
+const QString kLongTitle = u"zeta, a title far too long for the narrow title column of this grid"_s;
 const QString kLongComment = QString(60, u'c') + QString(60, u'd');
 
 // A document of our own beside the real ones: ten pages, a long title and a 120-character comment.
@@ -49,13 +50,13 @@ protected:
         for (const char *name :
              {"si_lpwstr.doc", "si_cp1252_tous_pid.doc", "lessmsi__msi_with_external_cab.msi",
               "exiftool__FlashPix.ppt", "ruby-ole__test.doc", "PHPWord__docSlovak.doc"})
-            copyTestData(QStringLiteral("ole/") + QLatin1String(name), dir.path());
-        writeFile(dir.filePath(QStringLiteral("long.doc")), longDocument());
+            copyTestData(u"ole/"_s + QLatin1String(name), dir.path());
+        writeFile(dir.filePath(u"long.doc"_s), longDocument());
 
-        grid.setColumns({{QStringLiteral(" Document"), ColumnAlignment::Left, 1500},
-                         {QStringLiteral(" Title"), ColumnAlignment::Left, 1500},
-                         {QStringLiteral("Pages"), ColumnAlignment::Centre, 1500},
-                         {QStringLiteral(" Comments"), ColumnAlignment::Left, 1500}});
+        grid.setColumns({{u" Document"_s, ColumnAlignment::Left, 1500},
+                         {u" Title"_s, ColumnAlignment::Left, 1500},
+                         {u"Pages"_s, ColumnAlignment::Centre, 1500},
+                         {u" Comments"_s, ColumnAlignment::Left, 1500}});
         options.columnProperties = {2, 14, 6};
         options.locale = QLocale::c();
         list();
@@ -161,10 +162,10 @@ TEST_F(GridControllerTest, HeaderClicksSortByCaptionAndMoveArrowAndBold)
 
 TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
 {
-    const QString longPath = dir.filePath(QStringLiteral("long.doc"));
+    const QString longPath = dir.filePath(u"long.doc"_s);
 
     // A row clicked, the question declined: the file stays and the grid is not listed again.
-    click(view.viewport(), cellCentre(rowOf(QStringLiteral("long.doc")), 2));
+    click(view.viewport(), cellCentre(rowOf(u"long.doc"_s), 2));
     EXPECT_TRUE(view.isSelectionHighlighted());
     EXPECT_EQ(view.selectionModel()->selectedIndexes().size(), grid.columnCount()) << "the whole row";
     pressKey(&view, Qt::Key_Delete);
@@ -181,7 +182,7 @@ TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
     pressKey(&view, Qt::Key_Delete);
     ASSERT_EQ(prompter.boxes.size(), 3);
     EXPECT_EQ(prompter.boxes[2].kind, Kind::Exclamation);
-    EXPECT_TRUE(prompter.boxes[2].text.contains(QStringLiteral("refused by the test")));
+    EXPECT_TRUE(prompter.boxes[2].text.contains(u"refused by the test"_s));
     EXPECT_TRUE(QFile::exists(longPath));
     EXPECT_EQ(refreshes, 0);
 
@@ -192,7 +193,7 @@ TEST_F(GridControllerTest, DeleteKeyAsksThenTrashesTheSelectedRowOnly)
     EXPECT_EQ(shell.trashed.last(), longPath);
     EXPECT_FALSE(QFile::exists(longPath));
     EXPECT_EQ(refreshes, 1);
-    EXPECT_EQ(rowOf(QStringLiteral("long.doc")), -1);
+    EXPECT_EQ(rowOf(u"long.doc"_s), -1);
 
     // A header click leaves no document row: Delete asks nothing and deletes nothing.
     click(view.viewport(), cellCentre(0, 0));
@@ -224,15 +225,15 @@ TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
         ASSERT_EQ(shownMenus.size(), 1);
         EXPECT_EQ(view.documentRow(), rowOf(c.name)) << "the right button selects the row";
         QMenu *menu = shownMenus[0];
-        EXPECT_EQ(menu->objectName(), QStringLiteral("mnuContexte"));
-        EXPECT_EQ(menu->defaultAction(), menuAction(QStringLiteral("mnuOuvrir")));
-        EXPECT_EQ(menuAction(QStringLiteral("mnuDocument"))->text(), c.name);
+        EXPECT_EQ(menu->objectName(), u"mnuContexte"_s);
+        EXPECT_EQ(menu->defaultAction(), menuAction(u"mnuOuvrir"_s));
+        EXPECT_EQ(menuAction(u"mnuDocument"_s)->text(), c.name);
         QStringList lines;
         for (QAction *action : menu->actions())
-            if (action->objectName().startsWith(QStringLiteral("mnuDynamique")) && action->isVisible())
+            if (action->objectName().startsWith(u"mnuDynamique"_s) && action->isVisible())
                 lines << action->text();
         EXPECT_EQ(lines, c.lines);
-        EXPECT_EQ(menuAction(QStringLiteral("mnuSep2"))->isVisible(), !c.lines.isEmpty());
+        EXPECT_EQ(menuAction(u"mnuSep2"_s)->isVisible(), !c.lines.isEmpty());
     }
 
     // A right click on the header shows the menu of the row selected before.
@@ -240,7 +241,7 @@ TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
     QHeaderView *header = view.horizontalHeader();
     click(header->viewport(), QPoint(5, header->height() / 2), Qt::RightButton);
     ASSERT_EQ(shownMenus.size(), 1);
-    EXPECT_EQ(menuAction(QStringLiteral("mnuDocument"))->text(), QStringLiteral("long.doc"));
+    EXPECT_EQ(menuAction(u"mnuDocument"_s)->text(), u"long.doc"_s);
 
     // The menu key shows it too; the context-menu event of a right press shows nothing more.
     shownMenus.clear();
@@ -252,10 +253,10 @@ TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
     EXPECT_TRUE(mouse.isAccepted()) << "no window behind the grid shows a menu of its own";
 
     // The commands reach the shell with the row's path.
-    menuAction(QStringLiteral("mnuOuvrir"))->trigger();
-    menuAction(QStringLiteral("mnuProprietes"))->trigger();
-    EXPECT_EQ(shell.opened, QStringList{dir.filePath(QStringLiteral("long.doc"))});
-    EXPECT_EQ(shell.propertiesShown, QStringList{dir.filePath(QStringLiteral("long.doc"))});
+    menuAction(u"mnuOuvrir"_s)->trigger();
+    menuAction(u"mnuProprietes"_s)->trigger();
+    EXPECT_EQ(shell.opened, QStringList{dir.filePath(u"long.doc"_s)});
+    EXPECT_EQ(shell.propertiesShown, QStringList{dir.filePath(u"long.doc"_s)});
 
     // An empty grid shows no menu.
     for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
@@ -270,11 +271,11 @@ TEST_F(GridControllerTest, ContextMenuShowsNameAndNonEmptyPropertyLines)
 
 TEST_F(GridControllerTest, DoubleClickAndEnterOpenTheDocument)
 {
-    const QPoint at = cellCentre(rowOf(QStringLiteral("si_lpwstr.doc")), 2);
+    const QPoint at = cellCentre(rowOf(u"si_lpwstr.doc"_s), 2);
     click(view.viewport(), at);
     sendMouse(view.viewport(), QEvent::MouseButtonDblClick, at, Qt::LeftButton);
     sendMouse(view.viewport(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
-    EXPECT_EQ(shell.opened, QStringList{dir.filePath(QStringLiteral("si_lpwstr.doc"))});
+    EXPECT_EQ(shell.opened, QStringList{dir.filePath(u"si_lpwstr.doc"_s)});
 
     // From the keyboard: after a header click no row is current and Enter opens nothing; Down reaches a
     // row, which shows as selected, and Enter opens it.
@@ -299,16 +300,16 @@ TEST_F(GridControllerTest, TheMenuKeyOpensTheMenuOnItsOpenEntry)
         active = menu->activeAction();
         menu->hide();
     });
-    click(view.viewport(), cellCentre(rowOf(QStringLiteral("long.doc")), 1), Qt::RightButton);
+    click(view.viewport(), cellCentre(rowOf(u"long.doc"_s), 1), Qt::RightButton);
     EXPECT_EQ(active, nullptr) << "a right click leaves the choice to the mouse";
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
     QApplication::sendEvent(&view, &key);
-    EXPECT_EQ(active, menuAction(QStringLiteral("mnuOuvrir")));
+    EXPECT_EQ(active, menuAction(u"mnuOuvrir"_s));
 }
 
 TEST_F(GridControllerTest, CellTipsShowOnlyTextsWiderThanTheirColumn)
 {
-    const int longRow = rowOf(QStringLiteral("long.doc"));
+    const int longRow = rowOf(u"long.doc"_s);
     const QPoint longTitle = cellCentre(longRow, 1);
     const struct
     {
@@ -340,7 +341,7 @@ TEST_F(GridControllerTest, CellTipsShowOnlyTextsWiderThanTheirColumn)
 
 TEST_F(GridControllerTest, RenameRefusesAndNeverReplaces)
 {
-    const QString oldName = QStringLiteral("long.doc");
+    const QString oldName = u"long.doc"_s;
     const QString forbidden = messageTexts(settings.language).renameForbidden;
     const struct
     {
@@ -349,27 +350,23 @@ TEST_F(GridControllerTest, RenameRefusesAndNeverReplaces)
         bool listedAgain;
         QString nameAfter;
     } cases[] = {
-        {std::nullopt, {}, false, oldName},
-        {QString(), {}, false, oldName},
-        {QStringLiteral("LONG.doc"), {}, false, oldName},
-        {QStringLiteral("a/b.doc"), forbidden, false, oldName},
-        {QStringLiteral("a?b.doc"), forbidden, false, oldName},
-        {QStringLiteral("a|b.doc"), forbidden, false, oldName},
-        {QStringLiteral("si_lpwstr.doc"), {}, true, oldName},
-        {QStringLiteral("renamed.doc"), {}, true, QStringLiteral("renamed.doc")},
+        {std::nullopt, {}, false, oldName},        {QString(), {}, false, oldName},
+        {u"LONG.doc"_s, {}, false, oldName},       {u"a/b.doc"_s, forbidden, false, oldName},
+        {u"a?b.doc"_s, forbidden, false, oldName}, {u"a|b.doc"_s, forbidden, false, oldName},
+        {u"si_lpwstr.doc"_s, {}, true, oldName},   {u"renamed.doc"_s, {}, true, u"renamed.doc"_s},
     };
-    const QByteArray otherBytes = readFile(dir.filePath(QStringLiteral("si_lpwstr.doc")));
+    const QByteArray otherBytes = readFile(dir.filePath(u"si_lpwstr.doc"_s));
     for (const auto &c : cases) {
-        SCOPED_TRACE(qPrintable(c.answer.value_or(QStringLiteral("(cancel)"))));
+        SCOPED_TRACE(qPrintable(c.answer.value_or(u"(cancel)"_s)));
         click(view.viewport(), cellCentre(rowOf(oldName), 0));
         prompter.boxes.clear();
         prompter.textAnswers = {c.answer};
         const int refreshesBefore = refreshes;
-        menuAction(QStringLiteral("mnuRenommer"))->trigger();
+        menuAction(u"mnuRenommer"_s)->trigger();
 
         ASSERT_GE(prompter.boxes.size(), 1);
         EXPECT_EQ(prompter.boxes[0].kind, Kind::Input);
-        EXPECT_EQ(prompter.boxes[0].text, QStringLiteral("Rename document"));
+        EXPECT_EQ(prompter.boxes[0].text, u"Rename document"_s);
         EXPECT_EQ(prompter.boxes[0].initial, oldName);
         EXPECT_EQ(prompter.boxes.size(), c.message.isEmpty() ? 1 : 2);
         if (!c.message.isEmpty()) {
@@ -379,14 +376,14 @@ TEST_F(GridControllerTest, RenameRefusesAndNeverReplaces)
         EXPECT_TRUE(QFile::exists(dir.filePath(c.nameAfter)));
         EXPECT_NE(rowOf(c.nameAfter), -1);
     }
-    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("si_lpwstr.doc"))), otherBytes) << "not replaced";
+    EXPECT_EQ(readFile(dir.filePath(u"si_lpwstr.doc"_s)), otherBytes) << "not replaced";
     EXPECT_FALSE(QFile::exists(dir.filePath(oldName)));
 }
 
 TEST_F(GridControllerTest, ActsOnNamesThatAreNotUtf8ByTheirOwnBytes)
 {
     const QString path = dir.path() + u'/' + fromNativeBytes("r\xE9sum\xE9.doc");
-    const QString shown = QStringLiteral("r\uFFFDsum\uFFFD.doc");
+    const QString shown = u"r\uFFFDsum\uFFFD.doc"_s;
     writeNativeFile(path, longDocument());
     list();
     const QPoint at = cellCentre(rowOf(shown), 0);
@@ -396,10 +393,10 @@ TEST_F(GridControllerTest, ActsOnNamesThatAreNotUtf8ByTheirOwnBytes)
     sendMouse(view.viewport(), QEvent::MouseButtonDblClick, at, Qt::LeftButton);
     EXPECT_EQ(shell.opened, QStringList{path});
 
-    prompter.textAnswers = {QStringLiteral("résumé.doc")};
-    menuAction(QStringLiteral("mnuRenommer"))->trigger();
+    prompter.textAnswers = {u"résumé.doc"_s};
+    menuAction(u"mnuRenommer"_s)->trigger();
     EXPECT_EQ(prompter.boxes.value(0).initial, shown);
-    EXPECT_EQ(shell.renamed.value(0), QStringList({path, dir.filePath(QStringLiteral("résumé.doc"))}));
+    EXPECT_EQ(shell.renamed.value(0), QStringList({path, dir.filePath(u"résumé.doc"_s)}));
 
     // The recording shell renames through Qt, which cannot reach such a name: the row is still there.
     click(view.viewport(), cellCentre(rowOf(shown), 0));

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray placementLines(const QRect &rect, bool maximised)
@@ -65,7 +67,7 @@ TEST(MainWindowColumns, EqualWidthsShareTheWidthTheGridShows)
 {
     WindowFixture f;
     for (int i = 0; i < 80; ++i)
-        writeFile(QDir(f.documentsPath()).filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+        writeFile(QDir(f.documentsPath()).filePath(u"file%1.txt"_s.arg(i)), "x");
     QByteArray everyProperty = "[Proprietes]\r\n";
     for (const PropertyColumn &column : kPropertyColumns)
         everyProperty += column.key.toString().toUtf8() + "=1\r\n";
@@ -94,11 +96,11 @@ TEST(MainWindowListing, AConfigurationWhoseDirectoryIsGoneLeavesNoCountsAboveThe
     f.addDocuments();
     f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
     MainWindow &window = f.start();
-    ASSERT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3 documents"));
-    writeFile(f.settingsPath(QStringLiteral("Autre.ini")),
+    ASSERT_EQ(f.find<QLabel>("lblNbDocuments")->text(), u"3 documents"_s);
+    writeFile(f.settingsPath(u"Autre.ini"_s),
               "[Configuration]\r\nRepertoire=" + f.documentsPath().toUtf8() + "/gone\r\n");
 
-    window.loadConfiguration(QStringLiteral("Autre"));
+    window.loadConfiguration(u"Autre"_s);
     EXPECT_EQ(window.grid().rowCount(), 0);
     EXPECT_TRUE(f.find<QLabel>("lblNbFichiers")->text().isEmpty());
     EXPECT_TRUE(f.find<QLabel>("lblNbDocuments")->text().isEmpty());
@@ -113,8 +115,8 @@ TEST(MainWindowLayout, LongCountsAndTitlesShowWhole)
     window.show();
     auto *files = f.find<QLabel>("lblNbFichiers");
     auto *documents = f.find<QLabel>("lblNbDocuments");
-    files->setText(QStringLiteral("10402 fichiers"));
-    documents->setText(QStringLiteral("10402 documents (interrompu)"));
+    files->setText(u"10402 fichiers"_s);
+    documents->setText(u"10402 documents (interrompu)"_s);
     pumpEvents();
     for (const QLabel *label : {files, documents})
         EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
@@ -123,24 +125,17 @@ TEST(MainWindowLayout, LongCountsAndTitlesShowWhole)
     EXPECT_LE(documents->geometry().right(), f.find<QWidget>("Chemins")->x());
 
     // "Sélectionner la liste des propriétés affichées" is longer than the dialog's check boxes.
-    int width = 0;
-    int needed = 0;
-    EXPECT_TRUE(driveModal(
-        "frmConfigListeProprietes",
-        [&](QDialog &dialog) {
-            width = dialog.width();
-            needed = titleWidth(&dialog);
-            dialog.reject();
-        },
-        [&] { f.find<QAction>("mnuListeProprietes")->trigger(); }));
-    EXPECT_GE(width, needed);
+    f.drive("mnuListeProprietes", "frmConfigListeProprietes", [&](QDialog &dialog) {
+        EXPECT_GE(dialog.width(), titleWidth(&dialog));
+        dialog.reject();
+    });
 }
 
 TEST(MainWindowStartDirectory, AStartOnADirectoryListsItInPlaceOfTheRememberedOne)
 {
     WindowFixture f;
     f.addDocuments();
-    const QString sub = f.documentsPath() + QStringLiteral("/sub");
+    const QString sub = f.documentsPath() + u"/sub"_s;
     QDir().mkdir(sub);
     f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
     MainWindowEnvironment environment = f.environment();
@@ -156,9 +151,9 @@ TEST(MainWindowStartDirectory, ASecondStartHandsItsDirectoryToTheRunningWindow)
 {
     WindowFixture f;
     f.addDocuments();
-    const QString sub = f.documentsPath() + QStringLiteral("/sub");
+    const QString sub = f.documentsPath() + u"/sub"_s;
     QDir().mkdir(sub);
-    copyTestData(QStringLiteral("ole/titre_vide.doc"), sub);
+    copyTestData(u"ole/titre_vide.doc"_s, sub);
     // A socket file left behind by a program that ended does not stop the window from listening.
     const QString socket = InstanceChannel::socketPaths(f.settings.path()).value(0);
     writeFile(socket, "left behind");
@@ -167,10 +162,9 @@ TEST(MainWindowStartDirectory, ASecondStartHandsItsDirectoryToTheRunningWindow)
 
     QProcess second;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     second.setProcessEnvironment(environment);
-    second.start(QStringLiteral(FICHORAMA_EXECUTABLE),
-                 {QStringLiteral("--settings"), f.settings.path(), sub});
+    second.start(QStringLiteral(FICHORAMA_EXECUTABLE), {u"--settings"_s, f.settings.path(), sub});
     QElapsedTimer waited;
     waited.start();
     // The window answers from this event loop, so the wait must let events through.

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void click(QDialog &dialog, const char *button)
@@ -37,52 +39,38 @@ TEST(MainWindowDialogs, DisplayedPropertiesOkWritesRebuildsAndListsAgainWhileEsc
     f.addDocuments();
     f.writeConfiguration("Largeur0= 1000\r\nLargeur1= 1100\r\nLargeur2= 1200\r\nLargeur3= 1300\r\n");
     MainWindow &window = f.start();
-    QAction *entry = f.find<QAction>("mnuListeProprietes");
     ASSERT_EQ(window.grid().columnCount(), 4);
 
     // Escape: nothing written, the grid stays listed.
-    EXPECT_TRUE(driveModal(
-        "frmConfigListeProprietes",
-        [](QDialog &d) {
-            tick(d, "chkPages", true);
-            pressKey(&d, Qt::Key_Escape);
-        },
-        [&] { entry->trigger(); }));
-    f.settle();
+    f.drive("mnuListeProprietes", "frmConfigListeProprietes", [](QDialog &d) {
+        tick(d, "chkPages", true);
+        pressKey(&d, Qt::Key_Escape);
+    });
     EXPECT_TRUE(f.stored(u"Proprietes", "Pages").isEmpty());
     EXPECT_EQ(window.grid().columnCount(), 4);
     EXPECT_EQ(window.grid().rowCount(), 3);
 
     // Title swapped for subject: four columns still, so the stored widths stay; the grid is listed again.
-    EXPECT_TRUE(driveModal(
-        "frmConfigListeProprietes",
-        [](QDialog &d) {
-            tick(d, "chkTitre", false);
-            tick(d, "chkSujet", true);
-            click(d, "cmdOK");
-        },
-        [&] { entry->trigger(); }));
-    f.settle();
-    EXPECT_EQ(f.stored(u"Proprietes", "Titre"), QStringLiteral("0"));
-    EXPECT_EQ(f.stored(u"Proprietes", "Sujet"), QStringLiteral("1"));
-    EXPECT_EQ(f.stored(u"Proprietes", "TempsEdition"), QStringLiteral("0")); // all eighteen keys
+    f.drive("mnuListeProprietes", "frmConfigListeProprietes", [](QDialog &d) {
+        tick(d, "chkTitre", false);
+        tick(d, "chkSujet", true);
+        click(d, "cmdOK");
+    });
+    EXPECT_EQ(f.stored(u"Proprietes", "Titre"), u"0"_s);
+    EXPECT_EQ(f.stored(u"Proprietes", "Sujet"), u"1"_s);
+    EXPECT_EQ(f.stored(u"Proprietes", "TempsEdition"), u"0"_s); // all eighteen keys
     ASSERT_EQ(window.grid().columnCount(), 4);
-    EXPECT_EQ(window.grid().column(3).caption, QStringLiteral(" Subject"));
+    EXPECT_EQ(window.grid().column(3).caption, u" Subject"_s);
     EXPECT_EQ(window.grid().column(3).widthTwips, 1300);
     EXPECT_EQ(window.grid().rowCount(), 3);
 
     // One column more: equal shares, stored; the listing fills the new column.
-    EXPECT_TRUE(driveModal(
-        "frmConfigListeProprietes",
-        [](QDialog &d) {
-            tick(d, "chkPages", true);
-            click(d, "cmdOK");
-        },
-        [&] { entry->trigger(); }));
-    f.settle();
+    f.drive("mnuListeProprietes", "frmConfigListeProprietes", [](QDialog &d) {
+        tick(d, "chkPages", true);
+        click(d, "cmdOK");
+    });
     ASSERT_EQ(window.grid().columnCount(), 5);
-    EXPECT_EQ(f.stored(u"Configuration", "Largeur4"),
-              QStringLiteral(" %1").arg(window.grid().column(0).widthTwips));
+    EXPECT_EQ(f.stored(u"Configuration", "Largeur4"), u" %1"_s.arg(window.grid().column(0).widthTwips));
     ASSERT_EQ(window.grid().rowCount(), 3);
     EXPECT_EQ(window.grid().row(0).cells.size(), 5);
     EXPECT_TRUE(f.prompter.boxes.isEmpty());
@@ -96,31 +84,24 @@ TEST(MainWindowDialogs, SwitchingToANewConfigurationCreatesItLoadsDefaultsAndLis
     f.writeConfiguration("Langue=1\r\nRepertoire=" + QDir::cleanPath(elsewhere.path()).toUtf8() + "\r\n");
     MainWindow &window = f.start();
     auto *open = f.find<QAction>("mnuOuvrir");
-    EXPECT_EQ(open->text(),
-              QStringLiteral("&Ouvrir")); // the context menu speaks the configuration's language
+    EXPECT_EQ(open->text(), u"&Ouvrir"_s); // the context menu speaks the configuration's language
     EXPECT_EQ(window.grid().rowCount(), 0);
 
     f.prompter.yesNoAnswers = {true};
-    EXPECT_TRUE(driveModal(
-        "frmChoixFichierINI",
-        [](QDialog &d) {
-            d.findChild<QComboBox *>(QStringLiteral("lstNomFichierINI"))
-                ->setEditText(QStringLiteral("Nouvelle"));
-            click(d, "cmdOK");
-        },
-        [&] { f.find<QPushButton>("cmdConfiguration")->click(); }));
-    f.settle();
+    f.drive("cmdConfiguration", "frmChoixFichierINI", [](QDialog &d) {
+        d.findChild<QComboBox *>(u"lstNomFichierINI"_s)->setEditText(u"Nouvelle"_s);
+        click(d, "cmdOK");
+    });
 
     ASSERT_EQ(f.prompter.boxes.size(), 1); // the create question only
-    const QString created = f.settingsPath(QStringLiteral("Nouvelle.ini"));
+    const QString created = f.settingsPath(u"Nouvelle.ini"_s);
     for (const char *key : {"Largeur0", "Largeur1", "Largeur2", "Largeur3"})
         EXPECT_FALSE(f.stored(u"Configuration", key, created).isEmpty()) << key;
-    EXPECT_EQ(f.stored(u"Configuration", "Nom", f.settingsPath(QStringLiteral("ChoixConfiguration.ini"))),
-              QStringLiteral("Nouvelle"));
-    EXPECT_EQ(f.find<QLabel>("lblConfiguration")->text(), QStringLiteral("Nouvelle"));
+    EXPECT_EQ(f.stored(u"Configuration", "Nom", f.settingsPath(u"ChoixConfiguration.ini"_s)), u"Nouvelle"_s);
+    EXPECT_EQ(f.find<QLabel>("lblConfiguration")->text(), u"Nouvelle"_s);
     // Defaults: English, and the current directory, which is listed.
     EXPECT_EQ(window.settings().language, 0);
-    EXPECT_EQ(open->text(), QStringLiteral("&Open"));
+    EXPECT_EQ(open->text(), u"&Open"_s);
     EXPECT_EQ(window.listedDirectory(), f.documentsPath());
     EXPECT_EQ(window.grid().rowCount(), 3);
 }
@@ -130,23 +111,19 @@ TEST(MainWindowDialogs, OrganizerGoesToAnEntryAndItsOkReplacesTheGridList)
     WindowFixture f;
     f.addDocuments();
     QTemporaryDir other;
-    const QString listFile = f.settingsPath(QStringLiteral("Fichorama.txt"));
+    const QString listFile = f.settingsPath(u"Fichorama.txt"_s);
     ASSERT_FALSE(
         EcrireListeTableaux(listFile, {{QDir::cleanPath(other.path()), true}, {f.documentsPath(), false}}));
     MainWindow &window = f.start();
     EXPECT_EQ(window.grid().rowCount(), 3);
 
     f.prompter.yesNoAnswers = {true};
-    EXPECT_TRUE(driveModal(
-        "frmEnsembleTableaux",
-        [](QDialog &d) {
-            d.findChild<QListWidget *>(QStringLiteral("lstEnsembleTableaux"))->setCurrentRow(0);
-            click(d, "cmdGoTo");
-            click(d, "cmdSupprimerTout");
-            click(d, "cmdOK");
-        },
-        [&] { f.find<QPushButton>("cmdEditerEnsemble")->click(); }));
-    f.settle();
+    f.drive("cmdEditerEnsemble", "frmEnsembleTableaux", [](QDialog &d) {
+        d.findChild<QListWidget *>(u"lstEnsembleTableaux"_s)->setCurrentRow(0);
+        click(d, "cmdGoTo");
+        click(d, "cmdSupprimerTout");
+        click(d, "cmdOK");
+    });
     EXPECT_EQ(window.listedDirectory(), QDir::cleanPath(other.path()));
     EXPECT_EQ(window.grid().rowCount(), 0);
     EXPECT_EQ(f.find<QListWidget>("lstTableaux")->count(), 0);
@@ -159,29 +136,25 @@ TEST(MainWindowDialogs, HtmlLayoutOkStoresTheSettingsOrReportsAFileThatCannotBeW
         SCOPED_TRACE(writable);
         WindowFixture f;
         if (!writable)
-            QDir(f.settings.path()).mkdir(QStringLiteral("Fichorama.ini"));
+            QDir(f.settings.path()).mkdir(u"Fichorama.ini"_s);
         MainWindow &window = f.start();
-        EXPECT_TRUE(driveModal(
-            "frmOptionsHTML",
-            [](QDialog &d) {
-                d.findChild<QLineEdit *>(QStringLiteral("txtPrefixeTableauHTML"))
-                    ->setText(QStringLiteral("Inventaire"));
-                tick(d, "chkAjouterDate", true);
-                click(d, "cmdOK");
-            },
-            [&] { f.find<QAction>("mnuConfigurationHTML")->trigger(); }));
-        EXPECT_EQ(window.settings().html.prefixeTableau, QStringLiteral("Inventaire"));
+        f.drive("mnuConfigurationHTML", "frmOptionsHTML", [](QDialog &d) {
+            d.findChild<QLineEdit *>(u"txtPrefixeTableauHTML"_s)->setText(u"Inventaire"_s);
+            tick(d, "chkAjouterDate", true);
+            click(d, "cmdOK");
+        });
+        EXPECT_EQ(window.settings().html.prefixeTableau, u"Inventaire"_s);
         if (writable) {
             EXPECT_TRUE(f.prompter.boxes.isEmpty());
-            EXPECT_EQ(f.stored(u"HTML", "PrefixeTableau"), QStringLiteral("Inventaire"));
-            EXPECT_EQ(f.stored(u"HTML", "AjouterDate"), QStringLiteral("1"));
+            EXPECT_EQ(f.stored(u"HTML", "PrefixeTableau"), u"Inventaire"_s);
+            EXPECT_EQ(f.stored(u"HTML", "AjouterDate"), u"1"_s);
             EXPECT_FALSE(f.stored(u"HTML", "CouleurTitre").isEmpty());
         } else {
             // The first listing could not store its directory either, then the dialog's OK.
             ASSERT_EQ(f.prompter.boxes.size(), 2);
             for (const RecordingPrompter::Box &box : f.prompter.boxes) {
                 EXPECT_EQ(box.kind, RecordingPrompter::Kind::Error);
-                EXPECT_TRUE(box.text.startsWith(QStringLiteral("The configuration could not be saved:")));
+                EXPECT_TRUE(box.text.startsWith(u"The configuration could not be saved:"_s));
             }
         }
     }
@@ -191,9 +164,7 @@ TEST(MainWindowDialogs, AboutOpensFromTheHelpMenu)
 {
     WindowFixture f;
     f.start();
-    EXPECT_TRUE(driveModal(
-        "frmAbout", [](QDialog &d) { click(d, "cmdOK"); },
-        [&] { f.find<QAction>("mnuAPropos")->trigger(); }));
+    f.drive("mnuAPropos", "frmAbout", [](QDialog &d) { click(d, "cmdOK"); });
 }
 
 TEST(MainWindowGrid, HeaderClickSortsAndRightClickShowsTheDocumentsMenuOnTheListedGrid)
@@ -219,23 +190,20 @@ TEST(MainWindowGrid, HeaderClickSortsAndRightClickShowsTheDocumentsMenuOnTheList
     click(header->viewport(), onName, Qt::LeftButton);
     ASSERT_EQ(window.grid().rowCount(), 3);
     EXPECT_NE(window.sortState().ascending, firstAscending);
-    EXPECT_EQ(window.grid().row(0).cells[0], window.sortState().ascending
-                                                 ? QStringLiteral("PHPWord__docSlovak.doc")
-                                                 : QStringLiteral("si_cp1252_tous_pid.doc"));
+    EXPECT_EQ(window.grid().row(0).cells[0],
+              window.sortState().ascending ? u"PHPWord__docSlovak.doc"_s : u"si_cp1252_tous_pid.doc"_s);
 
     window.refresh(); // a new listing: the controller acts on what the model shows now
     f.settle();
     int row = 0; // the document that holds every property
-    while (row < window.grid().rowCount() &&
-           window.grid().row(row).cells[0] != QStringLiteral("si_cp1252_tous_pid.doc"))
+    while (row < window.grid().rowCount() && window.grid().row(row).cells[0] != u"si_cp1252_tous_pid.doc"_s)
         ++row;
     ASSERT_LT(row, window.grid().rowCount());
     const QRect cell = grid->visualRect(grid->model()->index(row, 0));
     click(grid->viewport(), cell.center(), Qt::RightButton);
     ASSERT_GE(shown.size(), 6) << qPrintable(shown.join(u'|'));
     EXPECT_EQ(shown.mid(0, 4),
-              (QStringList{QStringLiteral("&Open"), QStringLiteral("&Properties"),
-                           QStringLiteral("&Delete document"), QStringLiteral("&Rename document")}));
-    EXPECT_EQ(shown[4], QStringLiteral("si_cp1252_tous_pid.doc"));
-    EXPECT_TRUE(shown[5].contains(QStringLiteral(": "))) << qPrintable(shown[5]);
+              (QStringList{u"&Open"_s, u"&Properties"_s, u"&Delete document"_s, u"&Rename document"_s}));
+    EXPECT_EQ(shown[4], u"si_cp1252_tous_pid.doc"_s);
+    EXPECT_TRUE(shown[5].contains(u": "_s)) << qPrintable(shown[5]);
 }

@@ -4,6 +4,8 @@
 #include "support/test_files.h"
 #include "ui/main_window.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -90,6 +92,34 @@ struct WindowFixture
         EXPECT_TRUE(widget) << name;
         return widget;
     }
+
+    // Triggers the menu entry or clicks the button named `opener`, which shows the modal dialog named `name`,
+    // and drives that dialog with `drive` from the dialog's own event loop, as the user would (`drive` must
+    // close it); then waits for the jobs it started. Fails the test when no such dialog showed.
+    void drive(const char *opener, const char *name, const std::function<void(QDialog &)> &drive) const
+    {
+        bool shown = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != QLatin1String(name))
+                return;
+            poll.stop();
+            shown = true;
+            drive(*dialog);
+            // A driver that did not close the dialog must not leave the test waiting.
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        poll.start();
+        if (auto *action = window->findChild<QAction *>(QLatin1String(opener)))
+            action->trigger();
+        else if (auto *button = find<QAbstractButton>(opener))
+            button->click();
+        EXPECT_TRUE(shown) << name << " did not show";
+        settle();
+    }
 };
 
 // Lets the window lay itself out after a show or a resize.
@@ -97,28 +127,4 @@ inline void pumpEvents()
 {
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
-}
-
-// Runs `open`, which shows a modal dialog, and drives the dialog named `name` with `drive` from the dialog's
-// own event loop, as the user would. `drive` must close it. False when no such dialog showed.
-inline bool driveModal(const char *name, const std::function<void(QDialog &)> &drive,
-                       const std::function<void()> &open)
-{
-    bool shown = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != QLatin1String(name))
-            return;
-        poll.stop();
-        shown = true;
-        drive(*dialog);
-        // A driver that did not close the dialog must not leave the test waiting.
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    poll.start();
-    open();
-    return shown;
 }

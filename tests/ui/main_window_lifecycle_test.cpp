@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString iniText(const WindowFixture &f)
@@ -32,13 +34,12 @@ TEST(MainWindowStartup, CaptionLeavesOutEmptyPartsAndCleansNames)
         const char *caption;
     };
     const Case cases[] = {
-        {{QStringLiteral("OFFICE7"), QStringLiteral("marie"), windowsVersionName(1, 4, 10)},
+        {{u"OFFICE7"_s, u"marie"_s, windowsVersionName(1, 4, 10)},
          "Fichorama 1.1a - OFFICE7; marie; Windows 98"},
         // A name returned with a trailing NUL; a system not in the list (Windows 2000) adds nothing.
-        {{cleanSystemName(QString::fromLatin1(" OFFICE7\0", 9)), QStringLiteral("marie"),
-          windowsVersionName(2, 5, 0)},
+        {{cleanSystemName(QString::fromLatin1(" OFFICE7\0", 9)), u"marie"_s, windowsVersionName(2, 5, 0)},
          "Fichorama 1.1a - OFFICE7; marie"},
-        {{QStringLiteral("OFFICE7"), QString(), QStringLiteral("Debian GNU/Linux 12")},
+        {{u"OFFICE7"_s, QString(), u"Debian GNU/Linux 12"_s},
          "Fichorama 1.1a - OFFICE7; Debian GNU/Linux 12"},
         {{QString(), QString(), QString()}, "Fichorama 1.1a"},
     };
@@ -49,7 +50,7 @@ TEST(MainWindowStartup, CaptionLeavesOutEmptyPartsAndCleansNames)
     WindowFixture f;
     f.window = MainWindow::start(f.environment(), f.prompter, f.shell);
     ASSERT_TRUE(f.window);
-    EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Fichorama 1.1a - OFFICE7; marie; Debian"));
+    EXPECT_EQ(f.window->windowTitle(), u"Fichorama 1.1a - OFFICE7; marie; Debian"_s);
 }
 
 TEST(MainWindowStartup, LoadsTheSelectedConfigurationAndListsNothingBeforeActivation)
@@ -59,37 +60,34 @@ TEST(MainWindowStartup, LoadsTheSelectedConfigurationAndListsNothingBeforeActiva
     QTemporaryDir gone;
     const QString goneDirectory = gone.path();
     gone.remove();
-    writeFile(f.settingsPath(QStringLiteral("ChoixConfiguration.ini")), "[Configuration]\r\nNom=Essai\r\n");
+    writeFile(f.settingsPath(u"ChoixConfiguration.ini"_s), "[Configuration]\r\nNom=Essai\r\n");
     const QByteArray ini =
         "[Configuration]\r\nLangue=1\r\nRepertoire=" + f.documentsPath().toUtf8() +
         "\r\nInclurePDF=1\r\nInclureCaches=0\r\nToolTips=0\r\nLignesTexte=3\r\nLargeur0= 2880\r\n"
         "[Proprietes]\r\nAuteur=0\r\n";
-    writeFile(f.settingsPath(QStringLiteral("Essai.ini")), ini);
-    writeFile(f.settingsPath(QStringLiteral("Essai.txt")), "\"" + f.documentsPath().toUtf8() +
-                                                               "\",#TRUE#\r\n\"" + goneDirectory.toUtf8() +
-                                                               "\",#TRUE#\r\n");
+    writeFile(f.settingsPath(u"Essai.ini"_s), ini);
+    writeFile(f.settingsPath(u"Essai.txt"_s), "\"" + f.documentsPath().toUtf8() + "\",#TRUE#\r\n\"" +
+                                                  goneDirectory.toUtf8() + "\",#TRUE#\r\n");
 
     f.window = MainWindow::start(f.environment(), f.prompter, f.shell);
     ASSERT_TRUE(f.window);
-    EXPECT_EQ(f.find<QLabel>("lblConfiguration")->text(), QStringLiteral("Essai"));
+    EXPECT_EQ(f.find<QLabel>("lblConfiguration")->text(), u"Essai"_s);
     EXPECT_EQ(f.find<QLabel>("lblDossier")->text(), f.documentsPath());
-    EXPECT_EQ(f.find<QPushButton>("cmdDemarrer")->text(), QStringLiteral("Actualiser"));
-    EXPECT_TRUE(f.find<QAction>("mnuInclurePDF")->isChecked());
-    EXPECT_FALSE(f.find<QAction>("mnuInclureCaches")->isChecked());
-    EXPECT_FALSE(f.find<QAction>("mnuToolTips")->isChecked());
-    EXPECT_TRUE(f.find<QAction>("mnuSurligner")->isChecked());
-    EXPECT_FALSE(f.find<QAction>("mnuLigne1")->isChecked());
-    EXPECT_TRUE(f.find<QAction>("mnuLigne3")->isChecked());
-    EXPECT_TRUE(f.find<QAction>("mnuFrancais")->isChecked());
+    EXPECT_EQ(f.find<QPushButton>("cmdDemarrer")->text(), u"Actualiser"_s);
+    const std::pair<const char *, bool> entries[] = {
+        {"mnuInclurePDF", true}, {"mnuInclureCaches", false}, {"mnuToolTips", false}, {"mnuSurligner", true},
+        {"mnuLigne1", false},    {"mnuLigne3", true},         {"mnuFrancais", true}};
+    for (const auto &[entry, checked] : entries)
+        EXPECT_EQ(f.find<QAction>(entry)->isChecked(), checked) << entry;
     EXPECT_TRUE(f.find<GridView>("gridFiles")->wordWrap());
 
     // Columns of "Proprietes" in French with the stored width; nothing listed yet.
     const DocumentGrid &grid = f.window->grid();
     ASSERT_EQ(grid.columnCount(), 3);
-    EXPECT_EQ(grid.column(2).caption, QStringLiteral(" Titre"));
+    EXPECT_EQ(grid.column(2).caption, u" Titre"_s);
     EXPECT_EQ(grid.column(0).widthTwips, 2880);
     EXPECT_EQ(grid.rowCount(), 0);
-    EXPECT_EQ(readFile(f.settingsPath(QStringLiteral("Essai.ini"))), ini);
+    EXPECT_EQ(readFile(f.settingsPath(u"Essai.ini"_s)), ini);
 
     // The grid list, its missing directory unticked.
     const QListWidget *list = f.find<QListWidget>("lstTableaux");
@@ -99,11 +97,11 @@ TEST(MainWindowStartup, LoadsTheSelectedConfigurationAndListsNothingBeforeActiva
 
     // --config wins over the selector file.
     WindowFixture g;
-    writeFile(g.settingsPath(QStringLiteral("ChoixConfiguration.ini")), "[Configuration]\r\nNom=Essai\r\n");
-    g.window = MainWindow::start(g.environment(QStringLiteral("Autre")), g.prompter, g.shell);
+    writeFile(g.settingsPath(u"ChoixConfiguration.ini"_s), "[Configuration]\r\nNom=Essai\r\n");
+    g.window = MainWindow::start(g.environment(u"Autre"_s), g.prompter, g.shell);
     ASSERT_TRUE(g.window);
-    EXPECT_EQ(g.find<QLabel>("lblConfiguration")->text(), QStringLiteral("Autre"));
-    EXPECT_EQ(g.window->paths().iniPath(), g.settingsPath(QStringLiteral("Autre.ini")));
+    EXPECT_EQ(g.find<QLabel>("lblConfiguration")->text(), u"Autre"_s);
+    EXPECT_EQ(g.window->paths().iniPath(), g.settingsPath(u"Autre.ini"_s));
 }
 
 TEST(MainWindowStartup, ASecondInstanceIsRefusedAndWritesNothing)
@@ -124,7 +122,7 @@ TEST(MainWindowStartup, ASecondInstanceIsRefusedAndWritesNothing)
         EXPECT_FALSE(handedOver);
         ASSERT_EQ(f.prompter.boxes.size(), 1);
         EXPECT_EQ(f.prompter.boxes[0].kind, RecordingPrompter::Kind::Exclamation);
-        EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("Program already running"));
+        EXPECT_EQ(f.prompter.boxes[0].text, u"Program already running"_s);
         EXPECT_EQ(QDir(f.settings.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
 
         // Once the first instance has ended, the program starts.
@@ -145,8 +143,8 @@ TEST(MainWindowStartup, FirstActivationListsTheRememberedDirectoryOrIgnoresAMiss
     QCoreApplication::processEvents();
     f.settle();
     EXPECT_EQ(f.window->grid().rowCount(), 3);
-    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3 documents"));
-    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("3 files"));
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), u"3 documents"_s);
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), u"3 files"_s);
     EXPECT_EQ(f.find<DirectoryList>("Chemins")->path(), f.documentsPath());
     EXPECT_TRUE(f.find<QPushButton>("cmdHTML")->isEnabled());
     EXPECT_EQ(f.window->grid().arrowColumn(), 0);
@@ -198,7 +196,7 @@ TEST(MainWindowListing, RefreshOpensTheHighlightedDirectoryOrListsTheCurrentOneA
 {
     WindowFixture f;
     f.addDocuments();
-    QDir(f.documentsPath()).mkdir(QStringLiteral("sub"));
+    QDir(f.documentsPath()).mkdir(u"sub"_s);
     f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
     f.start();
     auto *chemins = f.find<DirectoryList>("Chemins");
@@ -206,31 +204,31 @@ TEST(MainWindowListing, RefreshOpensTheHighlightedDirectoryOrListsTheCurrentOneA
     ASSERT_EQ(f.window->grid().rowCount(), 3);
 
     // The current directory highlighted: listed again, a new document shows.
-    copyTestData(QStringLiteral("ole/titre_vide.doc"), f.documentsPath());
+    copyTestData(u"ole/titre_vide.doc"_s, f.documentsPath());
     refresh->click();
     f.settle();
     EXPECT_EQ(f.window->grid().rowCount(), 4);
-    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("4 files"));
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), u"4 files"_s);
 
     // Another directory highlighted: opened.
-    const QList<QListWidgetItem *> items = chemins->findItems(QStringLiteral("sub"), Qt::MatchExactly);
+    const QList<QListWidgetItem *> items = chemins->findItems(u"sub"_s, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1);
     chemins->setCurrentItem(items.first());
     refresh->click();
     f.settle();
-    EXPECT_EQ(chemins->path(), f.documentsPath() + QStringLiteral("/sub"));
-    EXPECT_EQ(f.find<QLabel>("lblDossier")->text(), f.documentsPath() + QStringLiteral("/sub"));
+    EXPECT_EQ(chemins->path(), f.documentsPath() + u"/sub"_s);
+    EXPECT_EQ(f.find<QLabel>("lblDossier")->text(), f.documentsPath() + u"/sub"_s);
     EXPECT_EQ(f.window->grid().rowCount(), 0);
     EXPECT_FALSE(f.find<QPushButton>("cmdHTML")->isEnabled());
 
     // A listing asked for during a listing runs after it.
     ASSERT_TRUE(f.window->listDirectoryAt(f.documentsPath()));
     EXPECT_TRUE(f.window->isListing());
-    ASSERT_TRUE(f.window->listDirectoryAt(f.documentsPath() + QStringLiteral("/sub")));
+    ASSERT_TRUE(f.window->listDirectoryAt(f.documentsPath() + u"/sub"_s));
     f.settle();
-    EXPECT_EQ(f.window->listedDirectory(), f.documentsPath() + QStringLiteral("/sub"));
+    EXPECT_EQ(f.window->listedDirectory(), f.documentsPath() + u"/sub"_s);
     EXPECT_EQ(f.window->grid().rowCount(), 0);
-    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("0 documents"));
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), u"0 documents"_s);
 }
 
 TEST(MainWindowListing, EscapeInTheGridInterruptsAListing)
@@ -238,7 +236,7 @@ TEST(MainWindowListing, EscapeInTheGridInterruptsAListing)
     WindowFixture f;
     QTemporaryDir large;
     for (int i = 0; i < 3000; ++i)
-        writeFile(large.filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+        writeFile(large.filePath(u"file%1.txt"_s.arg(i)), "x");
     f.writeConfiguration("InclureTout=1\r\n");
     MainWindow &window = f.start();
     auto *grid = f.find<GridView>("gridFiles");
@@ -252,31 +250,31 @@ TEST(MainWindowListing, EscapeInTheGridInterruptsAListing)
     const int rows = window.grid().rowCount();
     EXPECT_LT(rows, 3000);
     EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(),
-              QStringLiteral("%1 %2 (interrupted)").arg(rows).arg(rows == 1 ? "document" : "documents"));
+              u"%1 %2 (interrupted)"_s.arg(rows).arg(rows == 1 ? "document" : "documents"));
     for (int i = 1; i < rows; ++i)
         EXPECT_LE(window.grid().row(i - 1).cells[0], window.grid().row(i).cells[0]);
-    EXPECT_EQ(files->text(), QStringLiteral("3000 files"));
-    EXPECT_TRUE(iniText(f).contains(QStringLiteral("Repertoire=") + QDir::cleanPath(large.path())));
+    EXPECT_EQ(files->text(), u"3000 files"_s);
+    EXPECT_TRUE(iniText(f).contains(u"Repertoire="_s + QDir::cleanPath(large.path())));
 
     // The next listing is not interrupted by the Escape of the last one.
     window.refresh();
     f.settle();
     EXPECT_EQ(window.grid().rowCount(), 3000);
-    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3000 documents"));
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), u"3000 documents"_s);
 }
 
 TEST(MainWindowShutDown, WritesTheListedDirectoryAndTheWidthsAsTheyAre)
 {
     WindowFixture f;
     f.addDocuments();
-    QDir(f.documentsPath()).mkdir(QStringLiteral("sub"));
+    QDir(f.documentsPath()).mkdir(u"sub"_s);
     f.writeConfiguration("Repertoire=" + f.documentsPath().toUtf8() + "\r\n");
     MainWindow &window = f.start();
     auto *grid = f.find<GridView>("gridFiles");
     grid->horizontalHeader()->resizeSection(1, 200);
     // Highlighted without being opened: not what is saved.
     auto *chemins = f.find<DirectoryList>("Chemins");
-    chemins->setCurrentItem(chemins->findItems(QStringLiteral("sub"), Qt::MatchExactly).value(0));
+    chemins->setCurrentItem(chemins->findItems(u"sub"_s, Qt::MatchExactly).value(0));
 
     window.close();
     const IniDocument stored = IniFile(f.iniPath()).load();
@@ -285,8 +283,8 @@ TEST(MainWindowShutDown, WritesTheListedDirectoryAndTheWidthsAsTheyAre)
     ASSERT_EQ(columns.columnCount(), 4);
     for (int i = 0; i < columns.columnCount(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(stored.read(u"Configuration", QStringLiteral("Largeur%1").arg(i)),
-                  QStringLiteral(" %1").arg(columns.column(i).widthTwips));
+        EXPECT_EQ(stored.read(u"Configuration", u"Largeur%1"_s.arg(i)),
+                  u" %1"_s.arg(columns.column(i).widthTwips));
     }
     EXPECT_EQ(columns.column(1).widthTwips, Twips::fromPixels(200, grid->logicalDpiX()));
     EXPECT_TRUE(stored.read(u"Configuration", u"Largeur4").isEmpty());
@@ -297,10 +295,10 @@ TEST(MainWindowListing, ADriveThatCannotBeOpenedPutsTheDriveListBack)
     WindowFixture f;
     f.addDocuments();
     QTemporaryDir volume;
-    const QString gone = f.documentsPath() + QStringLiteral("/unmounted");
+    const QString gone = f.documentsPath() + u"/unmounted"_s;
     f.start();
     auto *drives = f.find<DriveList>("Lecteurs");
-    drives->setVolumes({{QStringLiteral("/"), {}}, {QDir::cleanPath(volume.path()), {}}, {gone, {}}});
+    drives->setVolumes({{u"/"_s, {}}, {QDir::cleanPath(volume.path()), {}}, {gone, {}}});
     drives->setDriveForPath(f.documentsPath());
     const QString driveBefore = drives->driveText();
 

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The text of a control or menu entry found by object name: a menu's title, an entry's text, a button's or
@@ -17,7 +19,7 @@ QString textOf(const WindowFixture &f, const char *name, bool tip)
 {
     QObject *object = f.window->findChild<QObject *>(QLatin1String(name));
     if (!object)
-        return QStringLiteral("<missing>");
+        return u"<missing>"_s;
     if (auto *menu = qobject_cast<QMenu *>(object))
         return menu->title();
     if (auto *action = qobject_cast<QAction *>(object))
@@ -31,7 +33,7 @@ QString textOf(const WindowFixture &f, const char *name, bool tip)
         return label->text();
     if (auto *frame = qobject_cast<QGroupBox *>(object))
         return frame->title();
-    return QStringLiteral("<no text>");
+    return u"<no text>"_s;
 }
 
 } // namespace
@@ -111,9 +113,9 @@ TEST(MainWindowLanguage, SwitchRebuildsTheColumnsResetsTheWidthsListsAgainAndSto
     f.addDocuments();
     f.writeConfiguration("Langue=1\r\nLargeur0= 4000\r\nLargeur1= 100\r\n");
     MainWindow &window = f.start();
-    ASSERT_EQ(window.grid().column(2).caption, QStringLiteral(" Titre"));
+    ASSERT_EQ(window.grid().column(2).caption, u" Titre"_s);
     EXPECT_EQ(window.grid().column(0).widthTwips, 4000);
-    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), QStringLiteral("3 documents"));
+    EXPECT_EQ(f.find<QLabel>("lblNbDocuments")->text(), u"3 documents"_s);
 
     for (const char *entry : {"mnuAnglais", "mnuAnglais", "mnuFrancais"}) {
         SCOPED_TRACE(entry);
@@ -124,25 +126,21 @@ TEST(MainWindowLanguage, SwitchRebuildsTheColumnsResetsTheWidthsListsAgainAndSto
         f.find<QAction>(entry)->trigger();
         f.settle();
 
-        EXPECT_EQ(f.find<QPushButton>("cmdDemarrer")->text(),
-                  french ? QStringLiteral("Actualiser") : QStringLiteral("Refresh"));
-        EXPECT_EQ(window.grid().column(2).caption,
-                  french ? QStringLiteral(" Titre") : QStringLiteral(" Title"));
+        EXPECT_EQ(f.find<QPushButton>("cmdDemarrer")->text(), french ? u"Actualiser"_s : u"Refresh"_s);
+        EXPECT_EQ(window.grid().column(2).caption, french ? u" Titre"_s : u" Title"_s);
         EXPECT_EQ(window.grid().rowCount(), 3);
-        EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(),
-                  french ? QStringLiteral("3 fichiers") : QStringLiteral("3 files"));
+        EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), french ? u"3 fichiers"_s : u"3 files"_s);
         const int share = window.grid().column(0).widthTwips;
         EXPECT_GT(share, 0);
         for (int i = 0; i < window.grid().columnCount(); ++i)
             EXPECT_EQ(window.grid().column(i).widthTwips, share);
-        EXPECT_EQ(widthDuringListing, QStringLiteral(" %1").arg(share));
-        EXPECT_EQ(f.stored(u"Configuration", "Langue"), french ? QStringLiteral("1") : QStringLiteral("0"));
+        EXPECT_EQ(widthDuringListing, u" %1"_s.arg(share));
+        EXPECT_EQ(f.stored(u"Configuration", "Langue"), french ? u"1"_s : u"0"_s);
         EXPECT_EQ(f.find<QAction>("mnuFrancais")->isChecked(), french);
         EXPECT_EQ(f.find<QAction>("mnuAnglais")->isChecked(), !french);
         // Qt's own texts follow: the buttons of a question box.
         QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(box.button(QMessageBox::Yes)->text(),
-                  french ? QStringLiteral("&Oui") : QStringLiteral("&Yes"));
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), french ? u"&Oui"_s : u"&Yes"_s);
     }
 }
 
@@ -162,8 +160,8 @@ TEST(MainWindowOptions, EachListingOptionIsStoredBeforeTheListingItStarts)
     };
     WindowFixture f;
     f.addDocuments();
-    writeFile(f.documentsPath() + QStringLiteral("/rapport.pdf"), "%PDF");
-    writeFile(f.documentsPath() + QStringLiteral("/.cache.txt"), "x");
+    writeFile(f.documentsPath() + u"/rapport.pdf"_s, "%PDF");
+    writeFile(f.documentsPath() + u"/.cache.txt"_s, "x");
     MainWindow &window = f.start();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.entry);
@@ -171,17 +169,17 @@ TEST(MainWindowOptions, EachListingOptionIsStoredBeforeTheListingItStarts)
         EXPECT_EQ(entry->isChecked(), c.startsOn);
         entry->trigger();
         EXPECT_TRUE(window.isListing());
-        EXPECT_EQ(f.stored(u"Configuration", c.key), c.startsOn ? QStringLiteral("0") : QStringLiteral("1"));
+        EXPECT_EQ(f.stored(u"Configuration", c.key), c.startsOn ? u"0"_s : u"1"_s);
         EXPECT_EQ(entry->isChecked(), !c.startsOn);
         f.settle();
     }
     // All files, PDF and HTML on, hidden files off: the hidden file is neither listed nor counted.
     EXPECT_EQ(window.grid().rowCount(), 4);
-    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("4 files"));
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), u"4 files"_s);
     f.find<QAction>("mnuInclureCaches")->trigger();
     f.settle();
     EXPECT_EQ(window.grid().rowCount(), 5);
-    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), QStringLiteral("5 files"));
+    EXPECT_EQ(f.find<QLabel>("lblNbFichiers")->text(), u"5 files"_s);
 }
 
 TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
@@ -192,7 +190,7 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     for (const char *entry : {"mnuSurligner", "mnuToolTips", "mnuContextuel"}) {
         SCOPED_TRACE(entry);
         f.find<QAction>(entry)->trigger();
-        EXPECT_EQ(f.stored(u"Configuration", entry + 3), QStringLiteral("0"));
+        EXPECT_EQ(f.stored(u"Configuration", entry + 3), u"0"_s);
         EXPECT_FALSE(f.find<QAction>(entry)->isChecked());
     }
     EXPECT_FALSE(window.settings().highlight);
@@ -202,13 +200,12 @@ TEST(MainWindowOptions, DisplayOptionsAndLinesPerCellAreStoredAtOnce)
     const int line = grid->lineHeight();
     for (const int lines : {3, 1, 2}) {
         SCOPED_TRACE(lines);
-        f.find<QAction>(qPrintable(QStringLiteral("mnuLigne%1").arg(lines)))->trigger();
+        f.find<QAction>(qPrintable(u"mnuLigne%1"_s.arg(lines)))->trigger();
         EXPECT_EQ(f.stored(u"Configuration", "LignesTexte"), QString::number(lines));
         EXPECT_EQ(grid->rowHeight(0), line * lines);
         EXPECT_EQ(grid->wordWrap(), lines > 1);
         for (int n = 1; n <= 3; ++n)
-            EXPECT_EQ(f.find<QAction>(qPrintable(QStringLiteral("mnuLigne%1").arg(n)))->isChecked(),
-                      n == lines);
+            EXPECT_EQ(f.find<QAction>(qPrintable(u"mnuLigne%1"_s.arg(n)))->isChecked(), n == lines);
     }
     // Rows of the next listing get the height too.
     window.refresh();

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs the command line on the window's settings directory and returns the page it printed.
@@ -24,26 +26,23 @@ TEST(PageParity, CommandLineWritesTheButtonsPages)
     WindowFixture f;
     f.writeConfiguration("Langue=1\r\n[Proprietes]\r\nPages=1\r\nCree=1\r\n");
     f.addDocuments();
-    EXPECT_FALSE(EcrireListeTableaux(f.settingsPath(QStringLiteral("Fichorama.txt")),
+    EXPECT_FALSE(EcrireListeTableaux(f.settingsPath(u"Fichorama.txt"_s),
                                      {{f.documentsPath(), true}, {f.settings.path(), false}}));
     f.start();
 
     f.find<QPushButton>("cmdHTML")->click();
     f.settle();
-    const QString page = f.documentsPath() + QStringLiteral("/Fichorama.html");
+    const QString page = f.documentsPath() + u"/Fichorama.html"_s;
     const QByteArray fromButton = readFile(page);
     ASSERT_FALSE(fromButton.isEmpty());
-    EXPECT_EQ(runCommandLine({QStringLiteral("html"), f.documentsPath(), QStringLiteral("--settings"),
-                              f.settings.path()}),
-              page);
+    EXPECT_EQ(runCommandLine({u"html"_s, f.documentsPath(), u"--settings"_s, f.settings.path()}), page);
     EXPECT_EQ(readFile(page), fromButton);
 
     f.find<QPushButton>("cmdHTMLEnsemble")->click();
     f.settle();
-    const QString combined = f.settingsPath(QStringLiteral("Fichorama.html"));
+    const QString combined = f.settingsPath(u"Fichorama.html"_s);
     const QByteArray combinedFromButton = readFile(combined);
     ASSERT_FALSE(combinedFromButton.isEmpty());
-    EXPECT_EQ(runCommandLine({QStringLiteral("html-list"), QStringLiteral("--settings"), f.settings.path()}),
-              combined);
+    EXPECT_EQ(runCommandLine({u"html-list"_s, u"--settings"_s, f.settings.path()}), combined);
     EXPECT_EQ(readFile(combined), combinedFromButton);
 }
