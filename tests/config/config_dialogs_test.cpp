@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class ConfigChooserTest : public testing::Test
@@ -27,7 +29,7 @@ protected:
         for (const char *name : {"Alpha.ini", "Beta.ini", "Alpha.txt", "Gamma.INI", "notes.ini.bak"})
             writeFile(path(name), "[Configuration]\r\nLangue=1\r\n");
         writeFile(path("ChoixConfiguration.ini"), "[Configuration]\r\nNom=Alpha\r\n");
-        QDir(m_dir.path()).mkdir(QStringLiteral("Folder.ini"));
+        QDir(m_dir.path()).mkdir(u"Folder.ini"_s);
     }
     QString path(const char *name) const { return m_dir.filePath(QLatin1String(name)); }
     QString selectorName() const { return readConfigurationName(IniFile(path("ChoixConfiguration.ini"))); }
@@ -39,10 +41,7 @@ protected:
         QObject::connect(dialog.get(), &QDialog::finished, [this] { ++m_closed; });
         return dialog;
     }
-    static QComboBox *names(QDialog &d)
-    {
-        return d.findChild<QComboBox *>(QStringLiteral("lstNomFichierINI"));
-    }
+    static QComboBox *names(QDialog &d) { return d.findChild<QComboBox *>(u"lstNomFichierINI"_s); }
     static void click(QDialog &d, const char *button)
     {
         d.findChild<QPushButton *>(QLatin1String(button))->click();
@@ -71,25 +70,25 @@ TEST_F(ConfigChooserTest, RemovesForbiddenCharactersTypedOrPasted)
         QString left;
         QString message;
     };
-    const QString english = QStringLiteral("Forbidden characters in file names : \\ / : * ? \" < > |");
-    const QString french = QStringLiteral(
-        "Un nom de fichier ne peut contenir l'un des caractères suivants: \\ / : * ? \" < > |");
+    const QString english = u"Forbidden characters in file names : \\ / : * ? \" < > |"_s;
+    const QString french =
+        u"Un nom de fichier ne peut contenir l'un des caractères suivants: \\ / : * ? \" < > |"_s;
     const Case cases[] = {
-        {0, {QStringLiteral("a"), QStringLiteral("/"), QStringLiteral("b")}, QStringLiteral("ab"), english},
-        {1, {QStringLiteral("a\\b:c")}, QStringLiteral("abc"), french},
-        {0, {QStringLiteral("|x*?\"<y>")}, QStringLiteral("xy"), english},
-        {0, {QStringLiteral("plain")}, QStringLiteral("plain"), QString()},
+        {0, {u"a"_s, u"/"_s, u"b"_s}, u"ab"_s, english},
+        {1, {u"a\\b:c"_s}, u"abc"_s, french},
+        {0, {u"|x*?\"<y>"_s}, u"xy"_s, english},
+        {0, {u"plain"_s}, u"plain"_s, QString()},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(qPrintable(c.pieces.join(QString())));
-        auto dialog = open(QStringLiteral("Alpha"), c.language);
+        auto dialog = open(u"Alpha"_s, c.language);
         QLineEdit *edit = names(*dialog)->lineEdit();
         edit->clear();
         for (const QString &piece : c.pieces)
             edit->insert(piece);
         EXPECT_EQ(edit->text(), c.left);
         EXPECT_EQ(edit->cursorPosition(), c.left.size());
-        auto *error = dialog->findChild<QLabel *>(QStringLiteral("lblErrNomFichierINI"));
+        auto *error = dialog->findChild<QLabel *>(u"lblErrNomFichierINI"_s);
         EXPECT_EQ(error->text(), c.message);
         EXPECT_EQ(error->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
@@ -103,15 +102,15 @@ TEST_F(ConfigChooserTest, OkWithAnEmptyOrTheSameNameChangesNothingAndAnExistingN
         bool changed;
         QString name;
     } cases[] = {
-        {QString(), false, QStringLiteral("Alpha")},
-        {QStringLiteral("   "), false, QStringLiteral("Alpha")},
-        {QStringLiteral(" Alpha "), false, QStringLiteral("Alpha")},
-        {QStringLiteral("Beta"), true, QStringLiteral("Beta")},
+        {QString(), false, u"Alpha"_s},
+        {u"   "_s, false, u"Alpha"_s},
+        {u" Alpha "_s, false, u"Alpha"_s},
+        {u"Beta"_s, true, u"Beta"_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(qPrintable(c.typed));
         m_closed = 0;
-        auto dialog = open(QStringLiteral("Alpha"));
+        auto dialog = open(u"Alpha"_s);
         names(*dialog)->setEditText(c.typed);
         click(*dialog, "cmdOK");
         EXPECT_EQ(m_closed, 1);
@@ -125,23 +124,23 @@ TEST_F(ConfigChooserTest, OkWithAnEmptyOrTheSameNameChangesNothingAndAnExistingN
 
 TEST_F(ConfigChooserTest, NewNameAsksToCreateAndYesCreatesTheFileWithWidths)
 {
-    auto dialog = open(QStringLiteral("Alpha"), 1);
-    names(*dialog)->setEditText(QStringLiteral("Neuf"));
+    auto dialog = open(u"Alpha"_s, 1);
+    names(*dialog)->setEditText(u"Neuf"_s);
     m_prompter.yesNoAnswers = {false};
     click(*dialog, "cmdOK");
     ASSERT_EQ(m_prompter.boxes.size(), 1);
     EXPECT_EQ(m_prompter.boxes[0].kind, RecordingPrompter::Kind::Question);
-    EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Créer le fichier de configuration\r\nNeuf"));
+    EXPECT_EQ(m_prompter.boxes[0].text, u"Créer le fichier de configuration\r\nNeuf"_s);
     EXPECT_EQ(m_closed, 0) << "No keeps the dialog open";
-    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Neuf"));
-    EXPECT_EQ(selectorName(), QStringLiteral("Alpha"));
+    EXPECT_EQ(names(*dialog)->currentText(), u"Neuf"_s);
+    EXPECT_EQ(selectorName(), u"Alpha"_s);
 
     m_prompter.yesNoAnswers = {true};
     click(*dialog, "cmdOK");
     EXPECT_EQ(m_closed, 1);
     const ConfigurationChoice choice = dialog->choice();
     EXPECT_TRUE(choice.changed && choice.isNew);
-    EXPECT_EQ(selectorName(), QStringLiteral("Neuf"));
+    EXPECT_EQ(selectorName(), u"Neuf"_s);
 
     // What the window does next: the new configuration gets the defaults, an empty list and stored widths.
     DocumentGrid grid;
@@ -151,40 +150,40 @@ TEST_F(ConfigChooserTest, NewNameAsksToCreateAndYesCreatesTheFileWithWidths)
     EXPECT_EQ(loaded.settings.language, 0);
     EXPECT_TRUE(loaded.gridList.isEmpty());
     EXPECT_EQ(grid.columnCount(), 4);
-    EXPECT_EQ(IniFile(path("Neuf.ini")).read(u"Configuration", u"Largeur3"), QStringLiteral(" 1000"));
+    EXPECT_EQ(IniFile(path("Neuf.ini")).read(u"Configuration", u"Largeur3"), u" 1000"_s);
 }
 
 TEST_F(ConfigChooserTest, DeleteAsksThenSwitchesToTheFirstEntryLeft)
 {
     // Only configuration files are listed, the one in use chosen.
-    auto dialog = open(QStringLiteral("Alpha"));
+    auto dialog = open(u"Alpha"_s);
     QStringList shown = entries(*dialog);
     shown.sort();
-    EXPECT_EQ(shown, QStringList({QStringLiteral("Alpha"), QStringLiteral("Beta")}));
-    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Alpha"));
+    EXPECT_EQ(shown, QStringList({u"Alpha"_s, u"Beta"_s}));
+    EXPECT_EQ(names(*dialog)->currentText(), u"Alpha"_s);
 
-    names(*dialog)->setEditText(QStringLiteral("Nowhere"));
+    names(*dialog)->setEditText(u"Nowhere"_s);
     click(*dialog, "cmdSupprimer");
     ASSERT_EQ(m_prompter.boxes.size(), 1);
     EXPECT_EQ(m_prompter.boxes[0].kind, RecordingPrompter::Kind::Information);
-    EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Select a configuration file to remove"));
+    EXPECT_EQ(m_prompter.boxes[0].text, u"Select a configuration file to remove"_s);
 
-    names(*dialog)->setEditText(QStringLiteral("Beta"));
+    names(*dialog)->setEditText(u"Beta"_s);
     m_prompter.yesNoAnswers = {false};
     click(*dialog, "cmdSupprimer");
-    EXPECT_EQ(m_prompter.boxes.last().text, QStringLiteral("Remove the configuration file\r\nBeta"));
+    EXPECT_EQ(m_prompter.boxes.last().text, u"Remove the configuration file\r\nBeta"_s);
     EXPECT_TRUE(QFile::exists(path("Beta.ini")));
     EXPECT_EQ(entries(*dialog).size(), 2);
 
     // Deleting the configuration in use switches to the first one left, and the dialog stays open.
-    names(*dialog)->setEditText(QStringLiteral("Alpha"));
+    names(*dialog)->setEditText(u"Alpha"_s);
     m_prompter.yesNoAnswers = {true};
     click(*dialog, "cmdSupprimer");
     EXPECT_FALSE(QFile::exists(path("Alpha.ini")));
     EXPECT_TRUE(QFile::exists(path("Alpha.txt"))) << "the grid-list file stays";
-    EXPECT_EQ(entries(*dialog), QStringList{QStringLiteral("Beta")});
-    EXPECT_EQ(names(*dialog)->currentText(), QStringLiteral("Beta"));
-    EXPECT_EQ(selectorName(), QStringLiteral("Beta"));
+    EXPECT_EQ(entries(*dialog), QStringList{u"Beta"_s});
+    EXPECT_EQ(names(*dialog)->currentText(), u"Beta"_s);
+    EXPECT_EQ(selectorName(), u"Beta"_s);
     EXPECT_EQ(m_closed, 0);
 
     // Deleting the last entry keeps the configuration in use; Cancel keeps the switch done before.
@@ -195,8 +194,8 @@ TEST_F(ConfigChooserTest, DeleteAsksThenSwitchesToTheFirstEntryLeft)
     click(*dialog, "cmdAnnuler");
     EXPECT_EQ(m_closed, 1);
     EXPECT_TRUE(dialog->choice().changed);
-    EXPECT_EQ(dialog->choice().name, QStringLiteral("Beta"));
-    EXPECT_EQ(selectorName(), QStringLiteral("Beta"));
+    EXPECT_EQ(dialog->choice().name, u"Beta"_s);
+    EXPECT_EQ(selectorName(), u"Beta"_s);
 }
 
 TEST(DisplayedProperties, ReusesWidthsWhenTheColumnCountStaysAndResetsThemOtherwise)
@@ -206,25 +205,18 @@ TEST(DisplayedProperties, ReusesWidthsWhenTheColumnCountStaysAndResetsThemOtherw
     {
         const char *what;
         QStringList toggled; // check boxes clicked
-        int columns;
-        QList<int> widths;
+        QList<int> widths;   // one a column
     };
     const Case cases[] = {
-        {"nothing changed", {}, 4, {100, 200, 300, 400}},
-        {"one property replaced by another",
-         {QStringLiteral("chkTitre"), QStringLiteral("chkSujet")},
-         4,
-         {100, 200, 300, 400}},
-        {"one more property", {QStringLiteral("chkRevision")}, 5, {800, 800, 800, 800, 800}},
-        {"every property unticked",
-         {QStringLiteral("chkApplication"), QStringLiteral("chkTitre"), QStringLiteral("chkAuteur")},
-         1,
-         {4000}},
+        {"nothing changed", {}, {100, 200, 300, 400}},
+        {"one property replaced by another", {u"chkTitre"_s, u"chkSujet"_s}, {100, 200, 300, 400}},
+        {"one more property", {u"chkRevision"_s}, {800, 800, 800, 800, 800}},
+        {"every property unticked", {u"chkApplication"_s, u"chkTitre"_s, u"chkAuteur"_s}, {4000}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
-        const QString iniPath = dir.filePath(QStringLiteral("Fichorama.ini"));
+        const QString iniPath = dir.filePath(u"Fichorama.ini"_s);
         writeFile(iniPath,
                   "[Configuration]\r\nLargeur0= 100\r\nLargeur1= 200\r\nLargeur2= 300\r\nLargeur3= 400\r\n");
         IniFile configuration(iniPath);
@@ -239,7 +231,6 @@ TEST(DisplayedProperties, ReusesWidthsWhenTheColumnCountStaysAndResetsThemOtherw
             applyDisplayedProperties(grid, configuration, dialog.chosen(), 0, 4000);
 
         EXPECT_FALSE(applied.failure.has_value());
-        ASSERT_EQ(grid.columnCount(), c.columns);
         QList<int> widths;
         for (const GridColumn &column : grid.columns())
             widths.append(column.widthTwips);
