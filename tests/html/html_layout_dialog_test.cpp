@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QDateTime fixedNow()
@@ -56,15 +58,10 @@ TEST_F(HtmlLayoutDialogTest, PrefixLosesForbiddenCharactersWithTheRedWarning)
         QString warning;
     };
     const Case cases[] = {
-        {0,
-         {QStringLiteral("a"), QStringLiteral("/")},
-         QStringLiteral("a"),
-         QStringLiteral("Forbidden characters in file names: \\ / : * ? \" < > |")},
-        {1,
-         {QStringLiteral("x|y\\z:?*\"<>")},
-         QStringLiteral("xyz"),
-         QStringLiteral(
-             "Un nom de fichier ne peut contenir l'un des caractères suivants: \\ / : * ? \" < > |")},
+        {0, QStringList{u"a"_s, u"/"_s}, u"a"_s,
+         u"Forbidden characters in file names: \\ / : * ? \" < > |"_s},
+        {1, QStringList{u"x|y\\z:?*\"<>"_s}, u"xyz"_s,
+         u"Un nom de fichier ne peut contenir l'un des caractères suivants: \\ / : * ? \" < > |"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.language);
@@ -78,7 +75,7 @@ TEST_F(HtmlLayoutDialogTest, PrefixLosesForbiddenCharactersWithTheRedWarning)
         EXPECT_EQ(note(*dialog), c.warning);
         EXPECT_EQ(noteColour(*dialog), QColor(255, 0, 0));
         // Typing on with a clean character brings the example back.
-        prefix->insert(QStringLiteral("b"));
+        prefix->insert(u"b"_s);
         EXPECT_EQ(prefix->text(), c.left + u'b');
         EXPECT_EQ(noteColour(*dialog), QColor(128, 128, 128));
     }
@@ -87,21 +84,21 @@ TEST_F(HtmlLayoutDialogTest, PrefixLosesForbiddenCharactersWithTheRedWarning)
 TEST_F(HtmlLayoutDialogTest, ExampleFileNameFollowsTheDateBox)
 {
     auto dialog = open(0);
-    EXPECT_EQ(note(*dialog), QStringLiteral("Grid name example: Fichorama.html"));
+    EXPECT_EQ(note(*dialog), u"Grid name example: Fichorama.html"_s);
     EXPECT_EQ(noteColour(*dialog), QColor(128, 128, 128));
     child<QCheckBox>(*dialog, "chkAjouterDate")->click();
-    EXPECT_EQ(note(*dialog), QStringLiteral("Grid name example: Fichorama December 5, 2026 - 14 h 05.html"));
+    EXPECT_EQ(note(*dialog), u"Grid name example: Fichorama December 5, 2026 - 14 h 05.html"_s);
 
     m_settings.prefixeTableau.clear();
     auto empty = open(1);
     EXPECT_EQ(note(*empty), QString()) << "an empty prefix without date shows nothing at first";
     child<QCheckBox>(*empty, "chkAjouterDate")->click();
-    EXPECT_EQ(note(*empty), QStringLiteral("Exemple de tableau généré:  5 décembre 2026 - 14 h 05.html"));
+    EXPECT_EQ(note(*empty), u"Exemple de tableau généré:  5 décembre 2026 - 14 h 05.html"_s);
 }
 
 TEST_F(HtmlLayoutDialogTest, LongTextsAreSplitStoredAndShownWholeAgain)
 {
-    const QString iniPath = m_dir.filePath(QStringLiteral("Fichorama.ini"));
+    const QString iniPath = m_dir.filePath(u"Fichorama.ini"_s);
     struct Case
     {
         QString typed;
@@ -112,7 +109,7 @@ TEST_F(HtmlLayoutDialogTest, LongTextsAreSplitStoredAndShownWholeAgain)
     const Case cases[] = {
         {QString(254, u'e'), 254, 0},
         {longText, 254, 46},
-        {QStringLiteral("line one\nline two"), 17, 0},
+        {u"line one\nline two"_s, 17, 0},
         {QString(600, u'x'), 254, 254}, // the box takes 508 characters at most
     };
     for (const Case &c : cases) {
@@ -127,8 +124,7 @@ TEST_F(HtmlLayoutDialogTest, LongTextsAreSplitStoredAndShownWholeAgain)
         IniFile configuration(iniPath);
         ASSERT_FALSE(writeHtmlSettings(configuration, chosen).has_value());
 
-        m_settings =
-            ChargerConfiguration(ConfigurationPaths(m_dir.path(), QStringLiteral("Fichorama")), {}).html;
+        m_settings = ChargerConfiguration(ConfigurationPaths(m_dir.path(), u"Fichorama"_s), {}).html;
         EXPECT_EQ(m_settings.texteEnTete, chosen.texteEnTete);
         EXPECT_EQ(m_settings.texteEnTete2, chosen.texteEnTete2);
         auto reopened = open();
@@ -151,11 +147,10 @@ TEST_F(HtmlLayoutDialogTest, ColourAndImagesStayChosenAfterCancel)
     QList<std::pair<int, QString>> browsed;
     dialog->setImageChooser([&](int target, const QString &start) {
         browsed.append({target, start});
-        return std::optional<QString>(QStringLiteral("/pictures/%1.gif").arg(target));
+        return std::optional<QString>(u"/pictures/%1.gif"_s.arg(target));
     });
-    dialog->setDirectoryChooser(
-        [](const QString &) { return std::optional<QString>(QStringLiteral("/lists")); });
-    child<QLineEdit>(*dialog, "txtImageFond")->setText(QStringLiteral("/old/fond.jpg"));
+    dialog->setDirectoryChooser([](const QString &) { return std::optional<QString>(u"/lists"_s); });
+    child<QLineEdit>(*dialog, "txtImageFond")->setText(u"/old/fond.jpg"_s);
 
     child<QPushButton>(*dialog, "cmdCouleur")->click();
     for (const char *button :
@@ -167,13 +162,13 @@ TEST_F(HtmlLayoutDialogTest, ColourAndImagesStayChosenAfterCancel)
     EXPECT_EQ(offered, 65535);
     EXPECT_EQ(m_settings.couleurTitre, 0x336699);
     ASSERT_EQ(browsed.size(), 4);
-    EXPECT_EQ(browsed[1], std::make_pair(2, QStringLiteral("/old/fond.jpg")));
-    EXPECT_EQ(m_settings.imageEnTete, QStringLiteral("/pictures/1.gif"));
-    EXPECT_EQ(m_settings.imageFond, QStringLiteral("/pictures/2.gif"));
-    EXPECT_EQ(m_settings.imageDebutTableau, QStringLiteral("/pictures/3.gif"));
-    EXPECT_EQ(m_settings.imagePied, QStringLiteral("/pictures/4.gif"));
-    EXPECT_EQ(child<QLineEdit>(*dialog, "txtImagePied")->text(), QStringLiteral("/pictures/4.gif"));
-    EXPECT_EQ(child<QLineEdit>(*dialog, "txtListeTableaux")->text(), QStringLiteral("/lists"));
+    EXPECT_EQ(browsed[1], std::make_pair(2, u"/old/fond.jpg"_s));
+    EXPECT_EQ(m_settings.imageEnTete, u"/pictures/1.gif"_s);
+    EXPECT_EQ(m_settings.imageFond, u"/pictures/2.gif"_s);
+    EXPECT_EQ(m_settings.imageDebutTableau, u"/pictures/3.gif"_s);
+    EXPECT_EQ(m_settings.imagePied, u"/pictures/4.gif"_s);
+    EXPECT_EQ(child<QLineEdit>(*dialog, "txtImagePied")->text(), u"/pictures/4.gif"_s);
+    EXPECT_EQ(child<QLineEdit>(*dialog, "txtListeTableaux")->text(), u"/lists"_s);
     EXPECT_TRUE(m_settings.pathListeTableaux.isEmpty()) << "the directory waits for OK";
 }
 
@@ -183,34 +178,32 @@ TEST_F(HtmlLayoutDialogTest, HelpAndExampleTexts)
     child<QPushButton>(*dialog, "cmdAide")->click();
     ASSERT_EQ(m_prompter.boxes.size(), 1);
     EXPECT_EQ(m_prompter.boxes[0].kind, RecordingPrompter::Kind::Plain);
-    const QStringList lines = m_prompter.boxes[0].text.split(QStringLiteral("\r\n"));
+    const QStringList lines = m_prompter.boxes[0].text.split(u"\r\n"_s);
     ASSERT_EQ(lines.size(), 16);
-    EXPECT_EQ(lines[0], QStringLiteral("Petit résumé HTML:"));
+    EXPECT_EQ(lines[0], u"Petit résumé HTML:"_s);
     EXPECT_EQ(lines[9], QString());
-    EXPECT_EQ(lines[15], QStringLiteral("%Version -> Version du système"));
+    EXPECT_EQ(lines[15], u"%Version -> Version du système"_s);
     m_prompter.boxes.clear();
 
     auto *header = child<QPlainTextEdit>(*dialog, "txtTexteEnTete");
     auto *footer = child<QPlainTextEdit>(*dialog, "txtTextePied");
-    Q_EMIT child<QLabel>(*dialog, "lblExempleEnTete")->linkActivated(QStringLiteral("#"));
+    Q_EMIT child<QLabel>(*dialog, "lblExempleEnTete")->linkActivated(u"#"_s);
     EXPECT_TRUE(m_prompter.boxes.isEmpty()) << "an empty text is filled without asking";
     EXPECT_EQ(header->toPlainText(), QStringLiteral("<center><h2>Fichorama des propri&eacute;t&eacute;s de "
                                                     "documents</h2><h3><i>%Date</i></h3></center>"));
 
-    footer->setPlainText(QStringLiteral("mine"));
+    footer->setPlainText(u"mine"_s);
     m_prompter.yesNoAnswers = {false, true};
-    Q_EMIT child<QLabel>(*dialog, "lblExemplePied")->linkActivated(QStringLiteral("#"));
-    EXPECT_EQ(footer->toPlainText(), QStringLiteral("mine"));
-    Q_EMIT child<QLabel>(*dialog, "lblExemplePied")->linkActivated(QStringLiteral("#"));
+    Q_EMIT child<QLabel>(*dialog, "lblExemplePied")->linkActivated(u"#"_s);
+    EXPECT_EQ(footer->toPlainText(), u"mine"_s);
+    Q_EMIT child<QLabel>(*dialog, "lblExemplePied")->linkActivated(u"#"_s);
     ASSERT_EQ(m_prompter.boxes.size(), 2);
-    EXPECT_EQ(m_prompter.boxes[0].text, QStringLiteral("Remplacer le texte existant par un texte d'exemple"));
-    EXPECT_TRUE(footer->toPlainText().startsWith(
-        QStringLiteral("<br><marquee style=\"color:#0000FF\"><i>Cr&eacute;")));
+    EXPECT_EQ(m_prompter.boxes[0].text, u"Remplacer le texte existant par un texte d'exemple"_s);
+    EXPECT_TRUE(footer->toPlainText().startsWith(u"<br><marquee style=\"color:#0000FF\"><i>Cr&eacute;"_s));
     // Without a product page the credit names the program without a link to nowhere.
     const QString credit = productPage(1).isEmpty()
-                               ? QStringLiteral("Fichorama 1.1a")
-                               : QStringLiteral("<a href=\"%1\">Fichorama 1.1a</a>").arg(productPage(1));
+                               ? u"Fichorama 1.1a"_s
+                               : u"<a href=\"%1\">Fichorama 1.1a</a>"_s.arg(productPage(1));
     EXPECT_TRUE(footer->toPlainText().endsWith(
-        QStringLiteral("<center><small>Page compos&eacute;e &agrave; l'aide de %1</small></center>")
-            .arg(credit)));
+        u"<center><small>Page compos&eacute;e &agrave; l'aide de %1</small></center>"_s.arg(credit)));
 }

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const StartupValues kStartup{QStringLiteral("POSTE-7"), QStringLiteral("marie"), QStringLiteral("Debian 12")};
+const StartupValues kStartup{u"POSTE-7"_s, u"marie"_s, u"Debian 12"_s};
 
 PageStamp fixedStamp(qint16 language)
 {
@@ -82,12 +82,8 @@ TEST(SinglePage, MatchesHandWrittenPages)
     };
     std::vector<Case> cases;
 
-    cases.push_back({"defaults.html",
-                     docs,
-                     HtmlSettings{},
-                     1,
-                     QLocale(QLocale::French, QLocale::France),
-                     {0, true},
+    cases.push_back({"defaults.html", docs, HtmlSettings{}, 1, QLocale(QLocale::French, QLocale::France),
+                     SortState{0, true},
                      makeGrid({u"Nom"_s, u" Titre"_s, u" Pages"_s, u" Créé le"_s, u" Durée"_s},
                               {{u"rapport.doc"_s, u"Rapport annuel"_s, u"12"_s, u"05/12/2026 14:05"_s,
                                 u"0 j 00 h 00 min"_s},
@@ -108,12 +104,8 @@ TEST(SinglePage, MatchesHandWrittenPages)
     options.texteEnTete2 = u" sur %Computer (%Version)</p>"_s;
     options.textePied = u"<i>%date</i> & <b>"_s;
     options.textePied2 = u"%user</b>"_s;
-    cases.push_back({"options.html",
-                     docs,
-                     options,
-                     0,
-                     QLocale(QLocale::English, QLocale::UnitedStates),
-                     {2, false},
+    cases.push_back({"options.html", docs, options, 0, QLocale(QLocale::English, QLocale::UnitedStates),
+                     SortState{2, false},
                      makeGrid({u"Nom"_s, u" Titre"_s, u" Pages"_s, QString()},
                               {{u"b.doc"_s, u"Plan 2027"_s, u"1.5"_s}, {u"a.doc"_s, u"Bilan"_s, u"1e3"_s}}),
                      u"Fichorama December 5, 2026 - 14 h 05.html"_s});
@@ -125,14 +117,8 @@ TEST(SinglePage, MatchesHandWrittenPages)
     copied.imageEnTete = options.imageEnTete;
     copied.imageDebutTableau = options.imageDebutTableau;
     copied.imagePied = options.imagePied;
-    cases.push_back({"images_copied.html",
-                     docs,
-                     copied,
-                     1,
-                     QLocale::c(),
-                     {0, true},
-                     makeGrid({u"Nom"_s}, {{u"seul.doc"_s}}),
-                     u"Liste #1.html"_s});
+    cases.push_back({"images_copied.html", docs, copied, 1, QLocale::c(), SortState{0, true},
+                     makeGrid({u"Nom"_s}, {{u"seul.doc"_s}}), u"Liste #1.html"_s});
 
     HtmlSettings missing;
     missing.imageFond = root + u"/absent.gif"_s;
@@ -141,12 +127,7 @@ TEST(SinglePage, MatchesHandWrittenPages)
     missing.imagePied = root + u"/absent.gif"_s;
     const QString odd = root + u"/R&D <\"x\">"_s;
     QDir().mkpath(odd);
-    cases.push_back({"escaping.html",
-                     odd,
-                     missing,
-                     1,
-                     QLocale::c(),
-                     {0, true},
+    cases.push_back({"escaping.html", odd, missing, 1, QLocale::c(), SortState{0, true},
                      makeGrid({u"Nom"_s, u" Titre"_s},
                               {{u"rapport <final> & \"v2\" #3 50%?.doc"_s, u"<b>Budget</b> & co"_s},
                                {u"Отчёт 😀.doc"_s, u"L’été coûte 5 €"_s}}),
@@ -174,32 +155,17 @@ TEST(SinglePage, MatchesHandWrittenPages)
 TEST(SinglePage, DeletesOnlyItsOwnOldFiles)
 {
     QTemporaryDir temp;
-    const struct
-    {
-        const char *name;
-        bool kept;
-    } files[] = {
-        {"Fichorama.html", false},
-        {"fichorama.HTML", false},
-        {"Fichorama 5 décembre 2026 - 14 h 05.html", false},
-        {"FICHORAMA fond", false},
-        {"Fichorama en-tete", false},
-        {"Fichorama en-teteTableau", false},
-        {"Fichorama pied", false},
-        {"Fichorama budget.xls", true},
-        {"Fichorama.htm", true},
-        {"Fichoramabis.html", true},
-        {"Fichorama fond.jpg", true},
-        {"rapport.html", true},
-        {"Fichorama 2026.html.bak", true},
-    };
-    for (const auto &file : files)
-        writeFile(temp.filePath(QString::fromUtf8(file.name)), "x");
+    const QStringList deleted = {
+        u"Fichorama.html"_s, u"fichorama.HTML"_s,    u"Fichorama 5 décembre 2026 - 14 h 05.html"_s,
+        u"FICHORAMA fond"_s, u"Fichorama en-tete"_s, u"Fichorama en-teteTableau"_s,
+        u"Fichorama pied"_s};
+    const QStringList kept = {u"Fichorama budget.xls"_s, u"Fichorama.htm"_s, u"Fichoramabis.html"_s,
+                              u"Fichorama fond.jpg"_s,   u"rapport.html"_s,  u"Fichorama 2026.html.bak"_s};
+    for (const QString &name : deleted + kept)
+        writeFile(temp.filePath(name), "x");
     deleteOldPages(temp.path(), u"Fichorama"_s);
-    for (const auto &file : files) {
-        SCOPED_TRACE(file.name);
-        EXPECT_EQ(QFile::exists(temp.filePath(QString::fromUtf8(file.name))), file.kept);
-    }
+    for (const QString &name : deleted + kept)
+        EXPECT_EQ(QFile::exists(temp.filePath(name)), kept.contains(name)) << qPrintable(name);
 }
 
 TEST(CombinedPage, MatchesHandWrittenPages)
@@ -242,19 +208,21 @@ TEST(CombinedPage, MatchesHandWrittenPages)
     cases.push_back({"combined.html",
                      full,
                      0,
-                     {0, true},
+                     SortState{0, true},
                      {{un, true}, {root + u"/disparu"_s, true}, {vide, true}, {quatre, false}},
                      {un, vide}});
 
     HtmlSettings none;
     none.pathListeTableaux = root + u"/pages"_s;
-    cases.push_back({"combined_none.html", none, 1, {0, true}, {{un, false}, {vide, false}}, {}});
+    cases.push_back({"combined_none.html", none, 1, SortState{0, true}, GridList{{un, false}, {vide, false}},
+                     QStringList()});
 
     HtmlSettings plain = none;
     plain.indexListes = false;
     plain.totalDocuments = false;
     plain.renvoiALaLigne = true;
-    cases.push_back({"combined_plain.html", plain, 1, {1, false}, {{vide, true}, {un, true}}, {vide, un}});
+    cases.push_back({"combined_plain.html", plain, 1, SortState{1, false}, GridList{{vide, true}, {un, true}},
+                     QStringList{vide, un}});
 
     for (const Case &test : cases) {
         SCOPED_TRACE(test.fixture);
