@@ -1,5 +1,7 @@
 #include "support/compound_file_writer.h"
 
+#include "support/little_endian.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <functional>
@@ -13,20 +15,6 @@ constexpr quint32 kDifatSector = 0xFFFFFFFC;
 constexpr quint32 kNoStream = 0xFFFFFFFF;
 constexpr qint64 kCutoff = 4096;
 
-void appendU16(QByteArray &bytes, quint16 value)
-{
-    char buffer[2];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 2);
-}
-
-void appendU32(QByteArray &bytes, quint32 value)
-{
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 4);
-}
-
 void padTo(QByteArray &bytes, qint64 multiple)
 {
     if (bytes.size() % multiple)
@@ -36,8 +24,8 @@ void padTo(QByteArray &bytes, qint64 multiple)
 QByteArray typed(quint16 type, const QByteArray &value)
 {
     QByteArray bytes;
-    appendU16(bytes, type);
-    appendU16(bytes, 0);
+    bytes += littleEndian<quint16>(type);
+    bytes += littleEndian<quint16>(0);
     bytes.append(value);
     padTo(bytes, 4);
     return bytes;
@@ -56,10 +44,10 @@ quint32 appendChain(QVector<quint32> &fat, quint32 count)
 QByteArray utf16Value(quint32 count, const QString &text)
 {
     QByteArray value;
-    appendU32(value, count);
+    value += littleEndian<quint32>(count);
     for (const QChar c : text)
-        appendU16(value, c.unicode());
-    appendU16(value, 0);
+        value += littleEndian<quint16>(c.unicode());
+    value += littleEndian<quint16>(0);
     return value;
 }
 
@@ -73,7 +61,7 @@ void patchU32(QByteArray &bytes, qint64 offset, quint32 value)
 void PropertySetWriter::addLpstr(int id, const QByteArray &bytes)
 {
     QByteArray value;
-    appendU32(value, quint32(bytes.size() + 1));
+    value += littleEndian<quint32>(quint32(bytes.size() + 1));
     value.append(bytes).append('\0');
     m_properties.append({quint32(id), typed(0x1E, value)});
 }
@@ -90,24 +78,17 @@ void PropertySetWriter::addLpwstr(int id, const QString &text)
 
 void PropertySetWriter::addI2(int id, qint16 value)
 {
-    QByteArray bytes;
-    appendU16(bytes, quint16(value));
-    m_properties.append({quint32(id), typed(2, bytes)});
+    m_properties.append({quint32(id), typed(2, littleEndian(value))});
 }
 
 void PropertySetWriter::addI4(int id, qint32 value)
 {
-    QByteArray bytes;
-    appendU32(bytes, quint32(value));
-    m_properties.append({quint32(id), typed(3, bytes)});
+    m_properties.append({quint32(id), typed(3, littleEndian(value))});
 }
 
 void PropertySetWriter::addFileTime(int id, quint64 value)
 {
-    QByteArray bytes;
-    appendU32(bytes, quint32(value));
-    appendU32(bytes, quint32(value >> 32));
-    m_properties.append({quint32(id), typed(0x40, bytes)});
+    m_properties.append({quint32(id), typed(0x40, littleEndian(value))}); // low then high 32 bits
 }
 
 void PropertySetWriter::addRaw(int id, quint16 type, const QByteArray &value)
@@ -123,22 +104,22 @@ QByteArray PropertySetWriter::build(qint64 minimumSize) const
     QByteArray values;
     QByteArray table;
     for (const auto &[id, value] : m_properties) {
-        appendU32(table, id);
-        appendU32(table, offset + quint32(values.size()));
+        table += littleEndian<quint32>(id);
+        table += littleEndian<quint32>(offset + quint32(values.size()));
         values.append(value);
     }
-    appendU32(section, quint32(offset + values.size()));
-    appendU32(section, quint32(m_properties.size()));
+    section += littleEndian<quint32>(quint32(offset + values.size()));
+    section += littleEndian<quint32>(quint32(m_properties.size()));
     section.append(table).append(values);
 
     QByteArray stream;
-    appendU16(stream, 0xFFFE);
-    appendU16(stream, 0);
-    appendU32(stream, 0x00020006);
+    stream += littleEndian<quint16>(0xFFFE);
+    stream += littleEndian<quint16>(0);
+    stream += littleEndian<quint32>(0x00020006);
     stream.append(16, '\0');
-    appendU32(stream, 1);
+    stream += littleEndian<quint32>(1);
     stream.append(QByteArray::fromHex("E0859FF2F94F6810AB9108002B27B3D9"));
-    appendU32(stream, 48);
+    stream += littleEndian<quint32>(48);
     stream.append(section);
     if (stream.size() < minimumSize)
         stream.append(minimumSize - stream.size(), '\0');
@@ -200,7 +181,7 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
     starts[0] = miniStream.isEmpty() ? kEnd : allocate(miniStream);
     QByteArray miniFatBytes;
     for (const quint32 entry : miniFat)
-        appendU32(miniFatBytes, entry);
+        miniFatBytes += littleEndian<quint32>(entry);
     padTo(miniFatBytes, sectorSize);
     layout.miniFatStart = miniFat.isEmpty() ? kEnd : allocate(miniFatBytes);
     const quint32 miniFatSectors = quint32(miniFatBytes.size() / sectorSize);
@@ -229,17 +210,17 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
         const Node &node = m_nodes[i];
         QByteArray entry;
         for (const QChar c : node.name.left(31))
-            appendU16(entry, c.unicode());
+            entry += littleEndian<quint16>(c.unicode());
         entry.append(64 - entry.size(), '\0');
-        appendU16(entry, quint16(2 * (std::min<qsizetype>(node.name.size(), 31) + 1)));
+        entry += littleEndian<quint16>(quint16(2 * (std::min<qsizetype>(node.name.size(), 31) + 1)));
         entry.append(char(node.type)).append(char(1));
         for (const quint32 link : links[i])
-            appendU32(entry, link);
+            entry += littleEndian<quint32>(link);
         entry.append(36, '\0'); // class identifier, state bits, two times
-        appendU32(entry, starts[i]);
+        entry += littleEndian<quint32>(starts[i]);
         const quint64 size = i == 0 ? quint64(miniStream.size()) : quint64(node.bytes.size());
-        appendU32(entry, quint32(size));
-        appendU32(entry, quint32(size >> 32));
+        entry += littleEndian<quint32>(quint32(size));
+        entry += littleEndian<quint32>(quint32(size >> 32));
         layout.entryOffset.insert(i == 0 ? QString() : node.name, directory.size());
         directory.append(entry);
     }
@@ -270,36 +251,36 @@ QByteArray CompoundFileWriter::build(CompoundFileLayout *layoutOut) const
     }
     fat.resize(qsizetype(fatCount) * perFat, kFree);
     for (const quint32 entry : fat)
-        appendU32(body, entry);
+        body += littleEndian<quint32>(entry);
     for (quint32 d = 0; d < difatCount; ++d) {
         QByteArray sector;
         for (quint32 k = 0; k < perFat - 1; ++k) {
             const quint32 index = 109 + d * (perFat - 1) + k;
-            appendU32(sector, index < fatCount ? layout.fatSectors[int(index)] : kFree);
+            sector += littleEndian<quint32>(index < fatCount ? layout.fatSectors[int(index)] : kFree);
         }
-        appendU32(sector, d + 1 < difatCount ? layout.difatSectors[int(d + 1)] : kEnd);
+        sector += littleEndian<quint32>(d + 1 < difatCount ? layout.difatSectors[int(d + 1)] : kEnd);
         body.append(sector);
     }
 
     QByteArray header = QByteArray::fromHex("D0CF11E0A1B11AE1");
     header.append(16, '\0');
-    appendU16(header, 0x3E);
-    appendU16(header, m_sectorShift == 12 ? 4 : 3);
-    appendU16(header, 0xFFFE);
-    appendU16(header, quint16(m_sectorShift));
-    appendU16(header, 6);
+    header += littleEndian<quint16>(0x3E);
+    header += littleEndian<quint16>(m_sectorShift == 12 ? 4 : 3);
+    header += littleEndian<quint16>(0xFFFE);
+    header += littleEndian<quint16>(quint16(m_sectorShift));
+    header += littleEndian<quint16>(6);
     header.append(6, '\0');
-    appendU32(header, m_sectorShift == 12 ? quint32(directory.size() / sectorSize) : 0);
-    appendU32(header, fatCount);
-    appendU32(header, layout.directoryStart);
-    appendU32(header, 0);
-    appendU32(header, 4096);
-    appendU32(header, layout.miniFatStart);
-    appendU32(header, miniFatSectors);
-    appendU32(header, difatCount ? layout.difatSectors[0] : kEnd);
-    appendU32(header, difatCount);
+    header += littleEndian<quint32>(m_sectorShift == 12 ? quint32(directory.size() / sectorSize) : 0);
+    header += littleEndian<quint32>(fatCount);
+    header += littleEndian<quint32>(layout.directoryStart);
+    header += littleEndian<quint32>(0);
+    header += littleEndian<quint32>(4096);
+    header += littleEndian<quint32>(layout.miniFatStart);
+    header += littleEndian<quint32>(miniFatSectors);
+    header += littleEndian<quint32>(difatCount ? layout.difatSectors[0] : kEnd);
+    header += littleEndian<quint32>(difatCount);
     for (quint32 i = 0; i < 109; ++i)
-        appendU32(header, i < fatCount ? layout.fatSectors[int(i)] : kFree);
+        header += littleEndian<quint32>(i < fatCount ? layout.fatSectors[int(i)] : kFree);
     header.append(sectorSize - header.size(), '\0');
     if (layoutOut)
         *layoutOut = layout;

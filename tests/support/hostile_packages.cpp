@@ -1,9 +1,9 @@
 #include "support/hostile_packages.h"
 
 #include "platform/xml_fields.h"
+#include "support/little_endian.h"
 
 #include <QUrl>
-#include <QtEndian>
 #include <functional>
 
 namespace {
@@ -43,10 +43,8 @@ QByteArray nested(const QByteArray &open, const QByteArray &close, int depth)
 
 QByteArray zip64Locator(quint64 recordOffset)
 {
-    QByteArray locator(20, '\0');
-    qToLittleEndian<quint32>(0x07064b50, locator.data());
-    qToLittleEndian<quint64>(recordOffset, locator.data() + 8);
-    return locator;
+    return littleEndian<quint32>(0x07064b50) + QByteArray(4, '\0') + littleEndian(recordOffset) +
+           QByteArray(4, '\0');
 }
 
 } // namespace

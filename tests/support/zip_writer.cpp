@@ -1,25 +1,8 @@
 #include "support/zip_writer.h"
 
-#include <QtEndian>
+#include "support/little_endian.h"
+
 #include <zlib.h>
-
-namespace {
-
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-} // namespace
 
 QByteArray deflateRaw(const QByteArray &bytes)
 {
@@ -47,41 +30,41 @@ QByteArray buildZip(const std::vector<ZipMemberLayout> &members, const ZipEndLay
             crc32(0, reinterpret_cast<const Bytef *>(member.data.constData()), uInt(member.data.size()))));
         const quint32 size = member.declaredSize.value_or(quint32(member.data.size()));
         const auto common = [&](QByteArray &header) {
-            put16(header, 20); // version needed
-            put16(header, member.flags);
-            put16(header, method);
-            put32(header, 0); // time and date
-            put32(header, crc);
-            put32(header, member.compressedSize.value_or(quint32(stored.size())));
-            put32(header, size);
-            put16(header, quint16(member.name.size()));
-            put16(header, 0); // extra field
+            header += littleEndian<quint16>(20); // version needed
+            header += littleEndian<quint16>(member.flags);
+            header += littleEndian<quint16>(method);
+            header += littleEndian<quint32>(0); // time and date
+            header += littleEndian<quint32>(crc);
+            header += littleEndian<quint32>(member.compressedSize.value_or(quint32(stored.size())));
+            header += littleEndian<quint32>(size);
+            header += littleEndian<quint16>(quint16(member.name.size()));
+            header += littleEndian<quint16>(0); // extra field
         };
         const quint32 offset = quint32(out.size());
-        put32(out, 0x04034b50);
+        out += littleEndian<quint32>(0x04034b50);
         common(out);
         out += member.name;
         out += stored;
 
-        put32(directory, 0x02014b50);
-        put16(directory, 20); // version made by
+        directory += littleEndian<quint32>(0x02014b50);
+        directory += littleEndian<quint16>(20); // version made by
         common(directory);
-        put16(directory, 0); // comment
-        put16(directory, 0); // disk
-        put16(directory, 0); // internal attributes
-        put32(directory, 0); // external attributes
-        put32(directory, member.localHeaderOffset.value_or(offset));
+        directory += littleEndian<quint16>(0); // comment
+        directory += littleEndian<quint16>(0); // disk
+        directory += littleEndian<quint16>(0); // internal attributes
+        directory += littleEndian<quint32>(0); // external attributes
+        directory += littleEndian<quint32>(member.localHeaderOffset.value_or(offset));
         directory += member.name;
     }
     const quint32 directoryOffset = quint32(out.size());
     out += directory;
     out += end.beforeEnd;
-    put32(out, 0x06054b50);
-    put32(out, 0); // disks
-    put16(out, end.count.value_or(quint16(members.size())));
-    put16(out, end.count.value_or(quint16(members.size())));
-    put32(out, end.directorySize.value_or(quint32(directory.size())));
-    put32(out, end.directoryOffset.value_or(directoryOffset));
-    put16(out, 0); // comment
+    out += littleEndian<quint32>(0x06054b50);
+    out += littleEndian<quint32>(0); // disks
+    out += littleEndian<quint16>(end.count.value_or(quint16(members.size())));
+    out += littleEndian<quint16>(end.count.value_or(quint16(members.size())));
+    out += littleEndian<quint32>(end.directorySize.value_or(quint32(directory.size())));
+    out += littleEndian<quint32>(end.directoryOffset.value_or(directoryOffset));
+    out += littleEndian<quint16>(0); // comment
     return out;
 }
