@@ -46,14 +46,15 @@ protected:
         }
         return found;
     }
-    // Chooses `directory` in the add-grids dialog, presses Add and lets the scan, which runs beside the
-    // dialog, come to its end.
-    static void add(AddGridsDialog &dialog, const QString &directory, bool withSubDirectories)
+    // Chooses `directory` in the add-grids dialog, presses Add and, unless `waits` is false, lets the scan,
+    // which runs beside the dialog, come to its end.
+    static void add(AddGridsDialog &dialog, const QString &directory, bool withSubDirectories,
+                    bool waits = true)
     {
         ASSERT_TRUE(dialog.findChild<DirectoryList *>(u"Chemins"_s)->setPath(directory));
         dialog.findChild<QCheckBox *>(u"chkSousDossiers"_s)->setChecked(withSubDirectories);
         dialog.findChild<QPushButton *>(u"cmdOK"_s)->click();
-        while (dialog.isScanning())
+        while (waits && dialog.isScanning())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     static QString status(const AddGridsDialog &dialog)
@@ -145,9 +146,7 @@ TEST_F(AddGridsTest, CancelDuringTheScanAddsNothing)
     GridListOrganizerDialog organizer({}, m_context);
     AddGridsDialog dialog(organizer, m_context);
     m_prompter.yesNoAnswers = {true};
-    ASSERT_TRUE(dialog.findChild<DirectoryList *>(u"Chemins"_s)->setPath(m_d));
-    dialog.findChild<QCheckBox *>(u"chkSousDossiers"_s)->setChecked(true);
-    dialog.findChild<QPushButton *>(u"cmdOK"_s)->click();
+    add(dialog, m_d, true, false);
     EXPECT_TRUE(dialog.isScanning());
     dialog.findChild<QPushButton *>(u"cmdAnnuler"_s)->click();
     while (dialog.isScanning())

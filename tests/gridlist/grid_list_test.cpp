@@ -42,30 +42,13 @@ TEST(GridListFile, LoadUnticksMissingDirectoriesAndSkipsOtherLines)
     QDir().mkpath(temp.filePath(u"caf\u00e9"_s));
     QDir().mkpath(temp.filePath(u"ici"_s));
     const QString file = temp.filePath(u"liste.txt"_s);
-    // Windows-1252, as the older program wrote it; the last line has no line end.
-    writeFile(file, "\"" + root +
-                        "/caf\xE9\",#TRUE#\r\n"
-                        "\"" +
-                        root +
-                        "/disparu\",#TRUE#\r\n"
-                        "sans guillemets,#TRUE#\r\n"
-                        "\"" +
-                        root +
-                        "/ici\",#MAYBE#\r\n"
-                        "\"" +
-                        root +
-                        "/ici\"\r\n"
-                        "\r\n"
-                        "\"" +
-                        root +
-                        "/ici,#TRUE#\r\n"
-                        "\"" +
-                        root + "/ici\",#FALSE#");
-    const GridList expected = {
-        {temp.filePath(u"caf\u00e9"_s), true},
-        {temp.filePath(u"disparu"_s), false},
-        {temp.filePath(u"ici"_s), false},
-    };
+    // Windows-1252, as the older program wrote it; the last line has no line end. "@" stands for the root.
+    writeFile(file, QByteArray("\"@/caf\xE9\",#TRUE#\r\n\"@/disparu\",#TRUE#\r\nsans guillemets,#TRUE#\r\n"
+                               "\"@/ici\",#MAYBE#\r\n\"@/ici\"\r\n\r\n\"@/ici,#TRUE#\r\n\"@/ici\",#FALSE#")
+                        .replace('@', root));
+    const GridList expected = {{temp.filePath(u"caf\u00e9"_s), true},
+                               {temp.filePath(u"disparu"_s), false},
+                               {temp.filePath(u"ici"_s), false}};
     EXPECT_EQ(LireListeTableaux(file), expected);
 }
 
@@ -126,12 +109,8 @@ TEST(GridListRules, AddAndRemoveIgnoreLetterCase)
         {"add with accent in other case", true, u"/SRV/ÉTÉ"_s, ListChange::AlreadyListed, listed, start},
         {"add new", true, u"/srv/Neuf"_s, ListChange::Added, listed,
          start + GridList{{u"/srv/Neuf"_s, true}}},
-        {"remove first match only",
-         false,
-         u"/Srv/Docs"_s,
-         ListChange::Removed,
-         notListed,
-         {{u"/srv/Été"_s, true}, {u"/SRV/DOCS"_s, true}}},
+        {"remove first match only", false, u"/Srv/Docs"_s, ListChange::Removed, notListed,
+         GridList{{u"/srv/Été"_s, true}, {u"/SRV/DOCS"_s, true}}},
         {"remove absent", false, u"/srv/autre"_s, ListChange::NotListed, notListed, start},
     };
     EXPECT_EQ(MajBoutonsListe(u"/srv/été"_s, start), listed);

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Columns: Document, Application (18), Title (2).
@@ -26,8 +28,7 @@ ScanOptions baseOptions()
 DocumentGrid emptyGrid()
 {
     DocumentGrid grid;
-    grid.setColumns({GridColumn{QStringLiteral(" Document")}, GridColumn{QStringLiteral(" Application")},
-                     GridColumn{QStringLiteral(" Title")}});
+    grid.setColumns({GridColumn{u" Document"_s}, GridColumn{u" Application"_s}, GridColumn{u" Title"_s}});
     return grid;
 }
 
@@ -46,13 +47,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        copyTestData(QStringLiteral("ole/si_cp1252_tous_pid.doc"), dir.path(), QStringLiteral("rapport.doc"));
-        copyTestData(QStringLiteral("ole/titre_vide.doc"), dir.path(), QStringLiteral(".cache.doc"));
-        copyTestData(QStringLiteral("ole/report.doc"), dir.path(), QStringLiteral("texte.doc"));
+        copyTestData(u"ole/si_cp1252_tous_pid.doc"_s, dir.path(), u"rapport.doc"_s);
+        copyTestData(u"ole/titre_vide.doc"_s, dir.path(), u".cache.doc"_s);
+        copyTestData(u"ole/report.doc"_s, dir.path(), u"texte.doc"_s);
         for (const char *name : {"a.pdf", "b.PDF", "Index.htm", "PAGE.HTML", "Fichorama.html",
                                  "Fichorama notes.txt", ".cache.pdf"})
             writeFile(dir.filePath(QString::fromLatin1(name)), "x");
-        QDir(dir.path()).mkdir(QStringLiteral("sous-dossier.doc"));
+        QDir(dir.path()).mkdir(u"sous-dossier.doc"_s);
     }
 
     ScanResult scan(const ScanOptions &options)
@@ -70,8 +71,8 @@ protected:
 
 TEST_F(ScanDirectory, ListingOptionsDecideWhichFilesGetARow)
 {
-    const QString doc = QStringLiteral("rapport.doc|Word 8.0|Rapport trimestriel – été");
-    const QString hiddenDoc = QStringLiteral(".cache.doc||");
+    const QString doc = u"rapport.doc|Word 8.0|Rapport trimestriel – été"_s;
+    const QString hiddenDoc = u".cache.doc||"_s;
     struct Case
     {
         const char *name;
@@ -82,17 +83,14 @@ TEST_F(ScanDirectory, ListingOptionsDecideWhichFilesGetARow)
     const Case cases[] = {
         {"documents only, hidden excluded", {false, false, false, false}, {doc}},
         {"hidden included", {false, false, false, true}, {hiddenDoc, doc}, 10},
-        {"PDF",
-         {false, true, false, false},
-         {QStringLiteral("a.pdf|Adobe Acrobat|"), QStringLiteral("b.PDF|Adobe Acrobat|"), doc}},
+        {"PDF", {false, true, false, false}, {u"a.pdf|Adobe Acrobat|"_s, u"b.PDF|Adobe Acrobat|"_s, doc}},
         {"HTML: our own page left out, ending without regard to case",
          {false, false, true, false},
-         {QStringLiteral("Index.htm|Document HTML|"), QStringLiteral("PAGE.HTML|Document HTML|"), doc}},
+         {u"Index.htm|Document HTML|"_s, u"PAGE.HTML|Document HTML|"_s, doc}},
         {"all files: no application text for PDF and HTML listed only as files",
          {true, false, false, false},
-         {QStringLiteral("Fichorama notes.txt||"), QStringLiteral("Fichorama.html||"),
-          QStringLiteral("Index.htm||"), QStringLiteral("PAGE.HTML||"), QStringLiteral("a.pdf||"),
-          QStringLiteral("b.PDF||"), doc, QStringLiteral("texte.doc||")}},
+         {u"Fichorama notes.txt||"_s, u"Fichorama.html||"_s, u"Index.htm||"_s, u"PAGE.HTML||"_s, u"a.pdf||"_s,
+          u"b.PDF||"_s, doc, u"texte.doc||"_s}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,7 +137,7 @@ TEST_F(ScanDirectory, SortsBySortColumnWithArrowOnlyWhenTheColumnExists)
     scan(options);
     EXPECT_EQ(grid.arrowColumn(), 1);
     EXPECT_EQ(grid.arrow(), SortArrow::Down);
-    EXPECT_EQ(grid.row(0).cells[0], QStringLiteral("rapport.doc"));
+    EXPECT_EQ(grid.row(0).cells[0], u"rapport.doc"_s);
 
     options.sort = {7, true};
     scan(options);
@@ -154,7 +152,7 @@ namespace {
 void fillWithPlainFiles(const QTemporaryDir &dir, int count)
 {
     for (int i = 0; i < count; ++i)
-        writeFile(dir.filePath(QStringLiteral("file%1.txt").arg(i)), "x");
+        writeFile(dir.filePath(u"file%1.txt"_s.arg(i)), "x");
 }
 
 } // namespace
@@ -205,12 +203,11 @@ TEST(DirectoryScan, OneReaderAndEightReadersListTheSameRows)
                                      "ole/tableur_japonais.xls", "ole/titre_vide.doc"};
     for (int i = 0; i < 300; ++i) {
         if (i % 3 == 0)
-            writeFile(dir.filePath(QStringLiteral("note%1.pdf").arg(i)), "%PDF");
+            writeFile(dir.filePath(u"note%1.pdf"_s.arg(i)), "%PDF");
         else
-            copyTestData(QString::fromLatin1(documents[i % 5]), dir.path(),
-                         QStringLiteral("doc%1.doc").arg(i));
+            copyTestData(QString::fromLatin1(documents[i % 5]), dir.path(), u"doc%1.doc"_s.arg(i));
     }
-    writeFile(dir.filePath(QStringLiteral(".hidden.pdf")), "%PDF");
+    writeFile(dir.filePath(u".hidden.pdf"_s), "%PDF");
     ScanOptions options = baseOptions();
     options.columnProperties = {0, 18, 2, 4, 14, 12, 10};
     options.listing = {false, true, false, true};
@@ -237,9 +234,9 @@ TEST(DirectoryScan, FilesRenamedOrDeletedDuringTheListingAreListedOnceAtMost)
     constexpr int kFiles = 2000;
     for (int i = 0; i < kFiles; ++i) {
         if (i % 4 == 0)
-            copyTestData(QStringLiteral("ole/report.doc"), dir.path(), QStringLiteral("a%1.doc").arg(i));
+            copyTestData(u"ole/report.doc"_s, dir.path(), u"a%1.doc"_s.arg(i));
         else
-            writeFile(dir.filePath(QStringLiteral("a%1.txt").arg(i)), "x");
+            writeFile(dir.filePath(u"a%1.txt"_s.arg(i)), "x");
     }
     ScanOptions options = baseOptions();
     options.listing.includeAll = true;
@@ -296,24 +293,23 @@ TEST(DirectoryScan, PackagesAreDocumentsAndPdfFilesFollowTheirOption)
 {
     // Names say nothing: each file is taken for what its content is.
     QTemporaryDir dir;
-    copyTestData(QStringLiteral("ole/si_cp1252_tous_pid.doc"), dir.path(), QStringLiteral("ole.bin"));
-    copyTestData(QStringLiteral("modern/generated/fr_complet.docx"), dir.path(), QStringLiteral("word.odt"));
-    copyTestData(QStringLiteral("modern/generated/date_1985.odt"), dir.path(), QStringLiteral("texte"));
-    copyTestData(QStringLiteral("modern/real/mammoth.js__utf8-bom.docx"), dir.path(),
-                 QStringLiteral("nu.docx"));
-    copyTestData(QStringLiteral("modern/generated/pdf_xmp_seul.pdf"), dir.path(), QStringLiteral("scan.dat"));
-    writeFile(dir.filePath(QStringLiteral("sans createur.pdf")), minimalPdf("/Creator () /Title (Vide)"));
-    writeFile(dir.filePath(QStringLiteral("faux.pdf")), "x");
-    const QString ole = QStringLiteral("ole.bin|Word 8.0|Rapport trimestriel – été|12");
-    const QString odf = QStringLiteral("texte|LibreOffice/7.4.7.2|Archive 1985|1");
+    copyTestData(u"ole/si_cp1252_tous_pid.doc"_s, dir.path(), u"ole.bin"_s);
+    copyTestData(u"modern/generated/fr_complet.docx"_s, dir.path(), u"word.odt"_s);
+    copyTestData(u"modern/generated/date_1985.odt"_s, dir.path(), u"texte"_s);
+    copyTestData(u"modern/real/mammoth.js__utf8-bom.docx"_s, dir.path(), u"nu.docx"_s);
+    copyTestData(u"modern/generated/pdf_xmp_seul.pdf"_s, dir.path(), u"scan.dat"_s);
+    writeFile(dir.filePath(u"sans createur.pdf"_s), minimalPdf("/Creator () /Title (Vide)"));
+    writeFile(dir.filePath(u"faux.pdf"_s), "x");
+    const QString ole = u"ole.bin|Word 8.0|Rapport trimestriel – été|12"_s;
+    const QString odf = u"texte|LibreOffice/7.4.7.2|Archive 1985|1"_s;
     const QString ooxml =
         QStringLiteral("word.odt|LibreOffice/7.4.7.2$Linux_X86_64 LibreOffice_project/40$Build-2|"
                        "Rapport d’activité — été 2011 : bilan financier|3");
     const QStringList documents = {ole, odf, ooxml};
-    const QStringList withPdfs = {QStringLiteral("faux.pdf|Adobe Acrobat||"),
+    const QStringList withPdfs = {u"faux.pdf|Adobe Acrobat||"_s,
                                   ole,
-                                  QStringLiteral("sans createur.pdf|Adobe Acrobat|Vide|1"),
-                                  QStringLiteral("scan.dat|Éditeur XMP 2.0|Métadonnées XMP seulement|1"),
+                                  u"sans createur.pdf|Adobe Acrobat|Vide|1"_s,
+                                  u"scan.dat|Éditeur XMP 2.0|Métadonnées XMP seulement|1"_s,
                                   odf,
                                   ooxml};
     ScanOptions options = baseOptions();
@@ -339,10 +335,9 @@ TEST(DirectoryScan, PackagesAreDocumentsAndPdfFilesFollowTheirOption)
 TEST(DirectoryScan, UnreadableDirectoryGivesAnEmptyGrid)
 {
     DocumentGrid grid = emptyGrid();
-    grid.appendRow(GridRow{{QStringLiteral("old.doc"), {}, {}}});
+    grid.appendRow(GridRow{{u"old.doc"_s, {}, {}}});
     JobControl control;
-    const ScanResult result =
-        listDirectory(QStringLiteral("/nonexistent/fichorama"), baseOptions(), grid, control);
+    const ScanResult result = listDirectory(u"/nonexistent/fichorama"_s, baseOptions(), grid, control);
     EXPECT_FALSE(result.enumerated);
     EXPECT_EQ(result.fileCount, 0);
     EXPECT_EQ(result.documentCount, 0);
@@ -355,7 +350,7 @@ TEST(DirectoryScan, RootDirectoryListsEveryFileItHolds)
     JobControl control;
     ScanOptions options = baseOptions();
     options.listing = {true, false, false, true};
-    const ScanResult result = listDirectory(QStringLiteral("/"), options, grid, control);
+    const ScanResult result = listDirectory(u"/"_s, options, grid, control);
     EXPECT_TRUE(result.enumerated);
     EXPECT_EQ(result.documentCount, result.fileCount);
     for (const GridRow &row : grid.rows())
@@ -371,9 +366,8 @@ TEST(DirectoryScan, ListsNamesThatAreNotUtf8ByTheirOwnBytes)
     const QString directory = temp.path() + u'/' + fromNativeBytes("Dossier \xE9t\xE9");
     makeNativeDirectory(directory);
     const QString raw = fromNativeBytes("r\xE9sum\xE9.doc");
-    writeNativeFile(directory + u'/' + raw, readFile(testData(QStringLiteral("ole/si_cp1252_tous_pid.doc"))));
-    writeNativeFile(directory + QStringLiteral("/r\uFFFDsum\uFFFD.doc"),
-                    readFile(testData(QStringLiteral("ole/si_lpwstr.doc"))));
+    writeNativeFile(directory + u'/' + raw, readFile(testData(u"ole/si_cp1252_tous_pid.doc"_s)));
+    writeNativeFile(directory + u"/r\uFFFDsum\uFFFD.doc"_s, readFile(testData(u"ole/si_lpwstr.doc"_s)));
 
     DocumentGrid grid = emptyGrid();
     JobControl control;
@@ -383,8 +377,8 @@ TEST(DirectoryScan, ListsNamesThatAreNotUtf8ByTheirOwnBytes)
     ASSERT_EQ(grid.rowCount(), 2);
     for (const GridRow &row : grid.rows()) {
         SCOPED_TRACE(qPrintable(row.cells.join(u"|")));
-        EXPECT_EQ(row.cells[0], QStringLiteral("r\uFFFDsum\uFFFD.doc"));
-        EXPECT_EQ(row.cells[2] == QStringLiteral("Rapport trimestriel – été"), row.fileName == raw);
+        EXPECT_EQ(row.cells[0], u"r\uFFFDsum\uFFFD.doc"_s);
+        EXPECT_EQ(row.cells[2] == u"Rapport trimestriel – été"_s, row.fileName == raw);
         EXPECT_TRUE(fileStatus(directory + u'/' + row.fileName).exists);
     }
 }

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 DocumentGrid gridOf(const QStringList &cells)
 {
     DocumentGrid grid;
-    grid.setColumns({GridColumn{QStringLiteral(" Document")}, GridColumn{QStringLiteral("Pages")}});
+    grid.setColumns({GridColumn{u" Document"_s}, GridColumn{u"Pages"_s}});
     int i = 0;
     for (const QString &cell : cells)
         grid.appendRow(GridRow{{QString::number(i++), cell}});

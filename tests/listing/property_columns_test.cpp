@@ -5,12 +5,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct ColumnsFixture
 {
     QTemporaryDir dir;
-    IniFile ini{dir.filePath(QStringLiteral("Fichorama.ini"))};
+    IniFile ini{dir.filePath(u"Fichorama.ini"_s)};
     DocumentGrid grid;
 
     QStringList captions(const QByteArray &file, qint16 language)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qint64 kMinute = 600000000;
@@ -51,21 +53,15 @@ TEST(SummaryValues, TextCells)
     };
     const Case cases[] = {
         {"missing", std::nullopt, QString(), QString()},
-        {"Word", QStringLiteral("Microsoft Word 8.0"), QStringLiteral("Microsoft Word 8.0"),
-         QStringLiteral("Word 8.0")},
-        {"Excel", QStringLiteral("Microsoft Excel"), QStringLiteral("Microsoft Excel"),
-         QStringLiteral("Excel")},
-        {"prefix alone", QStringLiteral("Microsoft "), QStringLiteral("Microsoft "),
-         QStringLiteral("Microsoft ")},
-        {"no blank", QStringLiteral("Microsoft"), QStringLiteral("Microsoft"), QStringLiteral("Microsoft")},
-        {"other case", QStringLiteral("MICROSOFT Word"), QStringLiteral("MICROSOFT Word"),
-         QStringLiteral("MICROSOFT Word")},
-        {"text after a NUL", QString::fromUtf16(u"Microsoft Excel\0junk", 20),
-         QStringLiteral("Microsoft Excel"), QStringLiteral("Excel")},
-        {"tab, CR LF, LF", QStringLiteral("a\tb\r\nc\nd"), QStringLiteral("a b  c d"),
-         QStringLiteral("a b  c d")},
-        {"prefix then a tab", QStringLiteral("Microsoft \tWord"), QStringLiteral("Microsoft  Word"),
-         QStringLiteral(" Word")},
+        {"Word", u"Microsoft Word 8.0"_s, u"Microsoft Word 8.0"_s, u"Word 8.0"_s},
+        {"Excel", u"Microsoft Excel"_s, u"Microsoft Excel"_s, u"Excel"_s},
+        {"prefix alone", u"Microsoft "_s, u"Microsoft "_s, u"Microsoft "_s},
+        {"no blank", u"Microsoft"_s, u"Microsoft"_s, u"Microsoft"_s},
+        {"other case", u"MICROSOFT Word"_s, u"MICROSOFT Word"_s, u"MICROSOFT Word"_s},
+        {"text after a NUL", QString::fromUtf16(u"Microsoft Excel\0junk", 20), u"Microsoft Excel"_s,
+         u"Excel"_s},
+        {"tab, CR LF, LF", u"a\tb\r\nc\nd"_s, u"a b  c d"_s, u"a b  c d"_s},
+        {"prefix then a tab", u"Microsoft \tWord"_s, u"Microsoft  Word"_s, u" Word"_s},
         {"long", QString(300, u'x'), QString(300, u'x'), QString(300, u'x')},
     };
     for (const Case &c : cases) {
@@ -77,10 +73,10 @@ TEST(SummaryValues, TextCells)
 
 TEST(SummaryValues, NumberAndDurationCells)
 {
-    EXPECT_EQ(numberCell(std::nullopt), QStringLiteral("0"));
-    EXPECT_EQ(numberCell(0), QStringLiteral("0"));
-    EXPECT_EQ(numberCell(-1), QStringLiteral("-1"));
-    EXPECT_EQ(numberCell(2147483647), QStringLiteral("2147483647"));
+    EXPECT_EQ(numberCell(std::nullopt), u"0"_s);
+    EXPECT_EQ(numberCell(0), u"0"_s);
+    EXPECT_EQ(numberCell(-1), u"-1"_s);
+    EXPECT_EQ(numberCell(2147483647), u"2147483647"_s);
 
     struct Case
     {
@@ -90,11 +86,11 @@ TEST(SummaryValues, NumberAndDurationCells)
     const Case durations[] = {
         {std::nullopt, QString()},
         {-1, QString()},
-        {0, QStringLiteral("0 j 00 h 00 min")},
-        {65, QStringLiteral("0 j 01 h 05 min")},
-        {2 * 1440 + 13 * 60 + 40, QStringLiteral("2 j 13 h 40 min")},
-        {45 * 1440 + 23 * 60 + 59, QStringLiteral("45 j 23 h 59 min")},
-        {400LL * 1440, QStringLiteral("400 j 00 h 00 min")},
+        {0, u"0 j 00 h 00 min"_s},
+        {65, u"0 j 01 h 05 min"_s},
+        {2 * 1440 + 13 * 60 + 40, u"2 j 13 h 40 min"_s},
+        {45 * 1440 + 23 * 60 + 59, u"45 j 23 h 59 min"_s},
+        {400LL * 1440, u"400 j 00 h 00 min"_s},
     };
     for (const Case &c : durations) {
         SCOPED_TRACE(qPrintable(c.text));
@@ -112,18 +108,17 @@ TEST(SummaryValues, DateCellsInstantsInLocalTimeWallClocksAsWritten)
     };
     const Case cases[] = {
         {"UTC", std::nullopt, QString()},
-        {"UTC", DocumentDate{utc(2000, 5, 9, 7, 3, 59)}, QStringLiteral("2000/05/09 07:03")},
-        {"UTC", DocumentDate{utc(1601, 1, 1, 0, 3, 23)}, QStringLiteral("1601/01/01 00:03")},
-        {"UTC", DocumentDate{utc(2099, 12, 31, 23, 59, 59)}, QStringLiteral("2099/12/31 23:59")},
-        {"Europe/Paris", DocumentDate{utc(2000, 5, 9, 5, 3)}, QStringLiteral("2000/05/09 07:03")},
-        {"Europe/Paris", DocumentDate{utc(2000, 1, 9, 23, 30)}, QStringLiteral("2000/01/10 00:30")},
-        {"Asia/Tokyo", DocumentDate{utc(1999, 12, 31, 15, 0)}, QStringLiteral("2000/01/01 00:00")},
-        {"Asia/Tokyo", DocumentDate{utc(2017, 11, 30, 23, 0), true}, QStringLiteral("2017/11/30 23:00")},
+        {"UTC", DocumentDate{utc(2000, 5, 9, 7, 3, 59)}, u"2000/05/09 07:03"_s},
+        {"UTC", DocumentDate{utc(1601, 1, 1, 0, 3, 23)}, u"1601/01/01 00:03"_s},
+        {"UTC", DocumentDate{utc(2099, 12, 31, 23, 59, 59)}, u"2099/12/31 23:59"_s},
+        {"Europe/Paris", DocumentDate{utc(2000, 5, 9, 5, 3)}, u"2000/05/09 07:03"_s},
+        {"Europe/Paris", DocumentDate{utc(2000, 1, 9, 23, 30)}, u"2000/01/10 00:30"_s},
+        {"Asia/Tokyo", DocumentDate{utc(1999, 12, 31, 15, 0)}, u"2000/01/01 00:00"_s},
+        {"Asia/Tokyo", DocumentDate{utc(2017, 11, 30, 23, 0), true}, u"2017/11/30 23:00"_s},
         {"Europe/Paris", DocumentDate{QDateTime()}, QString()},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.zone +
-                     (c.date ? c.date->time.toString(Qt::ISODate) : QStringLiteral(" none")).toStdString());
+        SCOPED_TRACE(c.zone + (c.date ? c.date->time.toString(Qt::ISODate) : u" none"_s).toStdString());
         const ZoneForTest zone(c.zone);
         const LocalTime localTime;
         EXPECT_EQ(dateCell(c.date, localTime), c.text);
@@ -146,15 +141,15 @@ TEST(SummaryValues, CellsOfADocumentByIdentifier)
     const LocalTime localTime;
 
     const QList<QPair<int, QString>> expected = {
-        {2, QStringLiteral("Bilan annuel")},
+        {2, u"Bilan annuel"_s},
         {3, QString()},
-        {18, QStringLiteral("Excel")},
-        {14, QStringLiteral("0")},
-        {15, QStringLiteral("0")},
-        {19, QStringLiteral("2")},
-        {10, QStringLiteral("0 j 01 h 05 min")},
+        {18, u"Excel"_s},
+        {14, u"0"_s},
+        {15, u"0"_s},
+        {19, u"2"_s},
+        {10, u"0 j 01 h 05 min"_s},
         {11, QString()},
-        {12, QStringLiteral("2000/05/09 07:03")},
+        {12, u"2000/05/09 07:03"_s},
         {13, QString()},
         {1, QString()},
         {17, QString()},
@@ -163,5 +158,5 @@ TEST(SummaryValues, CellsOfADocumentByIdentifier)
         SCOPED_TRACE(id);
         EXPECT_EQ(summaryCell(*file, id, localTime), text);
     }
-    EXPECT_EQ(shortNameCell(QStringLiteral("/tmp/Rapport annuel 2000.doc")), QString());
+    EXPECT_EQ(shortNameCell(u"/tmp/Rapport annuel 2000.doc"_s), QString());
 }
