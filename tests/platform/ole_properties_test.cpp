@@ -92,14 +92,24 @@ TEST(OleProperties, ReadsValuesFromEveryLayout)
     }
 }
 
-TEST(OleProperties, DecodesTextsInTheSetsCodePage)
+namespace {
+
+// Summary documents whose title is stored in a code page, and the title they must give.
+struct CodePageCase
+{
+    const char *name;
+    QByteArray document;
+    QString expected;
+};
+
+std::vector<CodePageCase> codePageCases()
 {
     const auto lpstr = [](std::optional<quint16> codePage, const QByteArray &bytes) {
         PropertySetWriter set;
         if (codePage)
             set.addCodePage(*codePage);
         set.addLpstr(2, bytes);
-        return set;
+        return summaryDocument(set.build());
     };
     PropertySetWriter cut;
     cut.addCodePage(51949);
@@ -107,13 +117,7 @@ TEST(OleProperties, DecodesTextsInTheSetsCodePage)
     PropertySetWriter unicode;
     unicode.addCodePage(1200);
     unicode.addLpstrUtf16(2, u"Ελληνικά, 中文, é"_s);
-    struct Case
-    {
-        const char *name;
-        PropertySetWriter set;
-        QString expected;
-    };
-    const Case cases[] = {
+    return {
         {"no code page", lpstr(std::nullopt, "\x80 \xE9t\xE9"), u"€ été"_s},
         {"Windows-1252", lpstr(1252, "\x9C\x75vre"), u"œuvre"_s},
         {"UTF-8 (65001, stored as -535)", lpstr(65001, "\xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80"),
@@ -121,18 +125,26 @@ TEST(OleProperties, DecodesTextsInTheSetsCodePage)
         {"Windows-1250", lpstr(1250, "\x9A\x9D\x9E"), u"šťž"_s},
         {"Windows-1251", lpstr(1251, "\xC8\xE2\xE0\xED"), u"Иван"_s},
         {"Shift-JIS (932)", lpstr(932, "\x93\xFA\x96\x7B"), u"日本"_s},
+        {"ISO-2022-JP (50220), with shift states", lpstr(50220, "\x1B$BF|K\\\x1B(B"), u"日本"_s},
+        {"EUC-KR (51949)", lpstr(51949, "\xC7\xD1\xB1\xDB"), u"한글"_s},
         {"Mac Roman (10000)", lpstr(10000, "Caf\x8E"), u"Café"_s},
         {"unknown code page", lpstr(12345, "\xE9"), u"é"_s},
-        {"UTF-16 (1200)", unicode, u"Ελληνικά, 中文, é"_s},
+        {"UTF-16 (1200)", summaryDocument(unicode.build()), u"Ελληνικά, 中文, é"_s},
         // A byte that does not fit the code page spoils only itself.
         {"Shift-JIS, a lone lead byte last", lpstr(932, "\x93\xFA\x96\x7B\x93"), u"日本\uFFFD"_s},
         {"Shift-JIS, a lead byte before a blank", lpstr(932, "\x93 \x96\x7B"), u"\uFFFD 本"_s},
         {"Windows-1251, the unassigned 0x98", lpstr(1251, "\xC8\x98\xE2"), u"И\uFFFDв"_s},
-        {"stored without its NUL, cut in a character", cut, u"한 \uFFFD"_s},
+        {"stored without its NUL, cut in a character", summaryDocument(cut.build()), u"한 \uFFFD"_s},
     };
-    for (const Case &c : cases) {
+}
+
+} // namespace
+
+TEST(OleProperties, DecodesTextsInTheSetsCodePage)
+{
+    for (const CodePageCase &c : codePageCases()) {
         SCOPED_TRACE(c.name);
-        const auto file = readDocumentBytes(summaryDocument(c.set.build())).properties;
+        const auto file = readDocumentBytes(c.document).properties;
         ASSERT_TRUE(file.has_value());
         EXPECT_EQ(file->text(2), c.expected);
     }
@@ -140,33 +152,16 @@ TEST(OleProperties, DecodesTextsInTheSetsCodePage)
 
 TEST(OleProperties, ReadsFromSeveralThreadsAtOnce)
 {
-    // Code pages that each need a converter of the system, one of them with shift states.
-    struct Document
-    {
-        quint16 codePage;
-        QByteArray title;
-        QString expected;
-    };
-    const QList<Document> documents = {
-        {932, "\x93\xFA\x96\x7B", u"日本"_s},   {1251, "\xC8\xE2\xE0\xED", u"Иван"_s},
-        {1250, "\x9A\x9D\x9E", u"šťž"_s},       {50220, "\x1B$BF|K\\\x1B(B", u"日本"_s},
-        {51949, "\xC7\xD1\xB1\xDB", u"한글"_s},
-    };
-    QList<QByteArray> files;
-    for (const Document &document : documents) {
-        PropertySetWriter set;
-        set.addCodePage(document.codePage);
-        set.addLpstr(2, document.title);
-        files.append(summaryDocument(set.build()));
-    }
+    // The code pages need converters of the system, one of them with shift states.
+    const std::vector<CodePageCase> documents = codePageCases();
     std::atomic<int> wrong = 0;
     std::vector<std::thread> threads;
     for (int t = 0; t < 8; ++t) {
         threads.emplace_back([&, t] {
             for (int round = 0; round < 300; ++round) {
-                const qsizetype i = (round + t) % files.size();
-                const auto file = readDocumentBytes(files[i]).properties;
-                if (!file || file->text(2) != documents[i].expected)
+                const CodePageCase &c = documents[size_t(round + t) % documents.size()];
+                const auto file = readDocumentBytes(c.document).properties;
+                if (!file || file->text(2) != c.expected)
                     ++wrong;
             }
         });
