@@ -25,21 +25,11 @@ TEST(IniFile, ReadRules)
     IniFixture fixture;
     const QString longValue(300, u'x');
     const QString accented = QString(253, u'é') + u"😀😀"_s;
-    writeFile(fixture.path(), "Orphan=before any section\r\n"
-                              "[Configuration]\r\n"
-                              "Langue=1\r\n"
-                              "  repertoire  =  /home/a b  \r\n"
-                              "Vide=\r\n"
-                              "Quote=\"quoted\"\r\n"
-                              ";Commente=1\r\n"
-                              "Langue=2\r\n"
-                              "Long=" +
-                                  longValue.toUtf8() + "\r\nAccents=" + accented.toUtf8() +
-                                  "\r\n"
-                                  "[html]\n"
-                                  "PrefixeTableau=Rapport=2024\n"
-                                  "[Configuration]\r\n"
-                                  "Second=1");
+    writeFile(fixture.path(),
+              "Orphan=before any section\r\n[Configuration]\r\nLangue=1\r\n  repertoire  =  /home/a b  \r\n"
+              "Vide=\r\nQuote=\"quoted\"\r\n;Commente=1\r\nLangue=2\r\nLong=" +
+                  longValue.toUtf8() + "\r\nAccents=" + accented.toUtf8() +
+                  "\r\n[html]\nPrefixeTableau=Rapport=2024\n[Configuration]\r\nSecond=1");
     struct Case
     {
         const char *section, *key;
