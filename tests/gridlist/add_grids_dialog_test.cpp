@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -33,18 +32,6 @@ protected:
         ASSERT_TRUE(QFile::link(m_d, m_d + u"/A/loop"_s));
         m_context.prompter = &m_prompter;
         m_context.listedDirectory = [this] { return m_e; };
-    }
-    // D's two children in the order the file system returns them.
-    QStringList children() const
-    {
-        QStringList found;
-        QDirIterator it(m_d, QDir::Dirs | QDir::NoDotAndDotDot);
-        while (it.hasNext()) {
-            const QString name = it.nextFileInfo().fileName();
-            if (!name.startsWith(u'.'))
-                found << m_d + u'/' + name;
-        }
-        return found;
     }
     // Chooses `directory` in the add-grids dialog, presses Add and, unless `waits` is false, lets the scan,
     // which runs beside the dialog, come to its end.
@@ -80,7 +67,7 @@ protected:
 
 TEST_F(AddGridsTest, SubDirectoriesFollowTheScanOrderAfterTheCurrentEntryOrAtTheEnd)
 {
-    const QStringList found = children();
+    const QStringList found = subDirectoriesInSystemOrder(m_d);
     ASSERT_EQ(found.size(), 2);
     const QStringList block = QStringList{m_d} + found + QStringList{m_d + u"/A/A1"_s};
     const GridList listed{{u"/x"_s, false}, {u"/y"_s, false}};

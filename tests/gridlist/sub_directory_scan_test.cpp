@@ -3,29 +3,11 @@
 #include "support/test_files.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The names of `directory`'s sub-directories in the order the file system returns them.
-QStringList fileSystemOrder(const QString &directory, const QStringList &names)
-{
-    QStringList ordered;
-    QDirIterator it(directory, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        const QString name = it.nextFileInfo().fileName();
-        if (names.contains(name))
-            ordered << name;
-    }
-    return ordered;
-}
-
-} // namespace
 
 TEST(SubDirectoryScan, ListsChildrenBeforeDescendingAndSkipsDotsAndLinks)
 {
@@ -38,12 +20,11 @@ TEST(SubDirectoryScan, ListsChildrenBeforeDescendingAndSkipsDotsAndLinks)
     ASSERT_TRUE(QFile::link(d, d + u"/A/up"_s));
     ASSERT_TRUE(QFile::link(d + u"/B"_s, d + u"/toB"_s));
 
-    const QStringList top = fileSystemOrder(d, {u"A"_s, u"B"_s});
+    const QStringList top = subDirectoriesInSystemOrder(d);
     ASSERT_EQ(top.size(), 2);
-    const QMap<QString, QStringList> below{{u"A"_s, {d + u"/A/A1"_s, d + u"/A/A1/A1x"_s}},
-                                           {u"B"_s, {d + u"/B/B1"_s}}};
-    const QStringList expected =
-        QStringList{d + u'/' + top[0], d + u'/' + top[1]} + below[top[0]] + below[top[1]];
+    const QMap<QString, QStringList> below{{d + u"/A"_s, {d + u"/A/A1"_s, d + u"/A/A1/A1x"_s}},
+                                           {d + u"/B"_s, {d + u"/B/B1"_s}}};
+    const QStringList expected = top + below[top[0]] + below[top[1]];
 
     JobControl control;
     const SubDirectoryList scan = ListerSousDossiers(d, control);

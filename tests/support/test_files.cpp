@@ -3,6 +3,7 @@
 #include "platform/native_name.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -78,4 +79,16 @@ QString copyTestData(const QString &name, const QString &directory, const QStrin
     EXPECT_TRUE(QFile::copy(testData(name), target)) << qPrintable(name);
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return target;
+}
+
+QStringList subDirectoriesInSystemOrder(const QString &directory)
+{
+    QStringList found;
+    QDirIterator it(directory, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    while (it.hasNext()) {
+        const QFileInfo info = it.nextFileInfo();
+        if (!info.fileName().startsWith(u'.'))
+            found << info.filePath();
+    }
+    return found;
 }

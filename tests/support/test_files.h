@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A temporary directory that goes with everything in it, names that are not UTF-8 included: QTemporaryDir
@@ -28,3 +29,6 @@ QByteArray readFile(const QString &path);
 QString testData(const QString &name);
 // Copies a file of tests/data into a directory, under the same or another name; returns the new path.
 QString copyTestData(const QString &name, const QString &directory, const QString &newName = QString());
+// The paths of the sub-directories of `directory` whose names do not start with a dot, links left out, in the
+// order the file system gives them.
+QStringList subDirectoriesInSystemOrder(const QString &directory);
