@@ -13,22 +13,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray placementLines(const QRect &rect, bool maximised)
-{
-    return QStringLiteral("FenetreX=%1\r\nFenetreY=%2\r\nFenetreLargeur=%3\r\nFenetreHauteur=%4\r\n"
-                          "FenetreMaximisee=%5\r\n")
-        .arg(rect.x())
-        .arg(rect.y())
-        .arg(rect.width())
-        .arg(rect.height())
-        .arg(maximised ? 1 : 0)
-        .toUtf8();
-}
-
-} // namespace
-
 TEST(MainWindowPlace, OpensLargeAtFirstThenWhereItWasLeftOnAScreen)
 {
     WindowFixture f;
@@ -57,7 +41,9 @@ TEST(MainWindowPlace, OpensLargeAtFirstThenWhereItWasLeftOnAScreen)
     f.window.reset();
 
     // Left maximised on a screen that is gone: back on this screen, maximised.
-    f.writeConfiguration(placementLines(QRect(screen.right() + 2000, 40, 600, 400), true));
+    f.writeConfiguration(
+        "FenetreX=" + QByteArray::number(screen.right() + 2000) +
+        "\r\nFenetreY=40\r\nFenetreLargeur=600\r\nFenetreHauteur=400\r\nFenetreMaximisee=1\r\n");
     MainWindow &third = f.start();
     EXPECT_TRUE(screen.contains(third.geometry()));
     EXPECT_TRUE(third.windowState() & Qt::WindowMaximized);
