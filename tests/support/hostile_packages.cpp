@@ -74,30 +74,22 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     };
     std::vector<HostilePackage> cases = {
         {"sound", sound, S::Ok, title},
-        {"cut in half", sound.left(sound.size() / 2), S::Damaged, {}},
-        {"end record cut", sound.chopped(1), S::Damaged, {}},
-        {"directory cut", sound.left(sound.size() - 30), S::Damaged, {}},
-        {"directory past the end",
-         withEnd([](ZipEndLayout &end) { end.directoryOffset = 0x7FFFFFF0; }),
-         S::Damaged,
-         {}},
-        {"directory size past the end",
-         withEnd([](ZipEndLayout &end) { end.directorySize = 0xFFFFFFF0; }),
-         S::Damaged,
-         {}},
+        {"cut in half", sound.left(sound.size() / 2), S::Damaged, std::nullopt},
+        {"end record cut", sound.chopped(1), S::Damaged, std::nullopt},
+        {"directory cut", sound.left(sound.size() - 30), S::Damaged, std::nullopt},
+        {"directory past the end", withEnd([](ZipEndLayout &end) { end.directoryOffset = 0x7FFFFFF0; }),
+         S::Damaged, std::nullopt},
+        {"directory size past the end", withEnd([](ZipEndLayout &end) { end.directorySize = 0xFFFFFFF0; }),
+         S::Damaged, std::nullopt},
         {"member count lies", withEnd([](ZipEndLayout &end) { end.count = 0xFFFF; }), S::Ok, title},
-        {"Zip64 record outside the file",
-         withEnd([](ZipEndLayout &end) {
+        {"Zip64 record outside the file", withEnd([](ZipEndLayout &end) {
              end.directoryOffset = 0xFFFFFFFF;
              end.beforeEnd = zip64Locator(~0ull);
          }),
-         S::Damaged,
-         {}},
-        {"not a zip",
-         QByteArray("PK\5\6 but no more, and text that is not a zip at all"),
-         S::OtherFormat,
-         {}},
-        {"empty archive", buildZip({}), S::OtherFormat, {}},
+         S::Damaged, std::nullopt},
+        {"not a zip", QByteArray("PK\5\6 but no more, and text that is not a zip at all"), S::OtherFormat,
+         std::nullopt},
+        {"empty archive", buildZip({}), S::OtherFormat, std::nullopt},
     };
     // The core part with one field of its zip headers altered: the reader must refuse that member without
     // reading or inflating past what the file holds, so the package is read and shows no title.
