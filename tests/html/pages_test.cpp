@@ -205,12 +205,9 @@ TEST(CombinedPage, MatchesHandWrittenPages)
     full.imageDebutTableau = makeImage(root, u"puce.gif"_s);
     full.texteEnTete = u"<h1>%Date</h1>"_s;
     full.textePied = u"<p>%Computer</p>"_s;
-    cases.push_back({"combined.html",
-                     full,
-                     0,
-                     SortState{0, true},
-                     {{un, true}, {root + u"/disparu"_s, true}, {vide, true}, {quatre, false}},
-                     {un, vide}});
+    cases.push_back({"combined.html", full, 0, SortState{0, true},
+                     GridList{{un, true}, {root + u"/disparu"_s, true}, {vide, true}, {quatre, false}},
+                     QStringList{un, vide}});
 
     HtmlSettings none;
     none.pathListeTableaux = root + u"/pages"_s;
