@@ -97,7 +97,9 @@ std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntr
     // properties is a document; a PDF is read, and listed, only with the PDF option; any other file is
     // listed by the options' name rules.
     const bool withPdf = options.listing.includePdf;
-    const DocumentRead document = readDocument(path, withPdf ? PdfReading::Read : PdfReading::RecogniseOnly);
+    const DocumentRead document =
+        readDocument(path, withPdf ? PdfReading::Read : PdfReading::RecogniseOnly,
+                     entry.isRegularFile ? KnownFileType::RegularFile : KnownFileType::Unknown);
     // A file renamed or deleted since the directory was read is no failure to report.
     if (failure && !document.failure.isEmpty() && !hasGone(path))
         *failure = document.failure;
