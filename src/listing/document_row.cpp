@@ -30,7 +30,10 @@ OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
 // A row whose name cell shows `name` (native form) and whose file name keeps it.
 GridRow namedRow(const QString &name)
 {
+    // Room for the usual row at once: growing the block cell by cell cost more than reading the document.
+    constexpr qsizetype kUsualRowCharacters = 1024;
     GridRow row;
+    row.cells.reserve(kUsualRowCharacters);
     row.cells.append(displayName(name));
     row.fileName = name;
     return row;
