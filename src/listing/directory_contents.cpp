@@ -11,18 +11,21 @@ DirectoryContents readDirectoryContents(const QString &directory, bool includeHi
         return contents;
     // A name renamed or re-created while the directory is read can come back a second time.
     QSet<QString> seen;
+    // True the first time `name` comes, with one look into the set.
+    const auto isNew = [&seen](const QString &name) {
+        const qsizetype before = seen.size();
+        seen.insert(name);
+        return seen.size() > before;
+    };
     DirectoryEntry entry;
     while (reader.next(entry)) {
         if (entry.isDirectory) {
-            if (!entry.isHidden && !seen.contains(entry.name)) {
-                seen.insert(entry.name);
+            if (!entry.isHidden && isNew(entry.name))
                 contents.subDirectories << entry.name;
-            }
             continue;
         }
-        if ((entry.isHidden && !includeHidden) || seen.contains(entry.name))
+        if ((entry.isHidden && !includeHidden) || !isNew(entry.name))
             continue;
-        seen.insert(entry.name);
         contents.files << entry;
     }
     return contents;

@@ -30,7 +30,10 @@ OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
 // A row whose name cell shows `name` (native form) and whose file name keeps it.
 GridRow namedRow(const QString &name)
 {
+    // Room for the usual row at once: growing the block cell by cell cost more than reading the document.
+    constexpr qsizetype kUsualRowCharacters = 1024;
     GridRow row;
+    row.cells.reserve(kUsualRowCharacters);
     row.cells.append(displayName(name));
     row.fileName = name;
     return row;
@@ -97,7 +100,9 @@ std::optional<GridRow> documentRow(const QString &directory, const DirectoryEntr
     // properties is a document; a PDF is read, and listed, only with the PDF option; any other file is
     // listed by the options' name rules.
     const bool withPdf = options.listing.includePdf;
-    const DocumentRead document = readDocument(path, withPdf ? PdfReading::Read : PdfReading::RecogniseOnly);
+    const DocumentRead document =
+        readDocument(path, withPdf ? PdfReading::Read : PdfReading::RecogniseOnly,
+                     entry.isRegularFile ? KnownFileType::RegularFile : KnownFileType::Unknown);
     // A file renamed or deleted since the directory was read is no failure to report.
     if (failure && !document.failure.isEmpty() && !hasGone(path))
         *failure = document.failure;

@@ -29,6 +29,8 @@ public:
     // Every cell, in one pass over the row: for writers that go through all of them.
     QVarLengthArray<QStringView, 32> views() const;
 
+    // Makes room for `characters` characters of cells (lengths included) before they are appended.
+    void reserve(qsizetype characters) { m_text.reserve(characters); }
     void append(QStringView cell);
     // Replaces cell `index` (0 <= index < size()).
     void set(qsizetype index, QStringView cell);

@@ -31,13 +31,41 @@ QString beforeNul(const std::optional<QString> &text)
     return nul >= 0 ? text->first(nul) : *text;
 }
 
-// Appends a number below 100 with two digits, zero-filled; QString::arg is far slower at this.
-void appendTwoDigits(QString &text, qint64 value)
+// The text of a date or duration cell, put together in place: a row formats several of them, and each
+// temporary string would be an allocation.
+class ShortText
 {
-    if (value >= 0 && value < 10)
-        text += u'0';
-    text += QString::number(value);
-}
+public:
+    void appendNumber(qint64 value)
+    {
+        char16_t digits[20];
+        int count = 0;
+        // The digits of the magnitude, taken from a negative value so that the smallest one has them too.
+        for (qint64 rest = value < 0 ? value : -value; count == 0 || rest != 0; rest /= 10)
+            digits[count++] = char16_t(u'0' - rest % 10);
+        if (value < 0)
+            m_chars[m_size++] = u'-';
+        while (count > 0)
+            m_chars[m_size++] = digits[--count];
+    }
+    // A number below 10 with a leading zero.
+    void appendTwoDigits(qint64 value)
+    {
+        if (value >= 0 && value < 10)
+            m_chars[m_size++] = u'0';
+        appendNumber(value);
+    }
+    void append(QLatin1StringView text)
+    {
+        for (const char c : text)
+            m_chars[m_size++] = char16_t(c);
+    }
+    QString toString() const { return QString(reinterpret_cast<const QChar *>(m_chars), m_size); }
+
+private:
+    char16_t m_chars[48];
+    int m_size = 0;
+};
 
 } // namespace
 
@@ -124,27 +152,29 @@ QString dateCell(const std::optional<DocumentDate> &date, const LocalTime &local
     const QDateTime shown = date->isWallClock ? date->time : localTime.wallClock(date->time);
     const QDate day = shown.date();
     const QTime time = shown.time();
-    QString text = QString::number(day.year());
-    text.reserve(16);
-    text += u'/';
-    appendTwoDigits(text, day.month());
-    text += u'/';
-    appendTwoDigits(text, day.day());
-    text += u' ';
-    appendTwoDigits(text, time.hour());
-    text += u':';
-    appendTwoDigits(text, time.minute());
-    return text;
+    ShortText text;
+    text.appendNumber(day.year());
+    text.append(QLatin1StringView("/"));
+    text.appendTwoDigits(day.month());
+    text.append(QLatin1StringView("/"));
+    text.appendTwoDigits(day.day());
+    text.append(QLatin1StringView(" "));
+    text.appendTwoDigits(time.hour());
+    text.append(QLatin1StringView(":"));
+    text.appendTwoDigits(time.minute());
+    return text.toString();
 }
 
 QString durationCell(std::optional<qint64> minutes)
 {
     if (!minutes || *minutes < 0)
         return {};
-    QString text = QString::number(*minutes / 1440) + QStringLiteral(" j ");
-    appendTwoDigits(text, *minutes % 1440 / 60);
-    text += QStringLiteral(" h ");
-    appendTwoDigits(text, *minutes % 60);
-    text += QStringLiteral(" min");
-    return text;
+    ShortText text;
+    text.appendNumber(*minutes / 1440);
+    text.append(QLatin1StringView(" j "));
+    text.appendTwoDigits(*minutes % 1440 / 60);
+    text.append(QLatin1StringView(" h "));
+    text.appendTwoDigits(*minutes % 60);
+    text.append(QLatin1StringView(" min"));
+    return text.toString();
 }

@@ -1,6 +1,13 @@
 #include "platform/byte_source.h"
 
+#include <algorithm>
 #include <cstring>
+
+qint64 ByteSource::readStart(qint64 capacity, char *out)
+{
+    const qint64 length = std::clamp<qint64>(capacity, 0, size());
+    return read(0, length, out) ? length : -1;
+}
 
 bool MemoryByteSource::read(qint64 offset, qint64 length, char *out)
 {

@@ -13,6 +13,7 @@ struct DirectoryEntry
     bool isDirectory = false;    // a directory, or a symbolic link to one
     bool isSymbolicLink = false; // the entry itself is a symbolic link (or a junction on Windows)
     bool isHidden = false;       // the platform's hidden mark: a name starting with a full stop here
+    bool isRegularFile = false;  // a regular file itself, not a link to one, as the enumeration typed it
 };
 
 // Enumerates one directory, given by its native-form path, in the order the file system returns its entries

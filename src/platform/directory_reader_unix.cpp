@@ -41,6 +41,7 @@ bool DirectoryReader::next(DirectoryEntry &entry)
     entry.isHidden = item->d_name[0] == '.';
     entry.isSymbolicLink = item->d_type == DT_LNK;
     entry.isDirectory = item->d_type == DT_DIR;
+    entry.isRegularFile = item->d_type == DT_REG;
     if (item->d_type != DT_LNK && item->d_type != DT_UNKNOWN)
         return true;
     const QByteArray full = m_handle->path + item->d_name;
@@ -52,6 +53,7 @@ bool DirectoryReader::next(DirectoryEntry &entry)
             return true;
         entry.isSymbolicLink = S_ISLNK(info.st_mode);
         entry.isDirectory = S_ISDIR(info.st_mode);
+        entry.isRegularFile = S_ISREG(info.st_mode);
     }
     // A link counts as a directory when it leads to one.
     if (entry.isSymbolicLink)

@@ -11,11 +11,10 @@
 
 namespace {
 
-// A file up to this size is read whole, in one read; most Office documents of a directory are smaller.
-constexpr qint64 kWholeFileBytes = 64 * 1024;
-// What is read first of a larger file: enough to recognise every format and for the compound file header
-// with either sector size.
-constexpr qint64 kHeadBytes = 4096;
+// What is read first, in one read: the whole file up to this size, which most Office documents of a
+// directory are not above; of a larger file, enough to recognise every format and more than the compound
+// file header with either sector size.
+constexpr qint64 kHeadBytes = 64 * 1024;
 constexpr char kOleSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 // A zip archive starts with a member's local header, with the end record of an archive without members,
 // or with the marker of an archive written for spanning.
@@ -54,8 +53,7 @@ DocumentRead readPackage(ByteSource &source)
 
 DocumentRead readDocument(ByteSource &file, PdfReading pdf)
 {
-    const qint64 size = file.size();
-    PrefetchedByteSource source(file, size <= kWholeFileBytes ? size : kHeadBytes);
+    PrefetchedByteSource source(file, kHeadBytes);
     if (!source.isRead())
         return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt, {}};
     const QByteArrayView head = source.head();
@@ -76,9 +74,9 @@ DocumentRead readDocument(ByteSource &file, PdfReading pdf)
     return {DocumentFormat::Unknown, ReadStatus::OtherFormat, std::nullopt, {}};
 }
 
-DocumentRead readDocument(const QString &path, PdfReading pdf)
+DocumentRead readDocument(const QString &path, PdfReading pdf, KnownFileType known)
 {
-    FileByteSource file(path);
+    FileByteSource file(path, known);
     if (!file.isOpen())
         return {DocumentFormat::Unknown, ReadStatus::Unreadable, std::nullopt, file.failureReason()};
     DocumentRead result = readDocument(file, pdf);

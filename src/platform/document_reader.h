@@ -2,6 +2,7 @@
 
 #include "platform/document_format.h"
 #include "platform/document_properties.h"
+#include "platform/file_byte_source.h"
 #include "platform/read_status.h"
 
 #include <QByteArray>
@@ -31,11 +32,12 @@ enum class PdfReading { Read, RecogniseOnly };
 // archive, at the start) by the package reader, which tells Office Open XML from OpenDocument; a PDF by
 // "%PDF-" within its first 1024 bytes, read only with PdfReading::Read (else NotRead). A zip archive that
 // is no package of either kind has the format Unknown. The head of the file is read once: the whole file
-// when it is at most 64 KB (then no other read is made), else its first 4 KB, and the format's reader reads
-// only what it needs beyond it. Safe to call from several threads at once on different sources.
+// when it is at most 64 KB (then no other read is made), else its first 64 KB, and the format's reader
+// reads only what it needs beyond it. Safe to call from several threads at once on different sources.
 DocumentRead readDocument(ByteSource &file, PdfReading pdf = PdfReading::Read);
-// The same for the file at `path`, opened only when it is a regular file; Unreadable when it cannot be
+// The same for the file at `path`, read only when it is a regular file; Unreadable when it cannot be
 // opened or read.
-DocumentRead readDocument(const QString &path, PdfReading pdf = PdfReading::Read);
+DocumentRead readDocument(const QString &path, PdfReading pdf = PdfReading::Read,
+                          KnownFileType known = KnownFileType::Unknown);
 // The same over the bytes of a whole file in memory (tests and the fuzzer).
 DocumentRead readDocumentBytes(const QByteArray &bytes, PdfReading pdf = PdfReading::Read);

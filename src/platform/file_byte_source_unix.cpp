@@ -1,28 +1,61 @@
 #include "platform/file_byte_source.h"
 #include "platform/native_name.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-FileByteSource::FileByteSource(const QString &path)
+namespace {
+
+// Without O_NONBLOCK, opening a named pipe would wait for a writer; reads of regular files ignore it.
+// O_NOCTTY: a terminal put where a document was must not become the program's controlling terminal.
+constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// The size of the regular file open as `descriptor`; -1 with `error` set when it is none (error 0) or
+// cannot be asked.
+qint64 regularFileSize(int descriptor, int &error)
 {
-    // Without O_NONBLOCK, opening a named pipe would wait for a writer; reads of regular files ignore it.
-    const int descriptor = ::open(nativeBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info;
+    if (::fstat(descriptor, &info) != 0) {
+        error = errno;
+        return -1;
+    }
+    error = 0;
+    return S_ISREG(info.st_mode) ? qint64(info.st_size) : -1;
+}
+
+} // namespace
+
+FileByteSource::FileByteSource(const QString &path, KnownFileType known)
+{
+    const QByteArray name = nativeBytes(path);
+    int descriptor = -1;
+    if (known == KnownFileType::RegularFile) {
+        // The entry was a regular file when its directory was read. Not following a link keeps it so: a link
+        // put in its place since is opened like any other path, and checked.
+        descriptor = ::open(name.constData(), kOpenFlags | O_NOFOLLOW);
+        if (descriptor >= 0) {
+            m_handle = descriptor;
+            return;
+        }
+        if (errno != ELOOP) {
+            m_error = errno;
+            return;
+        }
+    }
+    descriptor = ::open(name.constData(), kOpenFlags);
     if (descriptor < 0) {
         m_error = errno;
         return;
     }
-    struct stat info;
-    const bool statted = ::fstat(descriptor, &info) == 0;
-    if (!statted || !S_ISREG(info.st_mode)) {
-        m_error = statted ? 0 : errno;
+    m_size = regularFileSize(descriptor, m_error);
+    if (m_size < 0) {
         ::close(descriptor);
         return;
     }
     m_handle = descriptor;
-    m_size = info.st_size;
 }
 
 FileByteSource::~FileByteSource()
@@ -36,9 +69,17 @@ QString FileByteSource::failureReason() const
     return m_error != 0 ? qt_error_string(m_error) : QString();
 }
 
+qint64 FileByteSource::size() const
+{
+    if (m_size < 0 && m_handle != -1)
+        m_size = std::max<qint64>(regularFileSize(int(m_handle), m_error), 0);
+    return std::max<qint64>(m_size, 0);
+}
+
 bool FileByteSource::read(qint64 offset, qint64 length, char *out)
 {
-    if (m_handle == -1 || offset < 0 || length < 0 || offset > m_size || length > m_size - offset)
+    const qint64 total = size();
+    if (m_handle == -1 || offset < 0 || length < 0 || offset > total || length > total - offset)
         return false;
     qint64 done = 0;
     while (done < length) {
@@ -52,4 +93,26 @@ bool FileByteSource::read(qint64 offset, qint64 length, char *out)
         done += got;
     }
     return true;
+}
+
+qint64 FileByteSource::readStart(qint64 capacity, char *out)
+{
+    if (m_handle == -1 || m_size >= 0)
+        return ByteSource::readStart(capacity, out);
+    // The size is not known yet: a regular file gives all that is asked for unless it ends before, so a
+    // shorter read is its whole content and the system need not be asked for the size.
+    ssize_t got = -1;
+    do {
+        got = ::pread(int(m_handle), out, size_t(std::max<qint64>(capacity, 0)), 0);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        // A named pipe or a directory put in the file's place is no file to read, as when it is opened by
+        // its path; any other failure is the system's reason.
+        m_error = errno == ESPIPE || errno == EISDIR || errno == EINVAL ? 0 : errno;
+        m_size = 0;
+        return -1;
+    }
+    if (got < capacity)
+        m_size = got;
+    return got;
 }

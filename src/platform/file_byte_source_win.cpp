@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <windows.h>
 
-FileByteSource::FileByteSource(const QString &path)
+FileByteSource::FileByteSource(const QString &path, KnownFileType)
 {
     const QString native = QDir::toNativeSeparators(path);
     const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(native.utf16()), GENERIC_READ,
@@ -17,6 +17,7 @@ FileByteSource::FileByteSource(const QString &path)
     LARGE_INTEGER size;
     if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size)) {
         CloseHandle(file);
+        m_size = 0;
         return;
     }
     m_handle = reinterpret_cast<qintptr>(file);
@@ -32,6 +33,16 @@ FileByteSource::~FileByteSource()
 QString FileByteSource::failureReason() const
 {
     return m_error != 0 ? qt_error_string(m_error) : QString();
+}
+
+qint64 FileByteSource::size() const
+{
+    return std::max<qint64>(m_size, 0);
+}
+
+qint64 FileByteSource::readStart(qint64 capacity, char *out)
+{
+    return ByteSource::readStart(capacity, out);
 }
 
 bool FileByteSource::read(qint64 offset, qint64 length, char *out)

@@ -20,21 +20,21 @@ thread_local ThreadBuffer t_buffer;
 PrefetchedByteSource::PrefetchedByteSource(ByteSource &source, qint64 headSize)
     : m_source(source)
 {
-    const qint64 length = std::clamp<qint64>(headSize, 0, source.size());
+    const qint64 capacity = std::max<qint64>(headSize, 0);
     char *storage = nullptr;
     if (!t_buffer.inUse) {
         t_buffer.inUse = m_borrowsThreadBuffer = true;
-        if (t_buffer.bytes.size() < length)
-            t_buffer.bytes.resize(length);
+        if (t_buffer.bytes.size() < capacity)
+            t_buffer.bytes.resize(capacity);
         storage = t_buffer.bytes.data();
-        m_head = QByteArray::fromRawData(storage, length);
     } else {
-        m_head = QByteArray(length, Qt::Uninitialized);
-        storage = m_head.data();
+        m_ownBuffer = QByteArray(capacity, Qt::Uninitialized);
+        storage = m_ownBuffer.data();
     }
-    m_isRead = source.read(0, length, storage);
-    if (!m_isRead)
-        m_head.clear();
+    const qint64 length = source.readStart(capacity, storage);
+    m_isRead = length >= 0;
+    if (m_isRead)
+        m_head = QByteArrayView(storage, length);
 }
 
 PrefetchedByteSource::~PrefetchedByteSource()
@@ -49,7 +49,7 @@ bool PrefetchedByteSource::read(qint64 offset, qint64 length, char *out)
         return false;
     const qint64 inHead = std::clamp<qint64>(m_head.size() - offset, 0, length);
     if (inHead > 0)
-        std::memcpy(out, m_head.constData() + offset, size_t(inHead));
+        std::memcpy(out, m_head.data() + offset, size_t(inHead));
     return inHead == length || m_source.read(offset + inHead, length - inHead, out + inHead);
 }
 
@@ -57,5 +57,5 @@ QByteArrayView PrefetchedByteSource::view(qint64 offset, qint64 length) const
 {
     if (offset < 0 || length <= 0 || offset > m_head.size() || length > m_head.size() - offset)
         return {};
-    return QByteArrayView(m_head).sliced(offset, length);
+    return m_head.sliced(offset, length);
 }

@@ -10,8 +10,8 @@
 class PrefetchedByteSource : public ByteSource
 {
 public:
-    // Reads the first `headSize` bytes of `source` (all of it when it is shorter); `source` must outlive
-    // this object.
+    // Reads the first `headSize` bytes of `source` (all of it when it is shorter) in one read; `source` must
+    // outlive this object.
     PrefetchedByteSource(ByteSource &source, qint64 headSize);
     ~PrefetchedByteSource() override;
     PrefetchedByteSource(const PrefetchedByteSource &) = delete;
@@ -28,7 +28,8 @@ public:
 
 private:
     ByteSource &m_source;
-    QByteArray m_head; // the thread's buffer or its own
+    QByteArrayView m_head; // in the thread's buffer or in m_ownBuffer
+    QByteArray m_ownBuffer;
     bool m_isRead = false;
     bool m_borrowsThreadBuffer = false;
 };
