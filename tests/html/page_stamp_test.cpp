@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 TEST(PageStamp, DateAndTimeInWords)
 {
     const struct
@@ -21,9 +19,9 @@ TEST(PageStamp, DateAndTimeInWords)
         SCOPED_TRACE(row.expected);
         EXPECT_EQ(DateDuJour(row.date, row.language), QString::fromUtf8(row.expected));
     }
-    EXPECT_EQ(HeureDuJour(QTime(0, 1, 59)), u"00 h 01"_s);
-    EXPECT_EQ(HeureDuJour(QTime(9, 5)), u"09 h 05"_s);
-    EXPECT_EQ(HeureDuJour(QTime(13, 7)), u"13 h 07"_s);
+    EXPECT_EQ(HeureDuJour(QTime(0, 1, 59)), QStringLiteral("00 h 01"));
+    EXPECT_EQ(HeureDuJour(QTime(9, 5)), QStringLiteral("09 h 05"));
+    EXPECT_EQ(HeureDuJour(QTime(13, 7)), QStringLiteral("13 h 07"));
 
     // One reading of the clock gives both halves, so a page made at 23:59:59.9 does not mix two days.
     int readings = 0;
@@ -34,14 +32,14 @@ TEST(PageStamp, DateAndTimeInWords)
         },
         1);
     EXPECT_EQ(readings, 1);
-    EXPECT_EQ(stamp.date, u"31 décembre 2026"_s);
-    EXPECT_EQ(stamp.time, u"23 h 59"_s);
+    EXPECT_EQ(stamp.date, QStringLiteral("31 décembre 2026"));
+    EXPECT_EQ(stamp.time, QStringLiteral("23 h 59"));
 }
 
 TEST(PageStamp, PlaceholdersReplacedInOrder)
 {
-    const PageStamp stamp{u"5 décembre 2026"_s, u"14 h 05"_s};
-    const StartupValues startup{u"POSTE-7"_s, u"marie %Computer"_s, QString()};
+    const PageStamp stamp{QStringLiteral("5 décembre 2026"), QStringLiteral("14 h 05")};
+    const StartupValues startup{QStringLiteral("POSTE-7"), QStringLiteral("marie %Computer"), QString()};
     const struct
     {
         const char *text;

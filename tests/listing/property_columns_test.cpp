@@ -5,14 +5,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 struct ColumnsFixture
 {
     QTemporaryDir dir;
-    IniFile ini{dir.filePath(u"Fichorama.ini"_s)};
+    IniFile ini{dir.filePath(QStringLiteral("Fichorama.ini"))};
     DocumentGrid grid;
 
     QStringList captions(const QByteArray &file, qint16 language)

@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Points $XDG_DATA_HOME, where the home trash lives, at `path` for the life of the object.
@@ -59,9 +57,9 @@ TEST(DesktopShell, RenameNeverReplacesAnExistingFileAndReachesNamesThatAreNotUtf
 
     const QString raw = dir.path() + u'/' + fromNativeBytes("r\xE9sum\xE9.doc");
     writeNativeFile(raw, "R");
-    const auto failure = shell.rename(raw, dir.filePath(u"résumé.doc"_s));
+    const auto failure = shell.rename(raw, dir.filePath(QStringLiteral("résumé.doc")));
     ASSERT_FALSE(failure.has_value()) << qPrintable(failure->reason);
-    EXPECT_EQ(readFile(dir.filePath(u"résumé.doc"_s)), "R");
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("résumé.doc"))), "R");
     EXPECT_FALSE(fileStatus(raw).exists);
 }
 
@@ -72,12 +70,12 @@ TEST(DesktopShell, OpensPathsAsLocalFilesAndAddressesAsTheyAre)
         QString text;
         QString url;
     } cases[] = {
-        {u"/tmp/Fichorama 5 mai.html"_s, u"file:///tmp/Fichorama%205%20mai.html"_s},
-        {u"/tmp/a#b?.doc"_s, u"file:///tmp/a%23b%3F.doc"_s},
-        {fromNativeBytes("/tmp/r\xE9sum\xE9.doc"), u"file:///tmp/r%E9sum%E9.doc"_s},
-        {u"https://example.org/x"_s, u"https://example.org/x"_s},
-        {u"mailto:someone@example.org"_s, u"mailto:someone@example.org"_s},
-        {u"report.doc"_s,
+        {QStringLiteral("/tmp/Fichorama 5 mai.html"), QStringLiteral("file:///tmp/Fichorama%205%20mai.html")},
+        {QStringLiteral("/tmp/a#b?.doc"), QStringLiteral("file:///tmp/a%23b%3F.doc")},
+        {fromNativeBytes("/tmp/r\xE9sum\xE9.doc"), QStringLiteral("file:///tmp/r%E9sum%E9.doc")},
+        {QStringLiteral("https://example.org/x"), QStringLiteral("https://example.org/x")},
+        {QStringLiteral("mailto:someone@example.org"), QStringLiteral("mailto:someone@example.org")},
+        {QStringLiteral("report.doc"),
          QUrl::fromLocalFile(QDir::current().filePath("report.doc")).toString(QUrl::FullyEncoded)},
     };
     for (const auto &c : cases) {
@@ -114,7 +112,7 @@ TEST(DesktopShell, TrashMakesTheMissingHomeTrashAndKeepsTheNameBytes)
             info.match(QString::fromLatin1(readNativeFile(trash + "info/" + trashed + ".trashinfo")));
         ASSERT_TRUE(match.hasMatch());
         EXPECT_EQ(match.captured(1), QString::fromLatin1(QUrl::toPercentEncoding(dir.path(), "/")) +
-                                         u"/r%E9sum%E9%20%231.doc"_s);
+                                         QStringLiteral("/r%E9sum%E9%20%231.doc"));
     }
 }
 

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 const QByteArray kOdfMeta =
@@ -56,7 +54,7 @@ TEST(DocumentReader, TellsFormatsApartByTheirContent)
         EXPECT_EQ(read.status, c.status);
         ASSERT_EQ(read.properties.has_value(), c.status == S::Ok);
         if (read.properties) {
-            EXPECT_EQ(read.properties->text(2), u"Titre"_s);
+            EXPECT_EQ(read.properties->text(2), QStringLiteral("Titre"));
         }
     }
 }

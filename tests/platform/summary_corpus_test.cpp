@@ -8,8 +8,6 @@
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Checks one property of a real document against its expected value; a key absent from `expected` means
@@ -52,7 +50,7 @@ void expectProperty(const DocumentProperties &file, int id, const QJsonObject &e
 
 TEST(SummaryCorpus, RealDocumentsReadAsExpected)
 {
-    const QJsonObject files = QJsonDocument::fromJson(readFile(testData(u"ole/expected.json"_s)))
+    const QJsonObject files = QJsonDocument::fromJson(readFile(testData(QStringLiteral("ole/expected.json"))))
                                   .object()
                                   .value("files")
                                   .toObject();
@@ -60,7 +58,7 @@ TEST(SummaryCorpus, RealDocumentsReadAsExpected)
     for (auto it = files.begin(); it != files.end(); ++it) {
         SCOPED_TRACE(qPrintable(it.key()));
         const QJsonObject expected = it.value().toObject();
-        const auto file = readDocument(testData(u"ole/"_s + it.key())).properties;
+        const auto file = readDocument(testData(QStringLiteral("ole/") + it.key())).properties;
         ASSERT_EQ(file.has_value(), expected.value("opens").toBool());
         if (!file)
             continue;
@@ -72,7 +70,7 @@ TEST(SummaryCorpus, RealDocumentsReadAsExpected)
 
 TEST(SummaryCorpus, MalformedDocumentsAreSurvived)
 {
-    const QDir dir(testData(u"ole/malformed"_s));
+    const QDir dir(testData(QStringLiteral("ole/malformed")));
     const QStringList names = dir.entryList(QDir::Files);
     ASSERT_GE(names.size(), 9);
     const LocalTime localTime;
@@ -85,11 +83,11 @@ TEST(SummaryCorpus, MalformedDocumentsAreSurvived)
             (void)summaryCell(*file, id, localTime);
     }
     // The sound parts of these stay readable; the damaged title is missing, not garbage.
-    const auto loop = readDocument(dir.filePath(u"fat_chain_loop.doc"_s)).properties;
+    const auto loop = readDocument(dir.filePath(QStringLiteral("fat_chain_loop.doc"))).properties;
     ASSERT_TRUE(loop.has_value());
-    EXPECT_EQ(loop->text(2), u"Rapport trimestriel – été"_s);
-    const auto longTitle = readDocument(dir.filePath(u"string_length_2p31.doc"_s)).properties;
+    EXPECT_EQ(loop->text(2), QStringLiteral("Rapport trimestriel – été"));
+    const auto longTitle = readDocument(dir.filePath(QStringLiteral("string_length_2p31.doc"))).properties;
     ASSERT_TRUE(longTitle.has_value());
     EXPECT_EQ(longTitle->text(2), std::nullopt);
-    EXPECT_EQ(longTitle->text(3), u"Ventes"_s);
+    EXPECT_EQ(longTitle->text(3), QStringLiteral("Ventes"));
 }

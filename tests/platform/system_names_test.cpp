@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 TEST(SystemNames, WindowsVersionTable)
 {
     struct Case
@@ -29,8 +27,8 @@ TEST(SystemNames, WindowsVersionTable)
 
 TEST(SystemNames, CleanDropsBlanksAndOneTrailingNul)
 {
-    EXPECT_EQ(cleanSystemName(u"  OFFICE7 "_s), u"OFFICE7"_s);
-    EXPECT_EQ(cleanSystemName(u"OFFICE7"_s + QChar(0)), u"OFFICE7"_s);
+    EXPECT_EQ(cleanSystemName(QStringLiteral("  OFFICE7 ")), QStringLiteral("OFFICE7"));
+    EXPECT_EQ(cleanSystemName(QStringLiteral("OFFICE7") + QChar(0)), QStringLiteral("OFFICE7"));
     EXPECT_EQ(cleanSystemName(QString(QChar(0))), QString(QChar(0)));
     EXPECT_EQ(cleanSystemName(QString()), QString());
 }

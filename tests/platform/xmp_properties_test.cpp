@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QByteArray packet(const QByteArray &description, const QByteArray &attributes = {})
@@ -32,11 +30,11 @@ TEST(XmpProperties, ReadsEachPropertyByItsRule)
                "<xmp:CreateDate>2019-11-05T08:00:00+01:00</xmp:CreateDate>"
                "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">Second title</rdf:li></rdf:Alt></dc:title>",
                "xmp:CreatorTool=\"Outil \xC3\xA9\" xmp:ModifyDate=\"2019-11-06\""));
-    EXPECT_EQ(p.text(2), u"Title & more"_s);
-    EXPECT_EQ(p.text(3), u"Betreff"_s);
-    EXPECT_EQ(p.text(4), u"Ada Lovelace; Charles Babbage"_s);
-    EXPECT_EQ(p.text(5), u"un, deux"_s);
-    EXPECT_EQ(p.text(18), u"Outil é"_s);
+    EXPECT_EQ(p.text(2), QStringLiteral("Title & more"));
+    EXPECT_EQ(p.text(3), QStringLiteral("Betreff"));
+    EXPECT_EQ(p.text(4), QStringLiteral("Ada Lovelace; Charles Babbage"));
+    EXPECT_EQ(p.text(5), QStringLiteral("un, deux"));
+    EXPECT_EQ(p.text(18), QStringLiteral("Outil é"));
     EXPECT_EQ(p.date(12)->time, QDateTime(QDate(2019, 11, 5), QTime(7, 0), Qt::UTC));
     EXPECT_EQ(p.date(13)->time, QDateTime(QDate(2019, 11, 6), QTime(0, 0), Qt::UTC));
     EXPECT_FALSE(p.date(12)->isWallClock);
@@ -46,7 +44,7 @@ TEST(XmpProperties, ReadsEachPropertyByItsRule)
         "<dc:subject><rdf:Bag><rdf:li>a</rdf:li></rdf:Bag></dc:subject><pdf:Keywords>k1, k2</pdf:Keywords>"
         "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\"/></rdf:Alt></dc:title>"
         "<dc:creator><rdf:Seq/></dc:creator>"));
-    EXPECT_EQ(q.text(5), u"k1, k2"_s);
+    EXPECT_EQ(q.text(5), QStringLiteral("k1, k2"));
     EXPECT_EQ(q.text(2), QString());
     EXPECT_EQ(q.text(4), std::nullopt);
 }
@@ -75,5 +73,5 @@ TEST(XmpProperties, RefusesHostilePackets)
         EXPECT_TRUE(readXmpProperties(c.bytes).isEmpty());
     }
     // Padding after the packet's root element does not matter.
-    EXPECT_EQ(readXmpProperties(packet(title) + QByteArray(64, '\0')).text(2), u"T"_s);
+    EXPECT_EQ(readXmpProperties(packet(title) + QByteArray(64, '\0')).text(2), QStringLiteral("T"));
 }

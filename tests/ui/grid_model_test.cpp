@@ -6,8 +6,6 @@
 #include <QPalette>
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Rows of the pixmap that hold at least one opaque pixel, as (first, last) widths: an up arrow is
@@ -42,7 +40,7 @@ TEST(GridModel, ShowsCellsAlignmentAndNameColours)
 
     ASSERT_EQ(model.rowCount(), 3);
     ASSERT_EQ(model.columnCount(), 2);
-    EXPECT_EQ(model.data(model.index(0, 1)).toString(), u"12"_s);
+    EXPECT_EQ(model.data(model.index(0, 1)).toString(), QStringLiteral("12"));
     EXPECT_EQ(model.data(model.index(2, 1)).toString(), QString()); // padded by the grid
 
     const int left = int(Qt::AlignLeft | Qt::AlignTop);
@@ -69,8 +67,8 @@ TEST(GridModel, HeaderShowsCaptionsBoldColumnAndArrow)
     grid.setArrow(1, SortArrow::Up);
     GridModel model(grid);
 
-    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), u" Document"_s);
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), u" Pages"_s);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral(" Document"));
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral(" Pages"));
     EXPECT_TRUE(model.headerData(1, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(model.headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(model.headerData(0, Qt::Horizontal, Qt::DecorationRole).isValid());

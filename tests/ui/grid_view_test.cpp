@@ -7,8 +7,6 @@
 #include <QHeaderView>
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 TEST(GridView, WidthsRoundTripInTwipsAndSurviveAListing)
 {
     DocumentGrid grid = sampleGrid();
@@ -30,7 +28,7 @@ TEST(GridView, WidthsRoundTripInTwipsAndSurviveAListing)
     EXPECT_EQ(grid.column(0).widthTwips, Twips::fromPixels(150, dpi));
     model.beginReset();
     grid.clearRows();
-    grid.appendRow({{u"new.doc"_s}, NameColour::Normal, 1});
+    grid.appendRow({{QStringLiteral("new.doc")}, NameColour::Normal, 1});
     model.endReset();
     EXPECT_EQ(view.columnWidth(0), 150);
     EXPECT_EQ(view.columnWidth(1), Twips::toPixels(3000, dpi));
@@ -67,10 +65,10 @@ TEST(GridView, ADoubleClickOnADividerFitsTheColumnToItsLongestText)
 {
     DocumentGrid grid = sampleGrid();
     for (int i = 0; i < 300; ++i)
-        grid.appendRow({{u"n%1.doc"_s.arg(i), u"1"_s}, NameColour::Normal, 1});
+        grid.appendRow({{QStringLiteral("n%1.doc").arg(i), QStringLiteral("1")}, NameColour::Normal, 1});
     // Far below the rows on screen.
-    const QString longest = u"the longest name of all, in the last row.doc"_s;
-    grid.appendRow({{longest, u"2"_s}, NameColour::Normal, 1});
+    const QString longest = QStringLiteral("the longest name of all, in the last row.doc");
+    grid.appendRow({{longest, QStringLiteral("2")}, NameColour::Normal, 1});
     GridModel model(grid);
     GridView view;
     view.setGridModel(&model);

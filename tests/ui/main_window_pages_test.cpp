@@ -4,8 +4,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-using namespace Qt::StringLiterals;
-
 using Kind = RecordingPrompter::Kind;
 
 TEST(MainWindowPages, HtmlButtonRefusesAnEmptyGridWritesAndOpensTheListedOneOrReportsTheFailure)
@@ -18,7 +16,7 @@ TEST(MainWindowPages, HtmlButtonRefusesAnEmptyGridWritesAndOpensTheListedOneOrRe
     html->click();
     ASSERT_EQ(f.prompter.boxes.size(), 1);
     EXPECT_EQ(f.prompter.boxes[0].kind, Kind::Exclamation);
-    EXPECT_EQ(f.prompter.boxes[0].text, u"Impossible to make HTML grid"_s);
+    EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("Impossible to make HTML grid"));
     EXPECT_TRUE(QDir(f.documentsPath()).entryList(QDir::Files).isEmpty());
 
     f.addDocuments();
@@ -27,21 +25,21 @@ TEST(MainWindowPages, HtmlButtonRefusesAnEmptyGridWritesAndOpensTheListedOneOrRe
     ASSERT_TRUE(html->isEnabled());
     html->click();
     f.settle();
-    const QString page = f.documentsPath() + u"/Fichorama.html"_s;
+    const QString page = f.documentsPath() + QStringLiteral("/Fichorama.html");
     EXPECT_EQ(f.shell.opened, QStringList{page});
     EXPECT_TRUE(readFile(page).contains("<h3 align=\"center\">" + f.documentsPath().toUtf8() +
                                         " : 3 document(s)</h3>"));
 
     // A directory where the page file should go: the page cannot be written, the grid stays.
     ASSERT_TRUE(QFile::remove(page));
-    QDir(f.documentsPath()).mkdir(u"Fichorama.html"_s);
+    QDir(f.documentsPath()).mkdir(QStringLiteral("Fichorama.html"));
     f.prompter.boxes.clear();
     f.shell.opened.clear();
     html->click();
     f.settle();
     ASSERT_EQ(f.prompter.boxes.size(), 1);
     EXPECT_EQ(f.prompter.boxes[0].kind, Kind::Error);
-    EXPECT_TRUE(f.prompter.boxes[0].text.startsWith(u"The HTML page could not be written"_s))
+    EXPECT_TRUE(f.prompter.boxes[0].text.startsWith(QStringLiteral("The HTML page could not be written")))
         << qPrintable(f.prompter.boxes[0].text);
     EXPECT_TRUE(f.prompter.boxes[0].text.contains(page));
     EXPECT_TRUE(f.shell.opened.isEmpty());
@@ -52,7 +50,7 @@ TEST(MainWindowGridList, AddAndRemoveCompareWithoutLetterCaseAndKeepTheTicks)
 {
     WindowFixture f;
     f.addDocuments();
-    const QString listFile = f.settingsPath(u"Fichorama.txt"_s);
+    const QString listFile = f.settingsPath(QStringLiteral("Fichorama.txt"));
     QTemporaryDir other;
     EXPECT_FALSE(EcrireListeTableaux(listFile, {{other.path(), true}, {f.documentsPath().toUpper(), true}}));
     f.start();
@@ -65,7 +63,7 @@ TEST(MainWindowGridList, AddAndRemoveCompareWithoutLetterCaseAndKeepTheTicks)
     add->setEnabled(true);
     add->click();
     ASSERT_EQ(f.prompter.boxes.size(), 1);
-    EXPECT_EQ(f.prompter.boxes[0].text, u"The displayed grid is already in the list"_s);
+    EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("The displayed grid is already in the list"));
     EXPECT_EQ(list->count(), 2);
 
     list->item(0)->setCheckState(Qt::Unchecked); // a tick changed by hand reaches the file at the next write
@@ -75,7 +73,7 @@ TEST(MainWindowGridList, AddAndRemoveCompareWithoutLetterCaseAndKeepTheTicks)
     EXPECT_FALSE(remove->isEnabled());
     remove->setEnabled(true);
     remove->click();
-    EXPECT_EQ(f.prompter.boxes.last().text, u"The displayed grid is not in the list of grids"_s);
+    EXPECT_EQ(f.prompter.boxes.last().text, QStringLiteral("The displayed grid is not in the list of grids"));
 
     add->click();
     EXPECT_EQ(LireListeTableaux(listFile), (GridList{{other.path(), false}, {f.documentsPath(), true}}));
@@ -88,12 +86,12 @@ TEST(MainWindowGridList, AddAndRemoveCompareWithoutLetterCaseAndKeepTheTicks)
 TEST(MainWindowGridList, AnEmptyListMakesNoPageAndAListFileThatCannotBeWrittenIsReported)
 {
     WindowFixture f;
-    QDir(f.settings.path()).mkdir(u"Fichorama.txt"_s);
+    QDir(f.settings.path()).mkdir(QStringLiteral("Fichorama.txt"));
     f.start();
     f.find<QPushButton>("cmdHTMLEnsemble")->click();
     f.find<QPushButton>("cmdAjouterEnsemble")->click();
     ASSERT_EQ(f.prompter.boxes.size(), 2);
-    EXPECT_EQ(f.prompter.boxes[0].text, u"No grid in the list"_s);
+    EXPECT_EQ(f.prompter.boxes[0].text, QStringLiteral("No grid in the list"));
     EXPECT_EQ(f.prompter.boxes[1].kind, Kind::Error);
     EXPECT_EQ(f.find<QListWidget>("lstTableaux")->count(), 0);
     EXPECT_TRUE(f.find<QPushButton>("cmdAjouterEnsemble")->isEnabled());
@@ -105,14 +103,14 @@ TEST(MainWindowGridList, CombinedPageListsEachTickedDirectoryAndComesBack)
     f.start();
     QTemporaryDir first;
     QTemporaryDir second;
-    copyTestData(u"ole/presentation_fr.ppt"_s, first.path());
-    copyTestData(u"ole/titre_vide.doc"_s, second.path());
-    copyTestData(u"ole/si_lpwstr.doc"_s, second.path());
+    copyTestData(QStringLiteral("ole/presentation_fr.ppt"), first.path());
+    copyTestData(QStringLiteral("ole/titre_vide.doc"), second.path());
+    copyTestData(QStringLiteral("ole/si_lpwstr.doc"), second.path());
     f.window->setGridList({{QDir::cleanPath(first.path()), true}, {QDir::cleanPath(second.path()), true}});
     f.find<QPushButton>("cmdHTMLEnsemble")->click();
     f.settle();
 
-    const QString page = f.settingsPath(u"Fichorama.html"_s);
+    const QString page = f.settingsPath(QStringLiteral("Fichorama.html"));
     EXPECT_EQ(f.shell.opened, QStringList{page});
     const QByteArray bytes = readFile(page);
     EXPECT_TRUE(bytes.contains(QDir::cleanPath(first.path()).toUtf8() + "&nbsp;[1/2] : 1 document(s) </h3>"));

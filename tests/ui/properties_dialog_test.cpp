@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // The dialog's lines as "caption value", top to bottom.
@@ -31,7 +29,7 @@ QStringList lines(const QDialog &dialog)
 TEST(PropertiesDialog, ShowsFileFactsAndEverySummaryPropertyInTheLanguage)
 {
     QTemporaryDir dir;
-    const QString path = copyTestData(u"ole/si_cp1252_tous_pid.doc"_s, dir.path());
+    const QString path = copyTestData(QStringLiteral("ole/si_cp1252_tous_pid.doc"), dir.path());
     const QString size = QString::number(QFileInfo(path).size());
     const struct
     {
@@ -64,6 +62,6 @@ TEST(PropertiesDialog, ShowsFileFactsAndEverySummaryPropertyInTheLanguage)
     }
 
     // A file gone since it was listed still gets its name and folder, and nothing more.
-    PropertiesDialog gone(dir.filePath(u"gone.doc"_s), 0);
+    PropertiesDialog gone(dir.filePath(QStringLiteral("gone.doc")), 0);
     EXPECT_EQ(lines(gone).size(), 2);
 }
