@@ -7,13 +7,11 @@
 #include "support/widget_events.h"
 #include "ui/grid_view.h"
 
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QLockFile>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 

@@ -1,10 +1,7 @@
 #include "main_window_fixture.h"
 #include "ui/grid_view.h"
 
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -13,27 +10,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The text of a control or menu entry found by object name: a menu's title, an entry's text, a button's or
-// label's text, a frame's title; or its tip when `tip` is set.
+// The text of a control or menu entry found by object name: an entry's, a button's or a label's text, a
+// menu's or a frame's title; or its tip when `tip` is set.
 QString textOf(const WindowFixture &f, const char *name, bool tip)
 {
-    QObject *object = f.window->findChild<QObject *>(QLatin1String(name));
+    const QObject *object = f.window->findChild<QObject *>(QLatin1String(name));
     if (!object)
         return u"<missing>"_s;
-    if (auto *menu = qobject_cast<QMenu *>(object))
-        return menu->title();
-    if (auto *action = qobject_cast<QAction *>(object))
-        return action->text();
-    auto *widget = qobject_cast<QWidget *>(object);
     if (tip)
-        return widget->toolTip();
-    if (auto *button = qobject_cast<QPushButton *>(object))
-        return button->text();
-    if (auto *label = qobject_cast<QLabel *>(object))
-        return label->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(object))
-        return frame->title();
-    return u"<no text>"_s;
+        return object->property("toolTip").toString();
+    const QVariant text = object->property("text");
+    return text.isValid() ? text.toString() : object->property("title").toString();
 }
 
 } // namespace
