@@ -249,11 +249,11 @@ TEST(OleProperties, RefusesWhatIsNotASummary)
     // A link put in place of a listed regular file is followed, like any path; the document's size comes
     // from the read itself, for one that fills the first read and for one shorter than it.
     CompoundFileWriter justOver;
-    justOver.addStream(QStringLiteral("WordDocument"), QByteArray(64 * 1024, 'w'));
+    justOver.addStream(u"WordDocument"_s, QByteArray(64 * 1024, 'w'));
     justOver.addStream(kSummaryName, typicalSet().build());
-    const QString small = dir.filePath(QStringLiteral("small.doc"));
-    const QString large = dir.filePath(QStringLiteral("large.doc"));
-    const QString link = dir.filePath(QStringLiteral("link.doc"));
+    const QString small = dir.filePath(u"small.doc"_s);
+    const QString large = dir.filePath(u"large.doc"_s);
+    const QString link = dir.filePath(u"link.doc"_s);
     writeFile(small, summaryDocument(typicalSet().build()));
     writeFile(large, justOver.build());
     ASSERT_TRUE(QFile::link(small, link));
@@ -261,7 +261,7 @@ TEST(OleProperties, RefusesWhatIsNotASummary)
         SCOPED_TRACE(qPrintable(path));
         const DocumentRead read = readDocument(path, PdfReading::Read, KnownFileType::RegularFile);
         ASSERT_TRUE(read.properties.has_value());
-        EXPECT_EQ(read.properties->text(2), QStringLiteral("Rapport d'été"));
+        EXPECT_EQ(read.properties->text(2), u"Rapport d'été"_s);
     }
 #endif
 }
