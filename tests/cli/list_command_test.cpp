@@ -4,9 +4,7 @@
 #include "support/pdf_writer.h"
 #include "support/test_files.h"
 
-#include <QDir>
 #include <QMap>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

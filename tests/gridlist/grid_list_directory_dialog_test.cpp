@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

@@ -4,7 +4,6 @@
 #include "support/widget_events.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>

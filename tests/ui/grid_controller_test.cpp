@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
