@@ -93,10 +93,16 @@ void RowCells::set(qsizetype index, QStringView cell)
     m_text = std::move(text);
 }
 
-void RowCells::squeeze()
+void RowCells::clear()
 {
-    // A new block of the exact size: the one the row was built in goes back to the allocator, where the
-    // next row is built.
-    if (m_text.capacity() > m_text.size())
-        m_text = QString(m_text.constData(), m_text.size());
+    m_text.resize(0); // unlike QString::clear(), keeps the allocation
+    m_count = 0;
+}
+
+RowCells RowCells::compacted() const
+{
+    RowCells copy;
+    copy.m_text = QString(m_text.constData(), m_text.size());
+    copy.m_count = m_count;
+    return copy;
 }

@@ -29,13 +29,13 @@ public:
     // Every cell, in one pass over the row: for writers that go through all of them.
     QVarLengthArray<QStringView, 32> views() const;
 
-    // Makes room for `characters` characters of cells (lengths included) before they are appended.
-    void reserve(qsizetype characters) { m_text.reserve(characters); }
     void append(QStringView cell);
     // Replaces cell `index` (0 <= index < size()).
     void set(qsizetype index, QStringView cell);
-    // Makes the block exactly as long as the cells: the rows a listing keeps take no spare room.
-    void squeeze();
+    // Drops every cell and keeps the room they took, for the next row built in the same block.
+    void clear();
+    // A copy in a block exactly as long as the cells: the rows a listing keeps take no spare room.
+    RowCells compacted() const;
 
     friend bool operator==(const RowCells &a, const RowCells &b)
     {

@@ -1,4 +1,5 @@
 #include "cli/headless_session.h"
+#include "cli/table_output.h"
 #include "platform/native_name.h"
 #include "support/fichorama_process.h"
 #include "support/pdf_writer.h"
@@ -18,6 +19,20 @@ const char kAllColumns[] =
     "Cree=1\r\nDerniereSauvegarde=1\r\nDerniereImpression=1\r\nTempsEdition=1\r\n";
 
 } // namespace
+
+TEST(ListCommand, ALargeGridIsPrintedInRowOrderWhateverThreadEncodesIt)
+{
+    DocumentGrid grid;
+    grid.setColumns({{QStringLiteral("Nom")}, {QStringLiteral("Titre")}});
+    QByteArray expected = "Nom\tTitre\n";
+    for (int i = 0; i < 9000; ++i) {
+        grid.appendRow({{QStringLiteral("n%1").arg(i), QStringLiteral("été\t%1").arg(i)}});
+        expected += "n" + QByteArray::number(i) + "\t\xC3\xA9t\xC3\xA9 " + QByteArray::number(i) + "\n";
+    }
+    QByteArray printed;
+    writeGrid(grid, {0, 1}, TableFormat::Tsv, [&](QByteArrayView piece) { printed += piece; });
+    EXPECT_EQ(printed, expected);
+}
 
 TEST(ListCommand, PrintsEveryColumnOfEveryDocumentInGridOrder)
 {

@@ -11,7 +11,7 @@ TEST(RowCells, KeepsEveryCellThroughChanges)
     const QString longCell(70000, u'é');
     RowCells cells{u"a.doc"_s, QString(), longCell};
     cells.append(cells.at(0));
-    cells.squeeze();
+    cells = cells.compacted();
     EXPECT_EQ(cells.size(), 4);
     EXPECT_EQ(cells.at(1), QString());
     EXPECT_EQ(cells.at(2), longCell);
