@@ -15,6 +15,11 @@ PageWriter::PageWriter(const QString &path)
     m_buffer.reserve(kBufferBytes + 4096);
 }
 
+PageWriter::PageWriter()
+    : m_file(QString())
+    , m_inMemory(true)
+{}
+
 bool PageWriter::open()
 {
     return m_file.open();
@@ -55,9 +60,20 @@ void PageWriter::writeEscaped(QStringView text)
     flushWhenFull();
 }
 
+void PageWriter::writeEncoded(QByteArrayView bytes)
+{
+    if (m_inMemory) {
+        m_buffer.append(bytes);
+        return;
+    }
+    flush();
+    if (!m_file.failure())
+        (void)m_file.write(bytes);
+}
+
 void PageWriter::flushWhenFull()
 {
-    if (m_buffer.size() >= kBufferBytes)
+    if (m_buffer.size() >= kBufferBytes && !m_inMemory)
         flush();
 }
 
@@ -66,7 +82,7 @@ void PageWriter::flush()
     // After a failure the writer refuses every write at once; commit() reports the first failure.
     if (!m_buffer.isEmpty() && !m_file.failure())
         (void)m_file.write(m_buffer);
-    m_buffer.clear();
+    m_buffer.truncate(0); // keeps the buffer's room, unlike clear()
 }
 
 std::optional<WriteFailure> PageWriter::commit()

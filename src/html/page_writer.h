@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QStringView>
 #include <optional>
+#include <utility>
 
 // Writes a page file as its lines are produced: each piece is encoded at once to Windows-1252 (numeric
 // character references for what it cannot hold) into a small buffer that goes to the file when full, so
@@ -14,6 +15,9 @@ class PageWriter
 {
 public:
     explicit PageWriter(const QString &path);
+    // A writer that keeps what is written in memory, never in a file: a part of a page encoded on another
+    // thread, then handed to the page's writer with writeEncoded(takeBytes()).
+    PageWriter();
     PageWriter(const PageWriter &) = delete;
     PageWriter &operator=(const PageWriter &) = delete;
 
@@ -35,6 +39,10 @@ public:
         write(text);
         endLine();
     }
+    // Appends bytes another writer encoded.
+    void writeEncoded(QByteArrayView bytes);
+    // What an in-memory writer holds; it is left empty.
+    QByteArray takeBytes() { return std::exchange(m_buffer, {}); }
 
     // Writes what is left and puts the new file in place of the old one; the failure when any write failed.
     [[nodiscard]] std::optional<WriteFailure> commit();
@@ -50,4 +58,5 @@ private:
 
     SafeFileWriter m_file;
     QByteArray m_buffer;
+    bool m_inMemory = false;
 };

@@ -234,6 +234,30 @@ TEST(CombinedPage, MatchesHandWrittenPages)
     }
 }
 
+TEST(Pages, ALargeGridIsWrittenInRowOrderWhateverThreadEncodesIt)
+{
+    QTemporaryDir temp;
+    HtmlSettings html;
+    html.pathListeTableaux = temp.path();
+    QList<QStringList> rows;
+    for (int i = 0; i < 9000; ++i)
+        rows.append({u"n%1.doc"_s.arg(i), u"été & %1"_s.arg(i)});
+    JobControl control;
+    ASSERT_EQ(
+        EcrirePageHTML(makeGrid({u"Nom"_s, u"Titre"_s}, rows), temp.path(), {}, contextOf(html), control)
+            .status,
+        PageStatus::Written);
+    const QByteArray page = readFile(temp.filePath(u"Fichorama.html"_s));
+    EXPECT_EQ(page.count("<tr>"), 9001);
+    qsizetype at = 0;
+    for (int i = 0; i < 9000; ++i) {
+        const QByteArray cell = "<td nowrap>\xE9t\xE9 &amp; " + QByteArray::number(i) + "</td>";
+        at = page.indexOf(cell, at);
+        ASSERT_GE(at, 0) << "row " << i << " missing or out of order";
+    }
+    EXPECT_EQ(control.value(), 9000);
+}
+
 TEST(Pages, RefuseEmptyInputAndTouchNothing)
 {
     QTemporaryDir temp;
