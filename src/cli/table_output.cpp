@@ -1,8 +1,9 @@
 #include "cli/table_output.h"
 
+#include "listing/row_runs.h"
+
 #include <QStringEncoder>
 #include <algorithm>
-#include <future>
 
 namespace {
 
@@ -80,36 +81,22 @@ private:
 void writeGrid(const DocumentGrid &grid, const QVector<int> &columns, TableFormat format,
                const OutputSink &write)
 {
-    // The rows of [first, end), encoded in pieces handed to `sink`.
-    const auto encodeRows = [&](qsizetype first, qsizetype end, const OutputSink &sink) {
-        Utf8Table table(format, sink);
+    Utf8Table header(format, write);
+    header.appendRow(columns, [&](int column) { return QStringView(grid.column(column).caption); });
+    header.flush();
+    const auto encodeRows = [&](qsizetype first, qsizetype end) {
+        QByteArray bytes;
+        const OutputSink gather = [&bytes](QByteArrayView piece) { bytes += piece; };
+        Utf8Table table(format, gather);
         for (qsizetype i = first; i < end; ++i) {
             const auto cells = grid.rows().at(i).cells.views();
             table.appendRow(columns, [&](int column) { return cells[column]; });
         }
         table.flush();
-    };
-    // The same, gathered in memory.
-    const auto encodedRows = [&](qsizetype first, qsizetype end) {
-        QByteArray bytes;
-        encodeRows(first, end, [&bytes](QByteArrayView piece) { bytes += piece; });
         return bytes;
     };
-    Utf8Table header(format, write);
-    header.appendRow(columns, [&](int column) { return QStringView(grid.column(column).caption); });
-    header.flush();
-    // A large grid is encoded two runs of rows at a time, the second on another thread, and written in
-    // order: encoding is most of the time this takes, and the readers' threads are done.
-    constexpr qsizetype kRowsPerRun = 2048;
-    const qsizetype count = grid.rows().size();
-    for (qsizetype start = 0; start < count; start += 2 * kRowsPerRun) {
-        const qsizetype middle = std::min(start + kRowsPerRun, count);
-        const qsizetype end = std::min(middle + kRowsPerRun, count);
-        std::future<QByteArray> second;
-        if (middle < end)
-            second = std::async(std::launch::async, encodedRows, middle, end);
-        encodeRows(start, middle, write);
-        if (second.valid())
-            write(second.get());
-    }
+    writeRowRuns(grid.rows().size(), encodeRows, [&](const QByteArray &bytes) {
+        write(bytes);
+        return true;
+    });
 }

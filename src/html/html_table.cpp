@@ -3,9 +3,7 @@
 #include "html/html_text.h"
 #include "html/page_writer.h"
 #include "listing/grid_sort.h"
-
-#include <algorithm>
-#include <future>
+#include "listing/row_runs.h"
 
 using namespace Qt::StringLiterals;
 
@@ -114,28 +112,20 @@ void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTable
             titleCell(page, caption, c, options, frame);
     }
     page.line(u"</tr>");
-    // A large grid's rows are encoded two runs at a time, the second on another thread, and written in
-    // order: once the grid is read, encoding its rows is most of a page's time.
-    constexpr qsizetype kRowsPerRun = 2048;
-    const qsizetype count = grid.rows().size();
-    for (qsizetype start = 0; start < count; start += 2 * kRowsPerRun) {
-        const qsizetype middle = std::min(start + kRowsPerRun, count);
-        const qsizetype end = std::min(middle + kRowsPerRun, count);
-        std::future<QByteArray> second;
-        if (middle < end) {
-            second = std::async(std::launch::async, [&, middle, end] {
-                PageWriter part;
-                appendRows(part, grid, options, frame, middle, end, control);
-                return part.takeBytes();
-            });
-        }
-        appendRows(page, grid, options, frame, start, middle, control);
-        const QByteArray encoded = second.valid() ? second.get() : QByteArray();
+    const auto encodeRows = [&](qsizetype first, qsizetype end) {
+        PageWriter run;
+        appendRows(run, grid, options, frame, first, end, control);
+        return run.takeBytes();
+    };
+    const bool whole = writeRowRuns(grid.rows().size(), encodeRows, [&](const QByteArray &bytes) {
         // A run cut short by a cancel is never written: the caller drops the unfinished page.
         if (control.isCancelled() || page.failed())
-            return;
-        page.writeEncoded(encoded);
-    }
+            return false;
+        page.writeEncoded(bytes);
+        return true;
+    });
+    if (!whole)
+        return;
     page.line(u"</table>");
     page.line(u"</center></div>");
 }
