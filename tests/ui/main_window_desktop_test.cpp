@@ -61,7 +61,8 @@ TEST(MainWindowColumns, EqualWidthsShareTheWidthTheGridShows)
                          everyProperty);
     MainWindow &window = f.start();
     window.show();
-    f.find<QAction>("mnuFrancais")->trigger(); // resets the widths to equal shares
+    f.find<QAction>("mnuFrancais")->trigger(); // resets the widths to equal shares, and lists again
+    f.settle();
     pumpEvents();
 
     auto *grid = f.find<GridView>("gridFiles");
