@@ -12,6 +12,8 @@ namespace {
 // Soft hyphen and macron: in the Symbol font the bytes 0xAD and 0xAF draw an up and a down arrow.
 constexpr char16_t kUpArrow[] = {0xAD, 0};
 constexpr char16_t kDownArrow[] = {0xAF, 0};
+// An empty title or row cell: the no-break space keeps its borders drawn.
+constexpr QStringView kEmptyCell = u"<td>&nbsp;</td>";
 
 // The parts of a row's cells that are the same for every cell.
 struct CellFrame
@@ -71,7 +73,6 @@ void dataCell(PageWriter &page, QStringView text, const HtmlTableOptions &option
 void appendRows(PageWriter &page, const DocumentGrid &grid, const HtmlTableOptions &options,
                 const CellFrame &frame, qsizetype first, qsizetype end, JobControl &control)
 {
-    const auto emptyCell = u"<td>&nbsp;</td>";
     for (qsizetype i = first; i < end; ++i) {
         if (control.isCancelled() || page.failed())
             return;
@@ -81,7 +82,7 @@ void appendRows(PageWriter &page, const DocumentGrid &grid, const HtmlTableOptio
         for (int c = 0; c < grid.columnCount(); ++c) {
             const QStringView text = c < cells.size() ? cells[c] : QStringView();
             if (text.isEmpty())
-                page.line(emptyCell);
+                page.line(kEmptyCell);
             else if (c == 0)
                 documentCell(page, row, options, frame);
             else
@@ -99,7 +100,6 @@ void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTable
 {
     const CellFrame frame{options.wrap ? QString() : QStringLiteral(" nowrap"),
                           titleColourText(options.titleColour)};
-    const auto emptyCell = u"<td>&nbsp;</td>";
 
     page.line(u"<div align=\"center\"><center>");
     page.line(u"<table border=\"5\" cellspacing=\"1\" cellpadding=\"4\">");
@@ -107,7 +107,7 @@ void appendHtmlTable(PageWriter &page, const DocumentGrid &grid, const HtmlTable
     for (int c = 0; c < grid.columnCount(); ++c) {
         const QString &caption = grid.column(c).caption;
         if (caption.isEmpty())
-            page.line(emptyCell);
+            page.line(kEmptyCell);
         else
             titleCell(page, caption, c, options, frame);
     }
