@@ -1,7 +1,10 @@
 #include "platform/xml_fields.h"
 
+#include "platform/plain_xml_fields.h"
+
 #include <QXmlStreamReader>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -26,10 +29,15 @@ bool readFields(QXmlStreamReader &xml, int depth, const std::function<void(const
             } else if (level == depth) {
                 field = XmlField{xml.namespaceUri().toString(),
                                  xml.name().toString(),
-                                 xml.attributes(),
+                                 {},
                                  QString(),
                                  parentNamespaceUri,
                                  parentName};
+                for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+                    field.attributes.list.append(
+                        {attribute.namespaceUri().toString(), attribute.name().toString(),
+                         attribute.qualifiedName().toString(), attribute.value().toString()});
+                }
             }
             break;
         case QXmlStreamReader::Characters:
@@ -49,7 +57,8 @@ bool readFields(QXmlStreamReader &xml, int depth, const std::function<void(const
 
 } // namespace
 
-bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit)
+bool collectXmlFieldsWithStreamReader(const QByteArray &part, int depth,
+                                      const std::function<void(const XmlField &)> &visit)
 {
     if (part.size() > kMaxXmlPartSize)
         return false;
@@ -66,4 +75,23 @@ bool collectXmlFields(const QByteArray &part, int depth, const std::function<voi
     if (!read)
         reader.reset();
     return read;
+}
+
+bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit)
+{
+    if (part.size() > kMaxXmlPartSize)
+        return false;
+    thread_local std::vector<XmlField> fields;
+    fields.clear();
+    switch (readPlainXmlFields(part, depth, fields)) {
+    case PlainXmlOutcome::Read:
+        for (const XmlField &field : fields)
+            visit(field);
+        return true;
+    case PlainXmlOutcome::Refused:
+        return false;
+    case PlainXmlOutcome::Unsure:
+        break;
+    }
+    return collectXmlFieldsWithStreamReader(part, depth, visit);
 }

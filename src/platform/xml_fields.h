@@ -1,16 +1,60 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QXmlStreamAttributes>
 #include <functional>
+
+// One attribute of an element, its namespace resolved.
+struct XmlAttribute
+{
+    QString namespaceUri;
+    QString name;          // local name
+    QString qualifiedName; // with its prefix, as written
+    QString value;
+};
+
+// An element's attributes in document order, without its namespace declarations.
+struct XmlAttributes
+{
+    QList<XmlAttribute> list;
+
+    bool hasAttribute(QLatin1StringView namespaceUri, QLatin1StringView name) const
+    {
+        return find(namespaceUri, name) != nullptr;
+    }
+    // Empty when there is no such attribute.
+    QStringView value(QLatin1StringView namespaceUri, QLatin1StringView name) const
+    {
+        const XmlAttribute *attribute = find(namespaceUri, name);
+        return attribute ? QStringView(attribute->value) : QStringView();
+    }
+    QStringView value(QLatin1StringView qualifiedName) const
+    {
+        for (const XmlAttribute &attribute : list) {
+            if (attribute.qualifiedName == qualifiedName)
+                return attribute.value;
+        }
+        return {};
+    }
+
+private:
+    const XmlAttribute *find(QLatin1StringView namespaceUri, QLatin1StringView name) const
+    {
+        for (const XmlAttribute &attribute : list) {
+            if (attribute.name == name && attribute.namespaceUri == namespaceUri)
+                return &attribute;
+        }
+        return nullptr;
+    }
+};
 
 // One element of a property part, with all the text inside it.
 struct XmlField
 {
     QString namespaceUri;
     QString name; // local name
-    QXmlStreamAttributes attributes;
+    XmlAttributes attributes;
     QString text; // every character inside the element, nested elements' included, in document order
     QString parentNamespaceUri;
     QString parentName;
@@ -29,3 +73,8 @@ constexpr int kMaxXmlDepth = 64;
 // beyond a limit above. Visits happen while reading: on false, drop what they gave. Text is gathered
 // iteratively, never by recursion.
 bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit);
+
+// The same reading done by QXmlStreamReader alone, for every part: collectXmlFields gives its result
+// faster for the plain parts that property files are made of (see plain_xml_fields.h).
+bool collectXmlFieldsWithStreamReader(const QByteArray &part, int depth,
+                                      const std::function<void(const XmlField &)> &visit);
