@@ -6,7 +6,7 @@
 #include "platform/ooxml_properties.h"
 #include "platform/package_reader.h"
 #include "platform/package_relationships.h"
-#include "platform/plain_xml_fields.h"
+#include "platform/xml_fields.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -51,8 +51,7 @@ void compareXmlReaders(const QByteArray &bytes)
         if (outcome == PlainXmlOutcome::Unsure || bytes.size() > kMaxXmlPartSize)
             continue;
         std::vector<XmlField> reference;
-        const bool read = collectXmlFieldsWithStreamReader(
-            bytes, depth, [&](const XmlField &field) { reference.push_back(field); });
+        const bool read = readXmlFieldsWithStreamReader(bytes, depth, reference);
         if (read != (outcome == PlainXmlOutcome::Read))
             std::abort();
         if (read && (plain.size() != reference.size() ||

@@ -1,11 +1,29 @@
 // libFuzzer target: the bytes of a whole file, read as a PDF file's summary properties; the same bytes
-// also go straight to the XMP reader and to the PDF text and date decoders.
+// also go straight to the XMP reader (whose two XML readers must agree) and to the PDF text and date
+// decoders.
 #include "platform/pdf_reader.h"
 #include "platform/pdf_text.h"
 #include "platform/xmp_properties.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool sameProperties(const DocumentProperties &a, const DocumentProperties &b)
+{
+    for (int id = 0; id <= DocumentProperties::kMaxId; ++id) {
+        const auto dateA = a.date(id);
+        const auto dateB = b.date(id);
+        if (a.text(id) != b.text(id) || a.number(id) != b.number(id) ||
+            dateA.has_value() != dateB.has_value() || (dateA && dateA->time != dateB->time))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -14,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     (void)parsePdfProperties(bytes);
-    (void)readXmpProperties(bytes);
+    if (!sameProperties(readXmpProperties(bytes), readXmpPropertiesWithStreamReader(bytes)))
+        std::abort();
     (void)parsePdfDate(decodePdfText(bytes));
     return 0;
 }

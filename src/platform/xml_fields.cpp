@@ -1,81 +1,87 @@
 #include "platform/xml_fields.h"
 
-#include "platform/plain_xml_fields.h"
-
-#include <QXmlStreamReader>
-#include <optional>
-#include <vector>
+#include "platform/xml_reading.h"
 
 namespace {
 
-bool readFields(QXmlStreamReader &xml, int depth, const std::function<void(const XmlField &)> &visit)
+// Gathers the elements at one depth, with the text inside them.
+class FieldCollector : public XmlHandler
 {
-    int level = 0;
-    int elements = 0;
-    XmlField field;
-    QString parentNamespaceUri;
-    QString parentName;
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::DTD:
-        case QXmlStreamReader::EntityReference:
-            return false;
-        case QXmlStreamReader::StartElement:
-            if (++level > kMaxXmlDepth || ++elements > kMaxXmlElements)
-                return false;
-            if (level == depth - 1) {
-                parentNamespaceUri = xml.namespaceUri().toString();
-                parentName = xml.name().toString();
-            } else if (level == depth) {
-                field = XmlField{xml.namespaceUri().toString(),
-                                 xml.name().toString(),
-                                 {},
-                                 QString(),
-                                 parentNamespaceUri,
-                                 parentName};
-                for (const QXmlStreamAttribute &attribute : xml.attributes()) {
-                    field.attributes.list.append(
-                        {attribute.namespaceUri().toString(), attribute.name().toString(),
-                         attribute.qualifiedName().toString(), attribute.value().toString()});
-                }
+public:
+    FieldCollector(int depth, std::vector<XmlField> &fields)
+        : m_depth(depth)
+        , m_fields(fields)
+    {}
+
+    XmlStep startElement(const XmlElementView &element) override
+    {
+        if (++m_level > kMaxXmlDepth || ++m_elements > kMaxXmlElements)
+            return XmlStep::Refuse;
+        if (m_level == m_depth - 1) {
+            m_parentNamespaceUri = namespaceString(element.namespaceUri);
+            m_parentName = element.name.toString();
+        } else if (m_level == m_depth) {
+            m_field = XmlField{namespaceString(element.namespaceUri),
+                               element.name.toString(),
+                               {},
+                               QString(),
+                               m_parentNamespaceUri,
+                               m_parentName};
+            m_field.attributes.list.reserve(qsizetype(element.attributes.size()));
+            for (const XmlAttributeView &attribute : element.attributes) {
+                m_field.attributes.list.append({namespaceString(attribute.namespaceUri),
+                                                attribute.name.toString(), attribute.qualifiedName.toString(),
+                                                attribute.value.toString()});
             }
-            break;
-        case QXmlStreamReader::Characters:
-            if (level >= depth)
-                field.text += xml.text();
-            break;
-        case QXmlStreamReader::EndElement:
-            if (level-- == depth)
-                visit(field);
-            break;
-        default:
-            break;
         }
+        return XmlStep::Continue;
     }
-    return !xml.hasError();
-}
+
+    XmlStep endElement() override
+    {
+        if (m_level-- == m_depth)
+            m_fields.push_back(std::move(m_field));
+        return XmlStep::Continue;
+    }
+
+    void characters(QAnyStringView text) override
+    {
+        if (m_level >= m_depth)
+            appendXmlText(m_field.text, text);
+    }
+
+    void reset() override
+    {
+        m_level = 0;
+        m_elements = 0;
+        m_parentNamespaceUri.clear();
+        m_parentName.clear();
+        m_fields.clear();
+    }
+
+private:
+    // A part names a handful of namespaces, each many times: share one string for each.
+    QString namespaceString(QStringView uri)
+    {
+        for (const QString &known : m_namespaces) {
+            if (known == uri)
+                return known;
+        }
+        m_namespaces.append(uri.toString());
+        return m_namespaces.last();
+    }
+
+    const int m_depth;
+    std::vector<XmlField> &m_fields;
+    int m_level = 0;
+    int m_elements = 0;
+    XmlField m_field;
+    QString m_parentNamespaceUri;
+    QString m_parentName;
+    QList<QString> m_namespaces;
+};
 
 } // namespace
-
-bool collectXmlFieldsWithStreamReader(const QByteArray &part, int depth,
-                                      const std::function<void(const XmlField &)> &visit)
-{
-    if (part.size() > kMaxXmlPartSize)
-        return false;
-    // One reader per thread, cleared for each part: setting a reader up costs as much as reading a small
-    // part. Clearing keeps the entities a document type declared, so a reader that met one (every refused
-    // or broken part) is dropped instead: no part sees another's declarations.
-    thread_local std::optional<QXmlStreamReader> reader;
-    if (reader)
-        reader->clear();
-    else
-        reader.emplace();
-    reader->addData(part);
-    const bool read = readFields(*reader, depth, visit);
-    if (!read)
-        reader.reset();
-    return read;
-}
 
 bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit)
 {
@@ -83,15 +89,22 @@ bool collectXmlFields(const QByteArray &part, int depth, const std::function<voi
         return false;
     thread_local std::vector<XmlField> fields;
     fields.clear();
-    switch (readPlainXmlFields(part, depth, fields)) {
-    case PlainXmlOutcome::Read:
-        for (const XmlField &field : fields)
-            visit(field);
-        return true;
-    case PlainXmlOutcome::Refused:
+    FieldCollector collector(depth, fields);
+    if (!readXml(part, collector))
         return false;
-    case PlainXmlOutcome::Unsure:
-        break;
-    }
-    return collectXmlFieldsWithStreamReader(part, depth, visit);
+    for (const XmlField &field : fields)
+        visit(field);
+    return true;
+}
+
+bool readXmlFieldsWithStreamReader(const QByteArray &part, int depth, std::vector<XmlField> &fields)
+{
+    FieldCollector collector(depth, fields);
+    return part.size() <= kMaxXmlPartSize && readXmlWithStreamReader(part, collector);
+}
+
+PlainXmlOutcome readPlainXmlFields(QByteArrayView part, int depth, std::vector<XmlField> &fields)
+{
+    FieldCollector collector(depth, fields);
+    return part.size() <= kMaxXmlPartSize ? readPlainXml(part, collector) : PlainXmlOutcome::Refused;
 }

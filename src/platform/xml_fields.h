@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/plain_xml_reader.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <functional>
+#include <vector>
 
 // One attribute of an element, its namespace resolved.
 struct XmlAttribute
@@ -67,14 +70,12 @@ constexpr qsizetype kMaxXmlPartSize = 1024 * 1024;
 constexpr int kMaxXmlElements = 50000;
 constexpr int kMaxXmlDepth = 64;
 
-// Reads a whole XML part (UTF-8, or UTF-16 with its byte order mark or declaration) and hands each
-// element at `depth` (1 is the root) to `visit` at its end tag. Returns false when the part is refused:
-// not well-formed, declaring a document type (so no entity is ever declared, expanded or fetched), or
-// beyond a limit above. Visits happen while reading: on false, drop what they gave. Text is gathered
-// iteratively, never by recursion.
+// Reads a whole XML part with readXml (see xml_reading.h) and hands each element at `depth` (1 is the
+// root) to `visit`, in the order of their end tags, once the whole part is read. Returns false, without
+// any visit, when the part is refused: larger than kMaxXmlPartSize, beyond another limit above, or
+// refused by readXml.
 bool collectXmlFields(const QByteArray &part, int depth, const std::function<void(const XmlField &)> &visit);
 
-// The same reading done by QXmlStreamReader alone, for every part: collectXmlFields gives its result
-// faster for the plain parts that property files are made of (see plain_xml_fields.h).
-bool collectXmlFieldsWithStreamReader(const QByteArray &part, int depth,
-                                      const std::function<void(const XmlField &)> &visit);
+// The fields as each reader alone reads them, to check one against the other.
+bool readXmlFieldsWithStreamReader(const QByteArray &part, int depth, std::vector<XmlField> &fields);
+PlainXmlOutcome readPlainXmlFields(QByteArrayView part, int depth, std::vector<XmlField> &fields);

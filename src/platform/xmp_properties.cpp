@@ -1,7 +1,8 @@
 #include "platform/xmp_properties.h"
 
+#include "platform/xml_reading.h"
+
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <array>
 
 namespace {
@@ -47,10 +48,10 @@ struct Collected
     QStringList languages;
 };
 
-int slotOf(QStringView ns, QStringView name)
+int slotOf(QStringView ns, QAnyStringView name)
 {
     for (int slot = 0; slot < SlotCount; ++slot) {
-        if (ns == kProperties[slot].ns && name == QLatin1String(kProperties[slot].name))
+        if (ns == kProperties[slot].ns && name == QLatin1StringView(kProperties[slot].name))
             return slot;
     }
     return -1;
@@ -75,78 +76,91 @@ std::optional<QString> valueOf(const Collected &collected, const Property &prope
     return std::nullopt;
 }
 
-// Walks the packet once; false when it must be refused as a whole.
-bool collect(const QByteArray &packet, std::array<Collected, SlotCount> &collected)
+// Walks the packet once, up to the end of its root element (whatever follows, padding, does not matter).
+class XmpCollector : public XmlHandler
 {
-    QXmlStreamReader xml(packet);
-    int depth = 0;
-    int slot = -1;         // the property being read
-    int propertyDepth = 0; // its element's depth
-    int itemDepth = 0;     // depth of the rdf:li being read, 0 outside one
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::DTD:
-            return false;
-        case QXmlStreamReader::StartElement: {
-            if (++depth > kXmpMaxDepth)
-                return false;
-            if (slot >= 0) {
-                collected[slot].hasChildElements = true;
-                if (itemDepth == 0 && xml.namespaceUri() == kRdf && xml.name() == QLatin1String("li")) {
-                    itemDepth = depth;
-                    collected[slot].items.append(QString());
-                    collected[slot].languages.append(
-                        xml.attributes().value(kXmlNamespace, QLatin1String("lang")).toString());
-                }
-                break;
+public:
+    std::array<Collected, SlotCount> collected;
+
+    XmlStep startElement(const XmlElementView &element) override
+    {
+        if (++m_depth > kXmpMaxDepth)
+            return XmlStep::Refuse;
+        if (m_slot >= 0) {
+            Collected &property = collected[m_slot];
+            property.hasChildElements = true;
+            if (m_itemDepth == 0 && element.namespaceUri == kRdf && element.name == QLatin1StringView("li")) {
+                m_itemDepth = m_depth;
+                property.items.append(QString());
+                property.languages.append(language(element));
             }
-            for (const QXmlStreamAttribute &attribute : xml.attributes()) {
-                const int attributeSlot = slotOf(attribute.namespaceUri(), attribute.name());
-                if (attributeSlot >= 0 && !collected[attributeSlot].isSeen) {
-                    collected[attributeSlot].isSeen = true;
-                    collected[attributeSlot].text = attribute.value().toString();
-                }
-            }
-            const int elementSlot = slotOf(xml.namespaceUri(), xml.name());
-            if (elementSlot >= 0 && !collected[elementSlot].isSeen) {
-                slot = elementSlot;
-                propertyDepth = depth;
-                collected[slot].isSeen = true;
-            }
-            break;
+            return XmlStep::Continue;
         }
-        case QXmlStreamReader::EndElement:
-            if (depth == itemDepth)
-                itemDepth = 0;
-            if (depth == propertyDepth) {
-                slot = -1;
-                propertyDepth = 0;
+        for (const XmlAttributeView &attribute : element.attributes) {
+            const int attributeSlot = slotOf(attribute.namespaceUri, attribute.name);
+            if (attributeSlot >= 0 && !collected[attributeSlot].isSeen) {
+                collected[attributeSlot].isSeen = true;
+                collected[attributeSlot].text = attribute.value.toString();
             }
-            if (--depth == 0)
-                return true; // whatever follows the root element (padding) does not matter
-            break;
-        case QXmlStreamReader::Characters:
-            if (slot >= 0 && itemDepth > 0)
-                collected[slot].items.last().append(xml.text());
-            else if (slot >= 0 && depth == propertyDepth)
-                collected[slot].text.append(xml.text());
-            break;
-        default:
-            break;
         }
+        const int elementSlot = slotOf(element.namespaceUri, element.name);
+        if (elementSlot >= 0 && !collected[elementSlot].isSeen) {
+            m_slot = elementSlot;
+            m_propertyDepth = m_depth;
+            collected[m_slot].isSeen = true;
+        }
+        return XmlStep::Continue;
     }
-    return !xml.hasError();
-}
+
+    XmlStep endElement() override
+    {
+        if (m_depth == m_itemDepth)
+            m_itemDepth = 0;
+        if (m_depth == m_propertyDepth) {
+            m_slot = -1;
+            m_propertyDepth = 0;
+        }
+        return --m_depth == 0 ? XmlStep::Stop : XmlStep::Continue;
+    }
+
+    void characters(QAnyStringView text) override
+    {
+        if (m_slot >= 0 && m_itemDepth > 0)
+            appendXmlText(collected[m_slot].items.last(), text);
+        else if (m_slot >= 0 && m_depth == m_propertyDepth)
+            appendXmlText(collected[m_slot].text, text);
+    }
+
+    void reset() override { *this = XmpCollector(); }
+
+private:
+    static QString language(const XmlElementView &element)
+    {
+        for (const XmlAttributeView &attribute : element.attributes) {
+            if (attribute.namespaceUri == kXmlNamespace && attribute.name == QLatin1StringView("lang"))
+                return attribute.value.toString();
+        }
+        return QString();
+    }
+
+    int m_depth = 0;
+    int m_slot = -1;         // the property being read
+    int m_propertyDepth = 0; // its element's depth
+    int m_itemDepth = 0;     // depth of the rdf:li being read, 0 outside one
+};
 
 } // namespace
 
-DocumentProperties readXmpProperties(const QByteArray &packet)
+namespace {
+
+DocumentProperties readXmpPropertiesWith(bool (*read)(const QByteArray &, XmlHandler &),
+                                         const QByteArray &packet)
 {
     DocumentProperties properties;
-    std::array<Collected, SlotCount> collected;
-    if (!collect(packet, collected))
+    XmpCollector collector;
+    if (!read(packet, collector))
         return properties;
-    const auto value = [&](Slot slot) { return valueOf(collected[slot], kProperties[slot]); };
+    const auto value = [&](Slot slot) { return valueOf(collector.collected[slot], kProperties[slot]); };
     const auto setText = [&](int id, const std::optional<QString> &text) {
         if (text)
             properties.setText(id, *text);
@@ -164,6 +178,18 @@ DocumentProperties readXmpProperties(const QByteArray &packet)
     setDate(13, value(ModifyDate));
     setText(18, value(CreatorTool));
     return properties;
+}
+
+} // namespace
+
+DocumentProperties readXmpProperties(const QByteArray &packet)
+{
+    return readXmpPropertiesWith(readXml, packet);
+}
+
+DocumentProperties readXmpPropertiesWithStreamReader(const QByteArray &packet)
+{
+    return readXmpPropertiesWith(readXmlWithStreamReader, packet);
 }
 
 std::optional<QDateTime> parseXmpDate(const QString &text)

@@ -16,6 +16,8 @@ inline constexpr int kXmpMaxDepth = 64;
 // property counts. A packet that declares a DTD, is not well-formed or nests deeper than kXmpMaxDepth
 // gives no values at all. One pass over the packet, without recursion.
 DocumentProperties readXmpProperties(const QByteArray &packet);
+// The same reading done by QXmlStreamReader alone, to check the XML readers against each other.
+DocumentProperties readXmpPropertiesWithStreamReader(const QByteArray &packet);
 
 // An XMP date, "YYYY[-MM[-DD[Thh:mm[:ss[.s...]][Z|+hh:mm|-hh:mm]]]]", as a UTC instant (UTC when no
 // offset is written); nothing when malformed or out of range.

@@ -1,4 +1,4 @@
-#include "platform/plain_xml_fields.h"
+#include "platform/plain_xml_reader.h"
 
 #include <cstring>
 #include <optional>
@@ -11,6 +11,8 @@ using Outcome = PlainXmlOutcome;
 
 constexpr std::string_view kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
 constexpr std::string_view kXmlnsNamespace = "http://www.w3.org/2000/xmlns/";
+// QXmlStreamReader may drop a byte order mark met inside text or an attribute value.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // More attributes than this on one element go to QXmlStreamReader: the duplicate check here is quadratic.
 constexpr size_t kMaxPlainAttributes = 64;
 
@@ -35,7 +37,7 @@ bool isContinuation(unsigned char c)
 }
 
 // True when `bytes` is well-formed UTF-8 made of XML characters: no control character but tab, line feed
-// and carriage return, no surrogate, no U+FFFE or U+FFFF, no byte order mark.
+// and carriage return, no surrogate, no U+FFFE or U+FFFF.
 bool isPlainText(std::string_view bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -76,8 +78,6 @@ bool isPlainText(std::string_view bytes)
         }
         if (c == 0xEF && p[1] == 0xBF && (p[2] == 0xBE || p[2] == 0xBF))
             return false;
-        if (c == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
-            return false; // QXmlStreamReader may drop a byte order mark inside the text
 
         p += length;
     }
@@ -162,9 +162,9 @@ bool appendDecoded(std::string_view raw, std::string &out)
     return true;
 }
 
-QString latin1(std::string_view ascii)
+QLatin1StringView latin1(std::string_view ascii)
 {
-    return QString::fromLatin1(ascii.data(), qsizetype(ascii.size()));
+    return QLatin1StringView(ascii.data(), qsizetype(ascii.size()));
 }
 
 struct QualifiedName
@@ -190,38 +190,39 @@ struct RawAttribute
 class PlainXmlReader
 {
 public:
-    PlainXmlReader(std::string_view part, int depth, std::vector<XmlField> &fields)
+    PlainXmlReader(std::string_view part, XmlHandler &handler)
         : m_p(part.data())
         , m_end(part.data() + part.size())
-        , m_depth(depth)
-        , m_fields(fields)
+        , m_handler(handler)
     {}
 
     Outcome read()
     {
-        if (startsWith("\xEF\xBB\xBF"))
-            m_p += 3;
+        skip(kByteOrderMark);
         if (!isPlainText(std::string_view(m_p, size_t(m_end - m_p))))
             return Outcome::Unsure;
-        if ((startsWith("<?xml") && !readDeclaration()) || !skipMisc())
+        if (startsWith("<?xml") && !readDeclaration())
             return Outcome::Unsure;
-        if (m_p == m_end || *m_p != '<')
+        if (!skipMisc() || m_p == m_end || *m_p != '<')
             return Outcome::Unsure;
         do {
+            Outcome outcome = Outcome::Unsure;
             if (m_p == m_end)
                 return Outcome::Unsure;
-            if (startsWith("<!--")) {
-                if (!skipComment())
-                    return Outcome::Unsure;
-            } else if (*m_p != '<') {
-                if (!readText())
-                    return Outcome::Unsure;
-            } else if (m_p + 1 < m_end && m_p[1] == '/') {
-                if (!readEndTag())
-                    return Outcome::Unsure;
-            } else if (const Outcome outcome = readStartTag(); outcome != Outcome::Read) {
+            if (*m_p != '<')
+                outcome = readText();
+            else if (startsWith("<!--"))
+                outcome = skipComment() ? Outcome::Read : Outcome::Unsure;
+            else if (startsWith("<?"))
+                outcome = skipProcessingInstruction() ? Outcome::Read : Outcome::Unsure;
+            else if (startsWith("</"))
+                outcome = readEndTag();
+            else
+                outcome = readStartTag();
+            if (outcome != Outcome::Read)
                 return outcome;
-            }
+            if (m_stopped)
+                return Outcome::Read;
         } while (!m_open.empty());
         return skipMisc() && m_p == m_end ? Outcome::Read : Outcome::Unsure;
     }
@@ -254,26 +255,51 @@ private:
         return m_p != start;
     }
 
-    // "<!--" up to the first "--", which must end it.
-    bool skipComment()
+    // Moves past the first `terminator` from `from` on; false when there is none.
+    bool skipPast(const char *from, std::string_view terminator)
     {
-        const std::string_view rest(m_p + 4, size_t(m_end - m_p - 4));
-        const size_t dashes = rest.find("--");
-        if (dashes == std::string_view::npos || dashes + 2 >= rest.size() || rest[dashes + 2] != '>')
+        const std::string_view rest(from, size_t(m_end - from));
+        const size_t at = rest.find(terminator);
+        if (at == std::string_view::npos)
             return false;
-        m_p += 4 + dashes + 3;
+        m_p = from + at + terminator.size();
         return true;
     }
 
-    // White space and comments around the root element.
+    // "<!--" up to the first "--", which must end it.
+    bool skipComment()
+    {
+        const char *body = m_p + 4;
+        return skipPast(body, "--") && skip(">");
+    }
+
+    // "<?target ...?>", with a target other than "xml" in any case.
+    bool skipProcessingInstruction()
+    {
+        m_p += 2;
+        const std::string_view target = readName();
+        if (target.empty() ||
+            QByteArrayView(target.data(), qsizetype(target.size())).compare("xml", Qt::CaseInsensitive) == 0)
+            return false;
+        if (skip("?>"))
+            return true;
+        return skipSpace() && skipPast(m_p, "?>");
+    }
+
+    // White space, comments and processing instructions around the root element.
     bool skipMisc()
     {
         for (;;) {
             skipSpace();
-            if (!startsWith("<!--"))
+            if (startsWith("<!--")) {
+                if (!skipComment())
+                    return false;
+            } else if (startsWith("<?")) {
+                if (!skipProcessingInstruction())
+                    return false;
+            } else {
                 return true;
-            if (!skipComment())
-                return false;
+            }
         }
     }
 
@@ -366,6 +392,76 @@ private:
         return true;
     }
 
+    // Reads the attributes of a start tag up to its end; sets `empty` for "/>".
+    bool readAttributes(bool &empty)
+    {
+        m_attributes.clear();
+        m_declared.clear();
+        for (;;) {
+            const bool spaced = skipSpace();
+            if (skip(">"))
+                return true;
+            if (skip("/>")) {
+                empty = true;
+                return true;
+            }
+            if (!spaced || m_attributes.size() + m_declared.size() >= kMaxPlainAttributes)
+                return false;
+            const auto name = readQualifiedName();
+            if (!name)
+                return false;
+            const auto raw = readQuoted();
+            if (!raw || raw->find_first_of("<\t\n\r") != std::string_view::npos ||
+                raw->find(kByteOrderMark) != std::string_view::npos)
+                return false;
+            std::string value;
+            if (!appendDecoded(*raw, value))
+                return false;
+            for (const RawAttribute &other : m_attributes) {
+                if (other.name.whole == name->whole)
+                    return false;
+            }
+            for (const QualifiedName &other : m_declared) {
+                if (other.whole == name->whole)
+                    return false;
+            }
+            if (name->whole == "xmlns" || name->prefix == "xmlns") {
+                if (!bind(*name, value))
+                    return false;
+                m_declared.push_back(*name);
+            } else {
+                m_attributes.push_back({*name, std::move(value), {}});
+            }
+        }
+    }
+
+    // Gives each attribute its namespace; false for an undeclared prefix or a repeated attribute.
+    bool resolveAttributes()
+    {
+        static const QString xmlNamespace = QString::fromLatin1(kXmlNamespace);
+        m_views.clear();
+        for (size_t i = 0; i < m_attributes.size(); ++i) {
+            RawAttribute &attribute = m_attributes[i];
+            if (attribute.name.prefix == "xml") {
+                attribute.namespaceUri = xmlNamespace;
+            } else if (!attribute.name.prefix.empty()) {
+                const NamespaceBinding *bound = binding(attribute.name.prefix);
+                if (!bound)
+                    return false;
+                attribute.namespaceUri = bound->uri;
+            }
+            for (size_t j = 0; j < i; ++j) {
+                if (m_attributes[j].name.local == attribute.name.local &&
+                    m_attributes[j].namespaceUri == attribute.namespaceUri)
+                    return false;
+            }
+            m_views.push_back({attribute.namespaceUri, latin1(attribute.name.local),
+                               latin1(attribute.name.whole),
+                               QUtf8StringView(attribute.value.data(), qsizetype(attribute.value.size()))});
+        }
+        return true;
+    }
+
     Outcome readStartTag()
     {
         ++m_p;
@@ -373,118 +469,55 @@ private:
         if (!name || name->prefix == "xml" || name->prefix == "xmlns")
             return Outcome::Unsure;
         const size_t outerBindings = m_bindings.size();
-        m_attributes.clear();
-        m_declared.clear();
         bool empty = false;
-        for (;;) {
-            const bool spaced = skipSpace();
-            if (skip(">"))
-                break;
-            if (skip("/>")) {
-                empty = true;
-                break;
-            }
-            if (!spaced || m_attributes.size() + m_declared.size() >= kMaxPlainAttributes)
-                return Outcome::Unsure;
-            const auto attributeName = readQualifiedName();
-            if (!attributeName)
-                return Outcome::Unsure;
-            const auto raw = readQuoted();
-            if (!raw || raw->find_first_of("<\t\n\r") != std::string_view::npos)
-                return Outcome::Unsure;
-            std::string value;
-            if (!appendDecoded(*raw, value))
-                return Outcome::Unsure;
-            for (const RawAttribute &other : m_attributes) {
-                if (other.name.whole == attributeName->whole)
-                    return Outcome::Unsure;
-            }
-            for (const QualifiedName &other : m_declared) {
-                if (other.whole == attributeName->whole)
-                    return Outcome::Unsure;
-            }
-            if (attributeName->whole == "xmlns" || attributeName->prefix == "xmlns") {
-                if (!bind(*attributeName, value))
-                    return Outcome::Unsure;
-                m_declared.push_back(*attributeName);
-            } else {
-                m_attributes.push_back({*attributeName, std::move(value), {}});
-            }
-        }
-
-        const NamespaceBinding *elementNamespace = binding(name->prefix);
-        if (!elementNamespace && !name->prefix.empty())
+        if (!readAttributes(empty))
             return Outcome::Unsure;
-        for (size_t i = 0; i < m_attributes.size(); ++i) {
-            RawAttribute &attribute = m_attributes[i];
-            if (attribute.name.prefix == "xml") {
-                attribute.namespaceUri = latin1(kXmlNamespace);
-            } else if (!attribute.name.prefix.empty()) {
-                const NamespaceBinding *bound = binding(attribute.name.prefix);
-                if (!bound)
-                    return Outcome::Unsure;
-                attribute.namespaceUri = bound->uri;
-            }
-            for (size_t j = 0; j < i; ++j) {
-                if (m_attributes[j].name.local == attribute.name.local &&
-                    m_attributes[j].namespaceUri == attribute.namespaceUri)
-                    return Outcome::Unsure;
-            }
-        }
-
-        if (int(m_open.size()) >= kMaxXmlDepth || ++m_elements > kMaxXmlElements)
-            return Outcome::Refused;
+        const NamespaceBinding *elementNamespace = binding(name->prefix);
+        if ((!elementNamespace && !name->prefix.empty()) || !resolveAttributes())
+            return Outcome::Unsure;
         m_open.push_back({name->whole, outerBindings});
-        const int level = int(m_open.size());
-        const QString namespaceUri = elementNamespace ? elementNamespace->uri : QString();
-        if (level == m_depth - 1) {
-            m_parentNamespaceUri = namespaceUri;
-            m_parentName = latin1(name->local);
-        } else if (level == m_depth) {
-            m_field = XmlField{namespaceUri, latin1(name->local), {}, {}, m_parentNamespaceUri, m_parentName};
-            m_field.attributes.list.reserve(qsizetype(m_attributes.size()));
-            for (const RawAttribute &attribute : m_attributes) {
-                m_field.attributes.list.append(
-                    {attribute.namespaceUri, latin1(attribute.name.local), latin1(attribute.name.whole),
-                     QString::fromUtf8(attribute.value.data(), qsizetype(attribute.value.size()))});
-            }
-            m_text.clear();
-        }
-        if (empty)
-            closeElement();
+        const QStringView namespaceUri =
+            elementNamespace ? QStringView(elementNamespace->uri) : QStringView();
+        if (!take(m_handler.startElement({namespaceUri, latin1(name->local), m_views})))
+            return Outcome::Refused;
+        if (empty && !m_stopped)
+            return closeElement();
         return Outcome::Read;
     }
 
-    bool readEndTag()
+    Outcome readEndTag()
     {
         m_p += 2;
         const auto name = readQualifiedName();
         skipSpace();
         if (!name || !skip(">") || m_open.empty() || name->whole != m_open.back().name)
-            return false;
-        closeElement();
-        return true;
+            return Outcome::Unsure;
+        return closeElement();
     }
 
-    void closeElement()
+    Outcome closeElement()
     {
-        if (int(m_open.size()) == m_depth) {
-            m_field.text = QString::fromUtf8(m_text.data(), qsizetype(m_text.size()));
-            m_fields.push_back(std::move(m_field));
-        }
         m_bindings.resize(m_open.back().bindings);
         m_open.pop_back();
+        return take(m_handler.endElement()) ? Outcome::Read : Outcome::Refused;
     }
 
-    bool readText()
+    // False on a Refuse.
+    bool take(XmlStep step)
+    {
+        m_stopped = step == XmlStep::Stop;
+        return step != XmlStep::Refuse;
+    }
+
+    Outcome readText()
     {
         const char *lessThan = static_cast<const char *>(std::memchr(m_p, '<', size_t(m_end - m_p)));
         if (!lessThan)
-            return false;
+            return Outcome::Unsure;
         std::string_view raw(m_p, size_t(lessThan - m_p));
         m_p = lessThan;
-        if (raw.find("]]>") != std::string_view::npos)
-            return false;
+        if (raw.find("]]>") != std::string_view::npos || raw.find(kByteOrderMark) != std::string_view::npos)
+            return Outcome::Unsure;
         if (raw.find('\r') != std::string_view::npos) {
             // Line ends read as line feeds: CR LF and a lone CR alike.
             m_lines.clear();
@@ -496,32 +529,29 @@ private:
             }
             raw = m_lines;
         }
-        if (int(m_open.size()) >= m_depth)
-            return appendDecoded(raw, m_text);
-        m_scratch.clear();
-        return appendDecoded(raw, m_scratch);
+        m_text.clear();
+        if (!appendDecoded(raw, m_text))
+            return Outcome::Unsure;
+        m_handler.characters(QUtf8StringView(m_text.data(), qsizetype(m_text.size())));
+        return Outcome::Read;
     }
 
     const char *m_p;
     const char *m_end;
-    const int m_depth;
-    std::vector<XmlField> &m_fields;
-    int m_elements = 0;
+    XmlHandler &m_handler;
+    bool m_stopped = false;
     std::vector<OpenElement> m_open;
     std::vector<NamespaceBinding> m_bindings;
     std::vector<RawAttribute> m_attributes;
     std::vector<QualifiedName> m_declared;
-    XmlField m_field;
+    std::vector<XmlAttributeView> m_views;
     std::string m_text;
-    std::string m_scratch;
     std::string m_lines;
-    QString m_parentNamespaceUri;
-    QString m_parentName;
 };
 
 } // namespace
 
-PlainXmlOutcome readPlainXmlFields(QByteArrayView part, int depth, std::vector<XmlField> &fields)
+PlainXmlOutcome readPlainXml(QByteArrayView part, XmlHandler &handler)
 {
-    return PlainXmlReader(std::string_view(part.data(), size_t(part.size())), depth, fields).read();
+    return PlainXmlReader(std::string_view(part.data(), size_t(part.size())), handler).read();
 }

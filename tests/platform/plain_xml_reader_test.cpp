@@ -1,5 +1,5 @@
 #include "platform/byte_source.h"
-#include "platform/plain_xml_fields.h"
+#include "platform/xml_fields.h"
 #include "platform/zip_archive.h"
 #include "support/test_files.h"
 
@@ -33,8 +33,7 @@ std::pair<PlainXmlOutcome, bool> readBothWays(const QByteArray &part, int depth)
     std::vector<XmlField> plain;
     const PlainXmlOutcome outcome = readPlainXmlFields(part, depth, plain);
     std::vector<XmlField> reference;
-    const bool read = collectXmlFieldsWithStreamReader(
-        part, depth, [&](const XmlField &field) { reference.push_back(field); });
+    const bool read = readXmlFieldsWithStreamReader(part, depth, reference);
     if (outcome != PlainXmlOutcome::Unsure) {
         EXPECT_EQ(outcome == PlainXmlOutcome::Read, read);
         if (read) {
@@ -99,6 +98,8 @@ TEST(PlainXmlFields, DecidesOnlyWhatItReadsExactly)
          true},
         {"<r xmlns:p='v'><a xmlns:p='w' p:x='1'/><p:a xmlns=''/></r >", true},
         {"<r><a x='&#9;&#10;&#13;'>&#9;&#10;&#13;</a></r>", true},
+        {"<?xpacket begin='\xEF\xBB\xBF' id='W5M'?><r><?pi?><a>1<?pi x ?>2</a></r>\n<?xpacket end='w'?>",
+         true},
         {"<r><a xml:lang='fr'>\xC3\xA9\xF0\x9F\x98\x80</a></r>", true},
         {"<?xml version='1.0'?>\r\n<!-- c -->\r\n<r>\r\n<a\r\nx='1'>x\r\ny\rz<!--c-->w</a></r><!---->", true},
         // Refused by both: undeclared prefix, repeated attribute, ']]>', bad references, stray content.
@@ -124,7 +125,9 @@ TEST(PlainXmlFields, DecidesOnlyWhatItReadsExactly)
         {"<r><a x='1\t2\r\n3'/></r>", false},
         {"<r><!-- a--b --></r>", false},
         {"<r><!-- a ---></r>", false},
-        {"<r><a><![CDATA[<x>]]></a><?pi x?></r>", false},
+        {"<r><a><![CDATA[<x>]]></a></r>", false},
+        {"<r><?xml x?></r>", false},
+        {"<r><?pi\x01?></r>", false},
         {"<?xml version='1.0' encoding='ISO-8859-1'?><r><a>\xE9</a></r>", false},
         {"<!DOCTYPE r [<!ENTITY e 'x'>]><r><a>&e;</a></r>", false},
     };
