@@ -13,8 +13,10 @@ constexpr std::string_view kXmlNamespace = "http://www.w3.org/XML/1998/namespace
 constexpr std::string_view kXmlnsNamespace = "http://www.w3.org/2000/xmlns/";
 // QXmlStreamReader may drop a byte order mark met inside text or an attribute value.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// More attributes than this on one element go to QXmlStreamReader: the duplicate check here is quadratic.
+// More attributes than this on one element, or namespace declarations in scope, go to QXmlStreamReader:
+// the duplicate check and the prefix lookup here scan them.
 constexpr size_t kMaxPlainAttributes = 64;
+constexpr size_t kMaxPlainBindings = 256;
 
 bool isSpace(char c)
 {
@@ -380,7 +382,7 @@ private:
     // Binds a namespace declared by `name`; false when the declaration is one to leave to QXmlStreamReader.
     bool bind(const QualifiedName &name, const std::string &uri)
     {
-        if (uri == kXmlNamespace || uri == kXmlnsNamespace)
+        if (uri == kXmlNamespace || uri == kXmlnsNamespace || m_bindings.size() >= kMaxPlainBindings)
             return false;
         if (name.prefix.empty()) {
             m_bindings.push_back({{}, QString::fromUtf8(uri.data(), qsizetype(uri.size()))});

@@ -73,6 +73,8 @@ bool readXml(const QByteArray &part, XmlHandler &handler)
     case PlainXmlOutcome::Unsure:
         break;
     }
+    if (part.count('=') > kMaxStreamReaderEquals)
+        return false;
     handler.reset();
     return readXmlWithStreamReader(part, handler);
 }

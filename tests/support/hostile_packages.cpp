@@ -41,6 +41,27 @@ QByteArray nested(const QByteArray &open, const QByteArray &close, int depth)
     return open.repeated(depth) + close.repeated(depth);
 }
 
+// Sixty elements deep, each declaring 64 prefixes, then a thousand elements whose 60 attributes each use a
+// prefix declared at the top: every prefix lookup walks thousands of declarations.
+QByteArray namespaceMaze()
+{
+    const auto declarations = [](char letter) {
+        QByteArray out;
+        for (int i = 0; i < 64; ++i)
+            out +=
+                QByteArray(" xmlns:") + letter + QByteArray::number(i) + "='u" + QByteArray::number(i) + "'";
+        return out;
+    };
+    QByteArray attributes;
+    for (int i = 0; i < 60; ++i)
+        attributes += " q0:a" + QByteArray::number(i) + "='1'";
+    QByteArray maze = "<n" + declarations('q') + ">";
+    for (int level = 1; level < 60; ++level)
+        maze += "<n" + declarations('p') + ">";
+    maze += ("<e" + attributes + "/>").repeated(1000);
+    return maze + QByteArray("</n>").repeated(60);
+}
+
 QByteArray zip64Locator(quint64 recordOffset)
 {
     return littleEndian<quint32>(0x07064b50) + QByteArray(4, '\0') + littleEndian(recordOffset) +
@@ -135,6 +156,11 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     add("100,000 nested elements", core(nested("<a>", "</a>", 100000)));
     add("60,000 elements", core("Titre" + QByteArray("<a/>").repeated(60000)));
     add("invalid UTF-8", core("Ti\xff\xfe\xc3tre \xed\xa0\x80"));
+    add("thousands of namespaces in scope", core("Titre" + namespaceMaze()));
+    QByteArray attributes;
+    for (int i = 0; i < 100000; ++i)
+        attributes += " a" + QByteArray::number(i) + "=''";
+    add("100,000 attributes on one element", core("Titre<a" + attributes + "/>"));
 
     const auto withRels = [&](const char *name, const QByteArray &rels, ReadStatus status) {
         cases.push_back({name, buildZip({{"_rels/.rels", rels}, core("Titre")}), status, {}});
