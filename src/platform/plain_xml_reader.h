@@ -15,7 +15,8 @@ enum class PlainXmlOutcome {
 // QXmlStreamReader and handing `handler` the same elements and text: UTF-8, ASCII names, namespaces,
 // comments, processing instructions, the five predefined entities and character references. Anything
 // else (a document type, CDATA, a tab or a line end written in an attribute value, a byte order mark in
-// text, another encoding, and any fault of well-formedness) gives Unsure, so that QXmlStreamReader
-// decides: whatever this reader reads or refuses, QXmlStreamReader reads alike or refuses too. After
-// Unsure, the handler has had some of the part: reset it before reading again.
+// text, another encoding, more than 64 attributes on an element or 256 namespace declarations in scope,
+// and any fault of well-formedness) gives Unsure, so that QXmlStreamReader decides: whatever this reader
+// reads or refuses, QXmlStreamReader reads alike or refuses too. After Unsure, the handler has had some
+// of the part: reset it before reading again.
 PlainXmlOutcome readPlainXml(QByteArrayView part, XmlHandler &handler);
