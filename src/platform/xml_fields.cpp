@@ -60,15 +60,18 @@ public:
     }
 
 private:
-    // A part names a handful of namespaces, each many times: share one string for each.
+    // A part names a handful of namespaces, each many times: share one string for each of the first few
+    // (a hostile part may name thousands, and the search is linear).
     QString namespaceString(QStringView uri)
     {
         for (const QString &known : m_namespaces) {
             if (known == uri)
                 return known;
         }
-        m_namespaces.append(uri.toString());
-        return m_namespaces.last();
+        QString string = uri.toString();
+        if (m_namespaces.size() < 16)
+            m_namespaces.append(string);
+        return string;
     }
 
     const int m_depth;

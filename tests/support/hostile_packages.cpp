@@ -157,6 +157,11 @@ std::vector<HostilePackage> hostilePackages(const QString &secretPath)
     add("60,000 elements", core("Titre" + QByteArray("<a/>").repeated(60000)));
     add("invalid UTF-8", core("Ti\xff\xfe\xc3tre \xed\xa0\x80"));
     add("thousands of namespaces in scope", core("Titre" + namespaceMaze()));
+    QByteArray ownNamespaces;
+    for (int i = 0; i < 45000; ++i)
+        ownNamespaces += "<a xmlns='u" + QByteArray::number(i) + "'/>";
+    cases.push_back({"45,000 elements with a namespace each",
+                     package(core("Titre</dc:title>" + ownNamespaces + "<dc:title>")), S::Ok, title});
     QByteArray attributes;
     for (int i = 0; i < 100000; ++i)
         attributes += " a" + QByteArray::number(i) + "=''";
