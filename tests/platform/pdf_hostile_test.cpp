@@ -50,6 +50,9 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
     const QByteArray sound = minimalPdf("/Title (Titre)");
     const QByteArray deepArray = QByteArray("[").repeated(100000) + QByteArray("]").repeated(100000);
     const QString title = u"Titre"_s;
+    QByteArray attributes;
+    for (int i = 0; i < 100000; ++i)
+        attributes += " a" + QByteArray::number(i) + "=''";
     const Case cases[] = {
         {"information dictionary that holds itself", minimalPdf("/Title (Titre) /Info 4 0 R /Author 4 0 R"),
          ReadStatus::Ok, title, 1},
@@ -78,6 +81,9 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
          ReadStatus::Ok, title, 1, u"XMP"_s},
         {"XMP stream in run-length encoding", withXmp(" /Filter /RunLengthDecode", runLength(kXmpHead)),
          ReadStatus::Ok, title, 1, u"XMP"_s},
+        {"XMP element with 100,000 attributes",
+         withXmp({}, replaced(kXmpHead, "<rdf:Description", "<rdf:Description" + attributes)), ReadStatus::Ok,
+         title, 1},
         // A rebuilt cross-reference would take the last "4 0 obj" in the file, the decoy in stream 5.
         {"cross-reference stream with PNG predictors",
          minimalPdfWriter("/Title (Titre)", {},
