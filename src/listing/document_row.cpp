@@ -29,10 +29,11 @@ OtherKind kindOfOtherFile(const QString &name, const ScanOptions &options)
     return options.listing.includeAll ? OtherKind::Other : OtherKind::NotListed;
 }
 
-// A row whose name cell shows `name` (native form) and whose file name keeps it.
 // A row's cells are put together in a block that each reader thread keeps from row to row, then copied at
 // their exact size (documentRow): growing a fresh block cell by cell cost more than reading the document.
 thread_local RowCells t_rowBlock;
+
+// A row whose name cell shows `name` (native form) and whose file name keeps it.
 
 GridRow namedRow(const QString &name)
 {

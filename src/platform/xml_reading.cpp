@@ -7,7 +7,7 @@
 
 namespace {
 
-// Returns false when the part is refused; sets `stopped` on a Stop.
+// Hands the events of the part to `handler`; false when the part or the handler refuses it.
 bool readEvents(QXmlStreamReader &xml, XmlHandler &handler)
 {
     std::vector<XmlAttributeView> attributes;
