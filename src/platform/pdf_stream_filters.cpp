@@ -52,8 +52,9 @@ public:
         for (size_t i = 0; i < length; ++i) {
             m_row[m_filled++] = data[i];
             if (m_filled == m_row.size()) {
-                decodeRow();
+                // Emptied first: a row that throws must not leave the buffer full, as qpdf may write again.
                 m_filled = 0;
+                decodeRow();
             }
         }
     }

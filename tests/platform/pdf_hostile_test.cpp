@@ -90,6 +90,9 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
                           {{5, pdfStream({}, "\n4 0 obj\n<< /Title (Leurre) >>\nendobj\n")}})
              .buildWithStream(kMinimalTrailer, true),
          ReadStatus::Ok, title, 1},
+        {"cross-reference stream with an unknown PNG row type",
+         minimalPdfWriter("/Title (Titre)").buildWithStream(kMinimalTrailer, true, 0, 7), ReadStatus::Damaged,
+         std::nullopt, std::nullopt},
         {"Flate bomb as the cross-reference stream",
          minimalPdfWriter("/Title (Titre)").buildWithStream(kMinimalTrailer, false, 64 << 20),
          ReadStatus::Damaged, std::nullopt, std::nullopt},

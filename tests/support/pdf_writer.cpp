@@ -40,7 +40,8 @@ QByteArray PdfWriter::build(const QByteArray &trailerEntries) const
     return file;
 }
 
-QByteArray PdfWriter::buildWithStream(const QByteArray &trailerEntries, bool predicted, qint64 blanks) const
+QByteArray PdfWriter::buildWithStream(const QByteArray &trailerEntries, bool predicted, qint64 blanks,
+                                      char rowType) const
 {
     QVector<qint64> offsets;
     QByteArray file = objects(offsets);
@@ -58,7 +59,7 @@ QByteArray PdfWriter::buildWithStream(const QByteArray &trailerEntries, bool pre
             QByteArray difference(6, '\0');
             for (int i = 0; i < 6; ++i)
                 difference[i] = char(row[i] - previous[i]);
-            rows += '\x02' + difference;
+            rows += rowType + difference;
         } else {
             rows += row;
         }

@@ -14,8 +14,10 @@ public:
     // The whole file; the trailer holds `trailerEntries` and /Size, one more than the highest number.
     QByteArray build(const QByteArray &trailerEntries) const;
     // The same with a cross-reference stream in place of the table (entry widths 1, 4 and 1, Flate, each
-    // row PNG "Up" filtered when `predicted`); `blanks` blanks after the entries make the stream a bomb.
-    QByteArray buildWithStream(const QByteArray &trailerEntries, bool predicted, qint64 blanks = 0) const;
+    // row PNG "Up" filtered when `predicted`, or marked with `rowType`); `blanks` blanks after the entries
+    // make the stream a bomb.
+    QByteArray buildWithStream(const QByteArray &trailerEntries, bool predicted, qint64 blanks = 0,
+                               char rowType = 2) const;
 
 private:
     // The header and the objects; `offsets` gets each object's offset by number (0 when missing).
