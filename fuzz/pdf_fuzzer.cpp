@@ -1,6 +1,8 @@
-// libFuzzer target: the bytes of a whole file, read as a PDF file's summary properties; the same bytes
-// also go straight to the XMP reader (whose two XML readers must agree) and to the PDF text and date
-// decoders.
+// libFuzzer target: the bytes of a whole file, read as a PDF file's summary properties, by qpdf and by the
+// plain reader, which must give qpdf's values whenever it reads the file; the same bytes also go straight
+// to the XMP reader (whose two XML readers must agree) and to the PDF text and date decoders.
+#include "platform/byte_source.h"
+#include "platform/pdf_plain_reader.h"
 #include "platform/pdf_reader.h"
 #include "platform/pdf_text.h"
 #include "platform/xml_reading.h"
@@ -32,7 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size > 256 * 1024)
         return 0;
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    (void)parsePdfProperties(bytes);
+    MemoryByteSource source(bytes);
+    const std::optional<PdfRawValues> byQpdf = readPdfRawValues(source);
+    if (const std::optional<PdfRawValues> plain = readPlainPdf(source)) {
+        if (!byQpdf || plain->info != byQpdf->info || plain->xmp != byQpdf->xmp ||
+            plain->pages != byQpdf->pages)
+            std::abort();
+    }
     const DocumentProperties xmp = readXmpProperties(bytes);
     if (bytes.count('=') <= kMaxStreamReaderEquals &&
         !sameProperties(xmp, readXmpPropertiesWithStreamReader(bytes)))

@@ -3,6 +3,7 @@
 #include "platform/file_byte_source.h"
 #include "platform/ole_properties.h"
 #include "platform/package_reader.h"
+#include "platform/pdf_plain_reader.h"
 #include "platform/pdf_reading.h"
 #include "platform/prefetched_byte_source.h"
 
@@ -66,6 +67,9 @@ DocumentRead readDocument(ByteSource &file, PdfReading pdf)
     if (head.first(std::min<qsizetype>(head.size(), kPdfSignatureWindow)).contains(QByteArrayView("%PDF-"))) {
         if (pdf == PdfReading::RecogniseOnly)
             return {DocumentFormat::Pdf, ReadStatus::NotRead, std::nullopt, {}};
+        // Most files are read without qpdf; the others are left to it.
+        if (const std::optional<PdfRawValues> values = readPlainPdf(source))
+            return {DocumentFormat::Pdf, ReadStatus::Ok, pdfProperties(*values), {}};
         const PdfPropertiesReader reader = pdfPropertiesReader();
         if (!reader)
             return {DocumentFormat::Pdf, ReadStatus::NotRead, std::nullopt, {}};

@@ -30,7 +30,8 @@ enum class PdfReading { Read, RecogniseOnly };
 // Reads the summary properties of a regular file, whatever its format, recognised by content: an OLE
 // compound file by its signature; a zip archive (a local header, or the signature of an empty or a spanned
 // archive, at the start) by the package reader, which tells Office Open XML from OpenDocument; a PDF by
-// "%PDF-" within its first 1024 bytes, read only with PdfReading::Read (else NotRead). A zip archive that
+// "%PDF-" within its first 1024 bytes, read only with PdfReading::Read (else NotRead), by the plain PDF
+// reader, or by qpdf when the plain reader leaves the file to it. A zip archive that
 // is no package of either kind has the format Unknown. The head of the file is read once: the whole file
 // when it is at most 64 KB (then no other read is made), else its first 64 KB, and the format's reader
 // reads only what it needs beyond it. Safe to call from several threads at once on different sources.

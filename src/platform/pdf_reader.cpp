@@ -6,8 +6,7 @@
 #include "platform/pdf_input_source.h"
 #include "platform/pdf_page_count.h"
 #include "platform/pdf_stream_filters.h"
-#include "platform/pdf_text.h"
-#include "platform/xmp_properties.h"
+#include "platform/pdf_values.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
@@ -25,51 +24,37 @@ constexpr qint64 kBudgetPerFileByte = 8;
 constexpr qint64 kMaxBudget = 16 * 1024 * 1024;
 constexpr qint64 kTimeLimitMs = 1000;
 
-struct InfoEntry
-{
-    const char *key;
-    int id;
-};
-constexpr InfoEntry kInfoTexts[] = {
-    {"/Title", 2}, {"/Subject", 3}, {"/Author", 4}, {"/Keywords", 5}, {"/Creator", 18}};
-constexpr InfoEntry kInfoDates[] = {{"/CreationDate", 12}, {"/ModDate", 13}};
-
-std::optional<QString> textOf(QPDFObjectHandle dictionary, const char *key)
+std::optional<QByteArray> stringOf(QPDFObjectHandle dictionary, const char *key)
 {
     QPDFObjectHandle value = dictionary.getKey(key);
     if (!value.isString())
         return std::nullopt;
     const std::string bytes = value.getStringValue();
-    return decodePdfText(QByteArray(bytes.data(), qsizetype(bytes.size())));
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
-DocumentProperties infoProperties(QPDF &pdf)
+using InfoStrings = std::array<std::optional<QByteArray>, kPdfInfoKeyCount>;
+
+InfoStrings infoStrings(QPDF &pdf)
 {
-    DocumentProperties properties;
+    InfoStrings strings;
     QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
     if (!info.isDictionary())
-        return properties;
-    for (const InfoEntry &entry : kInfoTexts) {
-        if (auto text = textOf(info, entry.key))
-            properties.setText(entry.id, std::move(*text));
-    }
-    for (const InfoEntry &entry : kInfoDates) {
-        const auto text = textOf(info, entry.key);
-        if (const auto instant = text ? parsePdfDate(*text) : std::nullopt)
-            properties.setDate(entry.id, DocumentDate{*instant, false});
-    }
-    return properties;
+        return strings;
+    for (size_t i = 0; i < kPdfInfoKeyCount; ++i)
+        strings[i] = stringOf(info, kPdfInfoKeys[i]);
+    return strings;
 }
 
-DocumentProperties xmpProperties(QPDF &pdf)
+std::optional<QByteArray> xmpPacket(QPDF &pdf)
 {
     QPDFObjectHandle metadata = pdf.getRoot().getKey("/Metadata");
     if (!metadata.isStream())
-        return {};
+        return std::nullopt;
     PdfCappedPipeline packet(kMaxXmpBytes);
     if (!metadata.pipeStreamData(&packet, nullptr, 0, qpdf_dl_specialized, true, false))
-        return {};
-    return readXmpProperties(packet.bytes());
+        return std::nullopt;
+    return packet.bytes();
 }
 
 // Runs one step of reading an opened file: a step that fails leaves its values missing and the others
@@ -84,21 +69,13 @@ auto guarded(Step step) -> decltype(step())
     }
 }
 
-DocumentProperties readOpened(QPDF &pdf)
+PdfRawValues readOpened(QPDF &pdf)
 {
-    DocumentProperties properties = guarded([&] { return infoProperties(pdf); });
-    const DocumentProperties xmp = guarded([&] { return xmpProperties(pdf); });
-    for (const int id : {2, 3, 4, 5, 18}) {
-        if (!properties.text(id) && xmp.text(id))
-            properties.setText(id, *xmp.text(id));
-    }
-    for (const int id : {12, 13}) {
-        if (!properties.date(id) && xmp.date(id))
-            properties.setDate(id, *xmp.date(id));
-    }
-    if (const auto pages = guarded([&] { return countPdfPages(pdf); }))
-        properties.setNumber(14, *pages);
-    return properties;
+    PdfRawValues values;
+    values.info = guarded([&] { return infoStrings(pdf); });
+    values.xmp = guarded([&] { return xmpPacket(pdf); });
+    values.pages = guarded([&] { return countPdfPages(pdf); });
+    return values;
 }
 
 std::shared_ptr<QPDF> open(const std::shared_ptr<PdfInputSource> &input, const QByteArray &password,
@@ -117,15 +94,6 @@ std::shared_ptr<QPDF> open(const std::shared_ptr<PdfInputSource> &input, const Q
     return pdf;
 }
 
-QByteArray stringOf(QPDFObjectHandle dictionary, const char *key)
-{
-    QPDFObjectHandle value = dictionary.getKey(key);
-    if (!value.isString())
-        return {};
-    const std::string bytes = value.getStringValue();
-    return QByteArray(bytes.data(), qsizetype(bytes.size()));
-}
-
 // Opens an encrypted file with the empty user password. qpdf checks a password of AES-256 files several
 // times over, with a hash made slow on purpose; the key is recovered here with the fewest hashes, and the
 // file opened again with it. Other encryptions are cheap to check and left to qpdf.
@@ -137,18 +105,18 @@ std::shared_ptr<QPDF> openEncrypted(QPDF &unread, const std::shared_ptr<PdfInput
         return open(input, {}, false);
     PdfAes256KeyData data;
     data.revision = encryption.getKey("/R").isInteger() ? encryption.getKey("/R").getIntValueAsInt() : 6;
-    data.user = stringOf(encryption, "/U");
-    data.userKey = stringOf(encryption, "/UE");
-    data.owner = stringOf(encryption, "/O");
-    data.ownerKey = stringOf(encryption, "/OE");
-    data.perms = stringOf(encryption, "/Perms");
+    data.user = stringOf(encryption, "/U").value_or(QByteArray());
+    data.userKey = stringOf(encryption, "/UE").value_or(QByteArray());
+    data.owner = stringOf(encryption, "/O").value_or(QByteArray());
+    data.ownerKey = stringOf(encryption, "/OE").value_or(QByteArray());
+    data.perms = stringOf(encryption, "/Perms").value_or(QByteArray());
     const std::optional<QByteArray> key = recoverPdfAes256Key({}, data);
     if (!key)
         throw PdfReadStopped{ReadStatus::Unreadable}; // a password is needed
     return open(input, key->toHex(), true);
 }
 
-std::optional<DocumentProperties> read(ByteSource &source, ReadStatus &status)
+std::optional<PdfRawValues> read(ByteSource &source, ReadStatus &status)
 {
     installPdfStreamFilters();
     const qint64 budget = std::min(kFixedBudget + kBudgetPerFileByte * source.size(), kMaxBudget);
@@ -167,12 +135,12 @@ std::optional<DocumentProperties> read(ByteSource &source, ReadStatus &status)
 
 } // namespace
 
-std::optional<DocumentProperties> readPdfProperties(ByteSource &source, ReadStatus *status)
+std::optional<PdfRawValues> readPdfRawValues(ByteSource &source, ReadStatus *status)
 {
     ReadStatus outcome = ReadStatus::Damaged;
-    std::optional<DocumentProperties> properties;
+    std::optional<PdfRawValues> values;
     try {
-        properties = read(source, outcome);
+        values = read(source, outcome);
     } catch (const PdfReadStopped &stop) {
         outcome = stop.status;
     } catch (const QPDFExc &error) {
@@ -182,7 +150,15 @@ std::optional<DocumentProperties> readPdfProperties(ByteSource &source, ReadStat
     }
     if (status)
         *status = outcome;
-    return properties;
+    return values;
+}
+
+std::optional<DocumentProperties> readPdfProperties(ByteSource &source, ReadStatus *status)
+{
+    const std::optional<PdfRawValues> values = readPdfRawValues(source, status);
+    if (!values)
+        return std::nullopt;
+    return pdfProperties(*values);
 }
 
 std::optional<DocumentProperties> parsePdfProperties(const QByteArray &wholeFile, ReadStatus *status)

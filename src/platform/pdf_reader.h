@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/document_properties.h"
+#include "platform/pdf_values.h"
 #include "platform/read_status.h"
 
 #include <QByteArray>
@@ -19,6 +20,8 @@ class ByteSource;
 // its structure cannot be made out (Damaged); `status` says which, and Ok when values are returned
 // (maybe none).
 std::optional<DocumentProperties> readPdfProperties(ByteSource &source, ReadStatus *status = nullptr);
+// The values that readPdfProperties decodes, as qpdf gives them.
+std::optional<PdfRawValues> readPdfRawValues(ByteSource &source, ReadStatus *status = nullptr);
 // The same over the bytes of a whole file in memory.
 std::optional<DocumentProperties> parsePdfProperties(const QByteArray &wholeFile,
                                                      ReadStatus *status = nullptr);

@@ -1,4 +1,5 @@
 #include "platform/pdf_reader.h"
+#include "support/pdf_agreement.h"
 #include "support/pdf_writer.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,7 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
         SCOPED_TRACE(c.name);
         ReadStatus status = ReadStatus::Ok;
         const auto properties = parsePdfProperties(c.bytes, &status);
+        readsPlainlyAsQpdf(c.bytes);
         EXPECT_EQ(status, c.status);
         ASSERT_EQ(properties.has_value(), c.status == ReadStatus::Ok);
         if (!properties)
@@ -123,5 +125,6 @@ TEST(PdfHostile, EveryTruncationIsSurvived)
         ReadStatus status = ReadStatus::Ok;
         const auto properties = parsePdfProperties(sound.first(length), &status);
         EXPECT_EQ(properties.has_value(), status == ReadStatus::Ok);
+        readsPlainlyAsQpdf(sound.first(length));
     }
 }

@@ -1,0 +1,54 @@
+// Reads PDF files both without qpdf and with it, and prints one line per file: "plain" when the plain
+// reader read it with the same values as qpdf, "qpdf" when it left the file to qpdf, "DIFFERENT" when
+// they disagree (and then exits 1). Usage: pdf_plain_check PATH...   (files, or directories whose files
+// are read)
+#include "platform/byte_source.h"
+#include "platform/pdf_plain_reader.h"
+#include "platform/pdf_reader.h"
+
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+
+bool same(const PdfRawValues &a, const PdfRawValues &b)
+{
+    return a.info == b.info && a.xmp == b.xmp && a.pages == b.pages;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        const QString path = QString::fromLocal8Bit(argv[i]);
+        if (QFileInfo(path).isDir()) {
+            for (const QString &name : QDir(path).entryList(QDir::Files, QDir::Name))
+                files.append(QDir(path).filePath(name));
+        } else {
+            files.append(path);
+        }
+    }
+    int plain = 0;
+    bool differs = false;
+    for (const QString &path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = file.readAll();
+        MemoryByteSource source(bytes);
+        const auto fast = readPlainPdf(source);
+        const char *verdict = "qpdf";
+        if (fast) {
+            const auto slow = readPdfRawValues(source);
+            verdict = slow && same(*fast, *slow) ? "plain" : "DIFFERENT";
+            differs = differs || !(slow && same(*fast, *slow));
+            ++plain;
+        }
+        std::printf("%-9s %s\n", verdict, qPrintable(path));
+    }
+    std::fprintf(stderr, "%d of %lld files read without qpdf\n", plain, qint64(files.size()));
+    return differs ? 1 : 0;
+}
