@@ -13,7 +13,8 @@ namespace {
 
 // qpdf looks for the last "startxref" in the last 1054 bytes of the file.
 constexpr qint64 kStartxrefWindow = 1054;
-constexpr qint64 kMaxObjects = 1 << 20;
+// Files with more objects are left to qpdf; the tables of this many take some tens of megabytes.
+constexpr qint64 kMaxObjects = 1 << 19;
 constexpr int kMaxSections = 32;
 constexpr int kMaxResolutions = 4;
 // An object is parsed from a window of this many bytes first, eight times more while it runs past the end.
@@ -21,6 +22,7 @@ constexpr qint64 kFirstWindow = 4096;
 constexpr qint64 kMaxWindow = 8 * 1024 * 1024;
 constexpr qint64 kMaxStreamBytes = 16 * 1024 * 1024;
 constexpr qint64 kWholeFileBelow = 256 * 1024;
+constexpr qint64 kMaxBytesRead = 24 * 1024 * 1024;
 
 // One entry of the cross-reference tables, merged over the sections from the newest.
 struct XrefEntry
@@ -102,9 +104,9 @@ std::optional<QByteArrayView> PlainPdfReader::bytes(qint64 offset, qint64 length
         if (offset >= start && (offset + length <= end || end == m_size))
             return QByteArrayView(read).sliced(offset - start);
     }
-    // Reads beyond a few times the file's size mean a hostile layout: it is left to qpdf's limits.
+    // More reading than the largest tables need means a hostile layout: it is left to qpdf's limits.
     m_bytesRead += length;
-    if (m_bytesRead > kFirstWindow * 256 + 4 * m_size)
+    if (m_bytesRead > kMaxBytesRead)
         return std::nullopt;
     QByteArray &read = m_reads.emplace_back(offset, QByteArray(length, Qt::Uninitialized)).second;
     if (!m_source.read(offset, length, read.data()))
@@ -246,7 +248,7 @@ bool PlainPdfReader::addEntries(const Entries &section)
             merged = entry;
             m_inUse += entry.state != XrefEntry::State::Free;
         } else if (merged.state == XrefEntry::State::Free) {
-            if (entry.state == XrefEntry::State::InUse)
+            if (entry.state != XrefEntry::State::Free)
                 return false;
         } else if (entry.generation != merged.generation) {
             return false;
