@@ -416,7 +416,8 @@ std::optional<PdfObject> PlainPdfReader::objectAt(qint64 number, qint64 generati
     const XrefEntry &entry = m_entries[size_t(number)];
     if (entry.state == XrefEntry::State::Compressed && generation == 0)
         return objectInStream(number, entry.offset, resolutions);
-    if (entry.state != XrefEntry::State::InUse || entry.generation != generation)
+    // qpdf takes an object at offset 0 for null.
+    if (entry.state != XrefEntry::State::InUse || entry.generation != generation || entry.offset == 0)
         return std::nullopt;
     return indirectObjectAt(entry.offset, number, generation);
 }
@@ -550,7 +551,8 @@ std::optional<PdfRawValues> PlainPdfReader::read()
         for (size_t i = 0; i < kPdfInfoKeyCount; ++i) {
             const std::optional<PdfObject> value =
                 resolve(info->find(QByteArrayView(kPdfInfoKeys[i]).sliced(1)));
-            if (!value)
+            // qpdf checks a stream's length as it reads the stream, and may then lose the whole dictionary.
+            if (!value || value->kind == PdfObject::Kind::Stream)
                 return std::nullopt;
             if (value->kind == PdfObject::Kind::String)
                 values.info[i] = value->bytes;

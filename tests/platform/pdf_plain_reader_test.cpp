@@ -57,6 +57,11 @@ TEST(PdfPlainReader, LeavesWhatItDoesNotReadToQpdf)
         {"encrypted", withTrailer(kMinimalTrailer + " /Encrypt 4 0 R"), false},
         {"reference to a missing object", withTrailer("/Root 1 0 R /Info 9 0 R"), false},
         {"reference of the wrong generation", withTrailer("/Root 1 0 R /Info 4 1 R"), false},
+        {"object at offset 0, which qpdf takes for null",
+         QByteArray(sound).replace(QByteArray::number(sound.indexOf("1 0 obj")).rightJustified(10, '0') +
+                                       " 00000 n",
+                                   "0000000000 00000 n"),
+         false},
         {"page count as large as the object count", QByteArray(sound).replace("/Count 1", "/Count 4"), false},
         {"vertical tab", QByteArray(sound).replace("/Pages 2 0 R", "/Pages\v2 0 R"), false},
         {"stream length too short", QByteArray(withXmp).replace("/Length 3", "/Length 2"), false},
