@@ -13,8 +13,8 @@ namespace {
 
 // qpdf looks for the last "startxref" in the last 1054 bytes of the file.
 constexpr qint64 kStartxrefWindow = 1054;
-// Files with more objects are left to qpdf; the tables of this many take some tens of megabytes.
-constexpr qint64 kMaxObjects = 1 << 19;
+// Files with more objects are left to qpdf; the tables of this many take a few megabytes.
+constexpr qint64 kMaxObjects = 1 << 17;
 constexpr int kMaxSections = 32;
 constexpr int kMaxResolutions = 4;
 // An object is parsed from a window of this many bytes first, eight times more while it runs past the end.
