@@ -21,7 +21,6 @@ constexpr int kMaxResolutions = 4;
 constexpr qint64 kFirstWindow = 4096;
 constexpr qint64 kMaxWindow = 8 * 1024 * 1024;
 constexpr qint64 kMaxStreamBytes = 16 * 1024 * 1024;
-constexpr qint64 kWholeFileBelow = 256 * 1024;
 constexpr qint64 kMaxBytesRead = 24 * 1024 * 1024;
 
 // One entry of the cross-reference tables, merged over the sections from the newest.
@@ -63,7 +62,6 @@ private:
 
     ByteSource &m_source;
     const qint64 m_size;
-    QByteArray m_whole;
     std::deque<std::pair<qint64, QByteArray>> m_reads; // kept so that the views handed out stay valid
     std::vector<XrefEntry> m_entries;
     qint64 m_inUse = 0;
@@ -91,14 +89,6 @@ std::optional<QByteArrayView> PlainPdfReader::bytes(qint64 offset, qint64 length
         return held.sliced(offset);
     if (const QByteArrayView held = m_source.view(offset, length); !held.isEmpty())
         return held;
-    if (m_size <= kWholeFileBelow) {
-        if (m_whole.isEmpty()) {
-            m_whole = QByteArray(m_size, Qt::Uninitialized);
-            if (!m_source.read(0, m_size, m_whole.data()))
-                return std::nullopt;
-        }
-        return QByteArrayView(m_whole).sliced(offset);
-    }
     for (const auto &[start, read] : m_reads) {
         const qint64 end = start + read.size();
         if (offset >= start && (offset + length <= end || end == m_size))
@@ -261,7 +251,7 @@ bool PlainPdfReader::addEntries(const Entries &section)
 bool PlainPdfReader::readSection(qint64 offset, std::optional<PdfObject> &trailer, qint64 &previous)
 {
     // qpdf takes "xref" and a white space character for a table, anything else for a stream.
-    const auto head = bytes(offset, 5);
+    const auto head = bytes(offset, kFirstWindow); // kept for the section's own reading
     if (!head)
         return false;
     if (head->startsWith("xref") && head->size() > 4 && isPdfWhite((*head)[4]) && (*head)[4] != '\0')
@@ -271,7 +261,7 @@ bool PlainPdfReader::readSection(qint64 offset, std::optional<PdfObject> &traile
 
 bool PlainPdfReader::readXrefTable(qint64 offset, std::optional<PdfObject> &trailer, qint64 &previous)
 {
-    for (qint64 window = kFirstWindow * 16;; window *= 8) {
+    for (qint64 window = kFirstWindow;; window *= 8) {
         const auto text = bytes(offset, window);
         if (!text)
             return false;
