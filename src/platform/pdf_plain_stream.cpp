@@ -1,6 +1,7 @@
 #include "platform/pdf_plain_stream.h"
 
-#include <cstdlib>
+#include "platform/png_prediction.h"
+
 #include <zlib.h>
 
 namespace {
@@ -78,30 +79,9 @@ std::optional<QByteArray> unpredicted(const QByteArray &data, qint64 columns)
             const int left = i > 0 ? row[i - 1] : 0;
             const int up = previous ? previous[i] : 0;
             const int upLeft = i > 0 && previous ? previous[i - 1] : 0;
-            int predicted = 0;
-            switch (type) {
-            case 0:
-                break;
-            case 1:
-                predicted = left;
-                break;
-            case 2:
-                predicted = up;
-                break;
-            case 3:
-                predicted = (left + up) / 2;
-                break;
-            case 4: {
-                const int estimate = left + up - upLeft;
-                const int toLeft = std::abs(estimate - left);
-                const int toUp = std::abs(estimate - up);
-                const int toUpLeft = std::abs(estimate - upLeft);
-                predicted = toLeft <= toUp && toLeft <= toUpLeft ? left : toUp <= toUpLeft ? up : upLeft;
-                break;
-            }
-            default:
+            const int predicted = pngPrediction(type, left, up, upLeft);
+            if (predicted < 0)
                 return std::nullopt;
-            }
             row[i] = static_cast<unsigned char>(in[1 + i] + predicted);
         }
         previous = row;

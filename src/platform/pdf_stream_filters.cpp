@@ -1,6 +1,7 @@
 #include "platform/pdf_stream_filters.h"
 
 #include "platform/pdf_input_source.h"
+#include "platform/png_prediction.h"
 
 #include <memory>
 #include <mutex>
@@ -71,33 +72,10 @@ private:
             const int left = i >= step ? row[i - step] : 0;
             const int up = m_previous[i];
             const int upLeft = i >= step ? m_previous[i - step] : 0;
-            switch (type) {
-            case -1: // TIFF: a difference from the same component of the pixel on the left
-            case 1:
-                row[i] = static_cast<unsigned char>(row[i] + left);
-                break;
-            case 0:
-                break;
-            case 2:
-                row[i] = static_cast<unsigned char>(row[i] + up);
-                break;
-            case 3:
-                row[i] = static_cast<unsigned char>(row[i] + (left + up) / 2);
-                break;
-            case 4: {
-                const int estimate = left + up - upLeft;
-                const int toLeft = std::abs(estimate - left);
-                const int toUp = std::abs(estimate - up);
-                const int toUpLeft = std::abs(estimate - upLeft);
-                const int nearest = toLeft <= toUp && toLeft <= toUpLeft ? left
-                                    : toUp <= toUpLeft                   ? up
-                                                                         : upLeft;
-                row[i] = static_cast<unsigned char>(row[i] + nearest);
-                break;
-            }
-            default:
+            const int predicted = pngPrediction(type, left, up, upLeft);
+            if (predicted < 0)
                 throw std::runtime_error("invalid PNG predictor type");
-            }
+            row[i] = static_cast<unsigned char>(row[i] + predicted);
         }
         std::copy(row, row + size, m_previous.begin());
         getNext()->write(row, size);
