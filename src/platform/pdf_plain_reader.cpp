@@ -33,6 +33,23 @@ struct XrefEntry
     qint32 section = 0; // the last section that named the object, counted from 1
 };
 
+// An entry of a cross-reference table, "oooooooooo ggggg n" or "... f" (the line end not included).
+std::optional<XrefEntry> tableEntry(QByteArrayView line)
+{
+    XrefEntry entry;
+    for (int k = 0; k < 18; ++k) {
+        const char c = line[k];
+        if (k == 10 || k == 16 ? c != ' ' : k == 17 ? (c != 'n' && c != 'f') : !isAsciiDigit(c))
+            return std::nullopt;
+        if (k < 10)
+            entry.offset = entry.offset * 10 + (c - '0');
+        else if (k > 10 && k < 16)
+            entry.generation = entry.generation * 10 + (c - '0');
+    }
+    entry.state = line[17] == 'n' ? XrefEntry::State::InUse : XrefEntry::State::Free;
+    return entry;
+}
+
 class PlainPdfReader
 {
 public:
@@ -310,19 +327,8 @@ bool PlainPdfReader::readXrefTable(qint64 offset, std::optional<PdfObject> &trai
                     runOut = true;
                     break;
                 }
-                const QByteArrayView line = t.sliced(pos, 18);
-                XrefEntry entry;
-                for (int k = 0; k < 18 && valid; ++k) {
-                    const char c = line[k];
-                    valid = k == 10 || k == 16 ? c == ' '
-                            : k == 17          ? (c == 'n' || c == 'f')
-                                               : isAsciiDigit(c);
-                    if (valid && k < 10)
-                        entry.offset = entry.offset * 10 + (c - '0');
-                    else if (valid && k > 10 && k < 16)
-                        entry.generation = entry.generation * 10 + (c - '0');
-                }
-                entry.state = line[17] == 'n' ? XrefEntry::State::InUse : XrefEntry::State::Free;
+                const std::optional<XrefEntry> entry = tableEntry(t.sliced(pos, 18));
+                valid = entry.has_value();
                 pos += 18;
                 if (pos < t.size() && t[pos] == ' ')
                     ++pos;
@@ -332,7 +338,8 @@ bool PlainPdfReader::readXrefTable(qint64 offset, std::optional<PdfObject> &trai
                     ++pos;
                 if (valid && i + 1 < count && (pos >= t.size() || !isAsciiDigit(t[pos])))
                     valid = false;
-                entries.emplace_back(first + i, entry);
+                if (valid)
+                    entries.emplace_back(first + i, *entry);
             }
             if (runOut)
                 break;
