@@ -15,7 +15,7 @@ std::optional<QByteArray> inflated(QByteArrayView stored)
     z_stream zip{};
     if (inflateInit(&zip) != Z_OK)
         return std::nullopt;
-    QByteArray out(std::min<qint64>(kPlainPdfMaxDecoded + 1, std::max<qint64>(4096, stored.size() * 4)),
+    QByteArray out(std::min<qint64>(kPdfMaxDecodedStream + 1, std::max<qint64>(4096, stored.size() * 4)),
                    Qt::Uninitialized);
     zip.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stored.data()));
     zip.avail_in = uInt(stored.size());
@@ -23,9 +23,9 @@ std::optional<QByteArray> inflated(QByteArrayView stored)
     int result = Z_OK;
     while (result == Z_OK) {
         if (produced == out.size()) {
-            if (out.size() > kPlainPdfMaxDecoded)
+            if (out.size() > kPdfMaxDecodedStream)
                 break;
-            out.resize(std::min<qint64>(kPlainPdfMaxDecoded + 1, out.size() * 2));
+            out.resize(std::min<qint64>(kPdfMaxDecodedStream + 1, out.size() * 2));
         }
         zip.next_out = reinterpret_cast<Bytef *>(out.data() + produced);
         zip.avail_out = uInt(out.size() - produced);
@@ -33,7 +33,7 @@ std::optional<QByteArray> inflated(QByteArrayView stored)
         produced = out.size() - zip.avail_out;
     }
     inflateEnd(&zip);
-    if (result != Z_STREAM_END || zip.avail_in != 0 || produced > kPlainPdfMaxDecoded)
+    if (result != Z_STREAM_END || zip.avail_in != 0 || produced > kPdfMaxDecodedStream)
         return std::nullopt;
     out.truncate(produced);
     return out;

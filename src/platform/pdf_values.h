@@ -18,6 +18,8 @@ struct PdfRawValues
     std::array<std::optional<QByteArray>, kPdfInfoKeyCount> info;
     std::optional<QByteArray> xmp;
     std::optional<qint64> pages;
+
+    bool operator==(const PdfRawValues &) const = default;
 };
 
 // The properties of a PDF file from its raw values: title 2, subject 3, author 4, keywords 5 and creator 18

@@ -12,12 +12,6 @@ bool readsPlainlyAsQpdf(const QByteArray &bytes)
     const std::optional<PdfRawValues> plain = readPlainPdf(source);
     if (!plain)
         return false;
-    const std::optional<PdfRawValues> byQpdf = readPdfRawValues(source);
-    EXPECT_TRUE(byQpdf.has_value());
-    if (byQpdf) {
-        EXPECT_EQ(plain->info, byQpdf->info);
-        EXPECT_EQ(plain->xmp, byQpdf->xmp);
-        EXPECT_EQ(plain->pages, byQpdf->pages);
-    }
+    EXPECT_TRUE(plain == readPdfRawValues(source)) << "the plain reader and qpdf disagree";
     return true;
 }
