@@ -7,7 +7,7 @@
 #include <cstring>
 #include <stdexcept>
 
-PdfInputSource::PdfInputSource(ByteSource &source, qint64 budget, QDeadlineTimer deadline)
+PdfInputSource::PdfInputSource(ByteSource &source, qint64 budget, ThreadCpuDeadline deadline)
     : m_source(source)
     , m_size(source.size())
     , m_budget(budget)
@@ -25,8 +25,11 @@ QByteArrayView PdfInputSource::head(qint64 length)
 void PdfInputSource::checkLimits() const
 {
     // The clock is asked at one call in kClockEvery: qpdf reads in small pieces, and one piece costs far
-    // less than the time left after the deadline is found passed.
-    if (m_spent > m_budget || (++m_checks % kClockEvery == 0 && m_deadline.hasExpired()))
+    // less than the time left after the deadline is found passed. Once passed, every later read stops
+    // too, whatever the count.
+    if (!m_expired && ++m_checks % kClockEvery == 0)
+        m_expired = m_deadline.hasExpired();
+    if (m_spent > m_budget || m_expired)
         throw PdfReadStopped{ReadStatus::Damaged};
 }
 

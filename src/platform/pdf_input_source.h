@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/read_status.h"
+#include "platform/thread_cpu_deadline.h"
 
 #include <QByteArray>
-#include <QDeadlineTimer>
 #include <qpdf/InputSource.hh>
 #include <string>
 #include <vector>
@@ -30,7 +30,7 @@ public:
     static constexpr size_t kKeptBlocks = 16;
     static constexpr quint32 kClockEvery = 16;
 
-    PdfInputSource(ByteSource &source, qint64 budget, QDeadlineTimer deadline);
+    PdfInputSource(ByteSource &source, qint64 budget, ThreadCpuDeadline deadline);
 
     // Up to `length` bytes from the start of the file (fewer when the file is shorter).
     QByteArrayView head(qint64 length);
@@ -61,11 +61,12 @@ private:
     ByteSource &m_source;
     const qint64 m_size;
     const qint64 m_budget;
-    const QDeadlineTimer m_deadline;
+    const ThreadCpuDeadline m_deadline;
     const std::string m_name = "PDF file";
     qint64 m_position = 0;
     qint64 m_spent = 0;
     mutable quint32 m_checks = 0; // calls of checkLimits, which reads the clock at some of them
+    mutable bool m_expired = false;
     Block m_head;
     Block m_tail;
     std::vector<Block> m_blocks; // the least recently used first

@@ -6,6 +6,9 @@ constexpr int kMaxDepth = 32;
 constexpr int kMaxDigits = 18;
 // Real dictionaries have some tens of keys; each key is checked against the others.
 constexpr size_t kMaxEntries = 1024;
+// Values in one parse, nested ones included (some megabytes of objects). A flat page tree of as many
+// pages stays within it; an array of millions of numbers does not.
+constexpr int kMaxValues = 1 << 16;
 
 } // namespace
 
@@ -76,6 +79,10 @@ PdfObject ObjectParser::value(int depth)
     skipWhite();
     if (!ok())
         return {};
+    if (++m_values > kMaxValues) {
+        unsure();
+        return {};
+    }
     if (depth > kMaxDepth || atEnd()) {
         depth > kMaxDepth ? unsure() : runOut();
         return {};

@@ -118,5 +118,6 @@ private:
     QByteArrayView m_text;
     bool m_endsFile = false;
     qsizetype m_pos = 0;
+    int m_values = 0; // values begun, nested ones included
     Parse m_status = Parse::Ok;
 };

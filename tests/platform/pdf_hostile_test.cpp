@@ -76,6 +76,11 @@ TEST(PdfHostile, DamagedFilesGiveWhatIsSoundWithoutCrashOrHang)
          replaced(sound, "%PDF-1.7\n", "%PDF-1.7\n" + QByteArray(100, ' ')), ReadStatus::Ok, title, 1},
         {"deeply nested arrays", minimalPdf("/Title (Titre) /Keywords " + deepArray), ReadStatus::Ok,
          std::nullopt, 1},
+        // Left by the plain reader to qpdf, which makes an object of every number until its time is up:
+        // nothing more is read after that.
+        {"array of 4,000,000 numbers",
+         minimalPdf("/Title (Titre) /Keywords [" + QByteArray("0 ").repeated(4000000) + "]"), ReadStatus::Ok,
+         std::nullopt, std::nullopt},
         {"Flate bomb as the XMP stream", withXmp(" /Filter /FlateDecode", deflated(kXmpHead, 64 << 20)),
          ReadStatus::Ok, title, 1},
         {"small XMP stream, compressed", withXmp(" /Filter /FlateDecode", deflated(kXmpHead, 1000)),
