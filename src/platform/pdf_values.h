@@ -19,7 +19,12 @@ struct PdfRawValues
     std::optional<QByteArray> xmp;
     std::optional<qint64> pages;
 
-    bool operator==(const PdfRawValues &) const = default;
+    // Spelt out: the files that include qpdf's headers are compiled as C++17 with clang.
+    bool operator==(const PdfRawValues &other) const
+    {
+        return info == other.info && xmp == other.xmp && pages == other.pages;
+    }
+    bool operator!=(const PdfRawValues &other) const { return !(*this == other); }
 };
 
 // The properties of a PDF file from its raw values: title 2, subject 3, author 4, keywords 5 and creator 18
