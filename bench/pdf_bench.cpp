@@ -5,9 +5,9 @@
 //   pdf_bench DIR
 // With --hostile, builds hostile files (a 1 GiB Flate bomb as the XMP stream, a million nested arrays,
 // a page tree with a hundred thousand references to itself, 32 MB of objects without a cross-reference
-// table, an information dictionary of 100,000 keys, the same behind a wrong table, an array of 4,000,000
-// numbers, a table of 500,000 entries) and prints, for each, the time and the peak memory of reading it in
-// a child process, beside those of a child that reads nothing.
+// table, an information dictionary of 100,000 keys, the same behind a wrong table, a title of 9 MB, an array
+// of 4,000,000 numbers, a table of 500,000 entries) and prints, for each, the time and the peak memory of
+// reading it in a child process, beside those of a child that reads nothing.
 //   pdf_bench --hostile
 #include "platform/document_reader.h"
 #include "support/pdf_writer.h"
@@ -153,6 +153,8 @@ int hostile()
     // Offsets all wrong: qpdf rebuilds the table and reads the dictionary all the same.
     measure("the same, every offset wrong",
             [] { return "%PDF-1.7\n%%\n" + largeInformationDictionary().mid(9); });
+    measure("title of 1,300,000 escapes (9 MB)",
+            [] { return minimalPdf("/Title (" + QByteArray("\\101\\(x").repeated(1300000) + ")"); });
     measure("array of 4,000,000 numbers",
             [] { return minimalPdf("/Title (T) /Keywords [" + QByteArray("0 ").repeated(4000000) + "]"); });
     measure("cross-reference table of 500,000 entries", [] {

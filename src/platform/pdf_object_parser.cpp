@@ -241,6 +241,12 @@ PdfObject ObjectParser::literalString()
     ++m_pos;
     int depth = 1;
     while (ok()) {
+        // The characters that stand for themselves are copied a run at a time.
+        const qsizetype run = m_pos;
+        while (m_pos < m_text.size() && m_text[m_pos] != '(' && m_text[m_pos] != ')' &&
+               m_text[m_pos] != '\\' && m_text[m_pos] != '\r')
+            ++m_pos;
+        string.bytes.append(m_text.sliced(run, m_pos - run));
         if (atEnd()) {
             runOut();
             break;
@@ -298,20 +304,18 @@ void ObjectParser::escape(QByteArray &out)
 
 PdfObject ObjectParser::hexString()
 {
+    // The whole string is in the window before any of it is decoded.
+    const qsizetype end = m_text.indexOf('>', m_pos + 1);
+    if (end < 0) {
+        m_pos = m_text.size();
+        runOut();
+        return {};
+    }
     PdfObject string{PdfObject::Kind::String};
-    ++m_pos;
+    string.bytes.reserve((end - m_pos) / 2);
     int high = -1;
-    while (ok()) {
-        if (atEnd()) {
-            runOut();
-            break;
-        }
-        const char c = m_text[m_pos++];
-        if (c == '>') {
-            if (high >= 0)
-                unsure(); // an odd count of digits
-            return string;
-        }
+    for (qsizetype at = m_pos + 1; at < end; ++at) {
+        const char c = m_text[at];
         if (isPdfWhite(c))
             continue;
         const int digit = isAsciiDigit(c)          ? c - '0'
@@ -319,15 +323,21 @@ PdfObject ObjectParser::hexString()
                           : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                                                    : -1;
         if (digit < 0) {
+            m_pos = at;
             unsure();
-        } else if (high < 0) {
+            return {};
+        }
+        if (high < 0) {
             high = digit;
         } else {
             string.bytes.append(char(high * 16 + digit));
             high = -1;
         }
     }
-    return {};
+    m_pos = end + 1;
+    if (high >= 0)
+        unsure(); // an odd count of digits
+    return string;
 }
 
 PdfObject ObjectParser::array(int depth)

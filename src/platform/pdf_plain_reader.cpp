@@ -20,6 +20,9 @@ constexpr int kMaxResolutions = 4;
 // An object is parsed from a window of this many bytes first, eight times more while it runs past the end.
 constexpr qint64 kFirstWindow = 4096;
 constexpr qint64 kMaxWindow = 8 * 1024 * 1024;
+// Objects on the way hold some kilobytes; a larger one (megabytes of string) is left to qpdf, whose time
+// is bounded, rather than copied and decoded here.
+constexpr qint64 kMaxObjectWindow = 2 * 1024 * 1024;
 constexpr qint64 kMaxStreamBytes = 16 * 1024 * 1024;
 constexpr qint64 kMaxBytesRead = 24 * 1024 * 1024;
 
@@ -395,13 +398,13 @@ std::optional<PdfObject> PlainPdfReader::indirectObjectAt(qint64 offset, qint64 
                 object.streamStart = offset + parser.position() + eol;
                 return object;
             }
-            if (rest.size() >= 2 || endsFile || window >= kMaxWindow)
+            if (rest.size() >= 2 || endsFile || window >= kMaxObjectWindow)
                 return std::nullopt;
             continue;
         }
         if (parser.ok())
             return object;
-        if (parser.status() != Parse::NeedMore || endsFile || window >= kMaxWindow)
+        if (parser.status() != Parse::NeedMore || endsFile || window >= kMaxObjectWindow)
             return std::nullopt;
     }
 }

@@ -33,8 +33,8 @@ char16_t pdfDocCharacter(unsigned char byte)
 // each surrogate that is not part of a pair.
 QString cleaned(const QString &text)
 {
-    QString result;
-    result.reserve(text.size());
+    QString result(text.size(), Qt::Uninitialized);
+    QChar *out = result.data();
     bool inMark = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -43,11 +43,13 @@ QString cleaned(const QString &text)
         } else if (inMark) {
             continue;
         } else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            result.append(c).append(text.at(++i));
+            *out++ = c;
+            *out++ = text.at(++i);
         } else {
-            result.append(c.isSurrogate() ? QChar(kUndefined) : c);
+            *out++ = c.isSurrogate() ? QChar(kUndefined) : c;
         }
     }
+    result.truncate(out - result.constData());
     return result;
 }
 
