@@ -6,9 +6,10 @@ constexpr int kMaxDepth = 32;
 constexpr int kMaxDigits = 18;
 // Real dictionaries have some tens of keys; each key is checked against the others.
 constexpr size_t kMaxEntries = 1024;
-// Values in one parse, nested ones included (some megabytes of objects). A flat page tree of as many
-// pages stays within it; an array of millions of numbers does not.
-constexpr int kMaxValues = 1 << 16;
+// Values in one parse, nested ones included: the objects on the way hold a few hundred, a flat page tree
+// one per page. Each value takes about 100 bytes of fresh memory, and fresh memory is slow to touch; a
+// larger object (an array of millions of numbers) is left to qpdf, whose time is bounded.
+constexpr int kMaxValues = 1 << 14;
 
 } // namespace
 

@@ -26,7 +26,7 @@ constexpr qint64 kMaxBudget = 16 * 1024 * 1024;
 // needs a few milliseconds, an AES-256 encrypted one below one; a hostile one (a dictionary of 100,000 keys,
 // an array of millions of numbers) makes qpdf build an object for every token, some tens of megabytes in this
 // time. Tearing them down and the plain reader's try before qpdf take the rest.
-constexpr qint64 kTimeLimitMs = 70;
+constexpr qint64 kTimeLimitMs = 50;
 
 std::optional<QByteArray> stringOf(QPDFObjectHandle dictionary, const char *key)
 {

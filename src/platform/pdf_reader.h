@@ -15,7 +15,7 @@ class ByteSource;
 // from the page tree. A file encrypted with an empty user password is read; one that needs a password
 // gives nothing. Never throws. Cost: open, the head and the tail of the file in one read each (the whole
 // file in one read below 256 KB), further reads only where the objects lie; at most 2 MB plus 8 times
-// the file's size handed to qpdf (16 MB at most), 4 MB decoded from any one stream, and 70 ms of
+// the file's size handed to qpdf (16 MB at most), 4 MB decoded from any one stream, and 50 ms of
 // processor time.
 // Nothing when the file is no PDF (OtherFormat), cannot be read or needs a password (Unreadable), or
 // its structure cannot be made out (Damaged); `status` says which, and Ok when values are returned
