@@ -1,7 +1,7 @@
 // Reads PDF files both without qpdf and with it, and prints one line per file: "plain" when the plain
 // reader read it with the same values as qpdf, "qpdf" when it left the file to qpdf, "DIFFERENT" when
-// they disagree (and then exits 1). Usage: pdf_plain_check PATH...   (files, or directories whose files
-// are read)
+// they disagree (then the values on which they do, and exits 1). Usage: pdf_plain_check PATH...   (files, or
+// directories whose files are read)
 #include "platform/byte_source.h"
 #include "platform/pdf_plain_reader.h"
 #include "platform/pdf_reader.h"
@@ -9,6 +9,33 @@
 #include <QDir>
 #include <QFile>
 #include <cstdio>
+
+namespace {
+
+QByteArray shown(const std::optional<QByteArray> &value)
+{
+    return value ? "\"" + value->left(60).toPercentEncoding(" /:<>\"") + "\"" : QByteArray("(none)");
+}
+
+// Prints the values on which the readers disagree.
+void describeDifference(const PdfRawValues &plain, const std::optional<PdfRawValues> &qpdf)
+{
+    if (!qpdf) {
+        std::printf("  qpdf gives nothing\n");
+        return;
+    }
+    for (size_t i = 0; i < kPdfInfoKeyCount; ++i) {
+        if (plain.info[i] != qpdf->info[i])
+            std::printf("  %s: plain %s, qpdf %s\n", kPdfInfoKeys[i], shown(plain.info[i]).constData(),
+                        shown(qpdf->info[i]).constData());
+    }
+    if (plain.xmp != qpdf->xmp)
+        std::printf("  XMP: plain %s, qpdf %s\n", shown(plain.xmp).constData(), shown(qpdf->xmp).constData());
+    if (plain.pages != qpdf->pages)
+        std::printf("  pages: plain %lld, qpdf %lld\n", plain.pages.value_or(-1), qpdf->pages.value_or(-1));
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -35,6 +62,8 @@ int main(int argc, char **argv)
         if (fast) {
             const auto slow = readPdfRawValues(source);
             verdict = fast == slow ? "plain" : "DIFFERENT";
+            if (fast != slow)
+                describeDifference(*fast, slow);
             differs = differs || fast != slow;
             ++plain;
         }

@@ -353,6 +353,9 @@ bool PlainPdfReader::readXrefTable(qint64 offset, std::optional<PdfObject> &trai
             parser.setPosition(pos);
             if (parser.keyword("trailer")) {
                 PdfObject dictionary = parser.value(0);
+                // qpdf reads a dictionary followed by "stream" as a stream, which is no trailer.
+                if (parser.ok() && parser.keyword("stream"))
+                    return false;
                 if (parser.ok())
                     return dictionary.kind == PdfObject::Kind::Dictionary &&
                            endSection(std::move(dictionary), entries, trailer, previous);

@@ -65,6 +65,8 @@ TEST(PdfPlainReader, LeavesWhatItDoesNotReadToQpdf)
         {"page count as large as the object count", QByteArray(sound).replace("/Count 1", "/Count 4"), false},
         {"vertical tab", QByteArray(sound).replace("/Pages 2 0 R", "/Pages\v2 0 R"), false},
         {"stream length too short", QByteArray(withXmp).replace("/Length 3", "/Length 2"), false},
+        {"trailer followed by a stream",
+         QByteArray(sound).replace("\nstartxref", "\nstream\nendstream\nstartxref"), false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
