@@ -10,13 +10,13 @@
 // reading it in a child process, beside those of a child that reads nothing.
 //   pdf_bench --hostile
 #include "platform/document_reader.h"
+#include "platform/thread_cpu_time.h"
 #include "support/pdf_writer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -60,13 +60,6 @@ int listDirectory(const QString &path)
     return 0;
 }
 
-qint64 threadCpuMicroseconds()
-{
-    timespec now = {};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
-}
-
 qint64 residentKilobytes()
 {
     long pages = 0;
@@ -96,11 +89,11 @@ void measure(const char *name, const std::function<QByteArray()> &make, bool rea
         const qint64 before = residentKilobytes();
         QElapsedTimer timer;
         timer.start();
-        const qint64 start = threadCpuMicroseconds();
+        const qint64 start = threadCpuNanoseconds();
         if (read)
             (void)readDocumentBytes(bytes);
-        const qint64 report[4] = {threadCpuMicroseconds() - start, timer.nsecsElapsed() / 1000, before,
-                                  bytes.size()};
+        const qint64 report[4] = {(threadCpuNanoseconds() - start) / 1000, timer.nsecsElapsed() / 1000,
+                                  before, bytes.size()};
         (void)!::write(pipeEnds[1], report, sizeof report);
         ::_exit(0);
     }

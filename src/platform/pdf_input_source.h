@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/read_status.h"
-#include "platform/thread_cpu_deadline.h"
+#include "platform/thread_cpu_time.h"
 
 #include <QByteArray>
 #include <qpdf/InputSource.hh>
