@@ -37,7 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     MemoryByteSource source(bytes);
     const std::optional<PdfRawValues> byQpdf = readPdfRawValues(source);
     if (const std::optional<PdfRawValues> plain = readPlainPdf(source)) {
-        if (plain != byQpdf)
+        // qpdf's read stops after a spell of processor time, which a loaded machine (or a virtual one
+        // whose core was taken away) can stretch: a difference counts when a second read gives it too.
+        if (plain != byQpdf && plain != readPdfRawValues(source))
             std::abort();
     }
     const DocumentProperties xmp = readXmpProperties(bytes);
